@@ -1,0 +1,114 @@
+#include "DbaseHeader.h"
+
+#include <algorithm>
+#include <set>
+
+#include "RecordLayout.h"
+
+namespace korvale {
+namespace {
+
+struct Span {
+  std::string name;
+  std::uint16_t start;
+  std::uint16_t length;
+};
+
+bool IsInsidePackage(FieldId id) {
+  return id == FieldId::PlayerType || id == FieldId::HairStyle || id == FieldId::FacialHair ||
+         id == FieldId::Accessories;
+}
+
+std::string ShortName(std::string_view name, std::set<std::string>& used) {
+  std::string candidate(name.substr(0, 10));
+  for (int n = 2; used.count(candidate) != 0; ++n) {
+    candidate = std::string(name.substr(0, 8)) + (n < 10 ? "0" : "") + std::to_string(n);
+  }
+  used.insert(candidate);
+  return candidate;
+}
+
+// Fields that do not lie inside another, each rating with the byte after it.
+std::vector<Span> FieldSpans(std::set<std::string>& used) {
+  std::vector<Span> spans;
+  for (const FieldDescriptor& f : kRecordLayout) {
+    if (IsInsidePackage(IdOf(f))) continue;
+    const bool rating = f.form == StoredForm::Number && f.hasRange && f.low == 0 && f.high == 98;
+    spans.push_back({ShortName(f.name, used),
+                     static_cast<std::uint16_t>(f.position - kDbaseHeaderLength),
+                     static_cast<std::uint16_t>(f.readWidth + (rating ? 1 : 0))});
+  }
+  return spans;
+}
+
+std::vector<DbaseColumn> BuildColumns() {
+  std::set<std::string> used;
+  std::vector<Span> spans = FieldSpans(used);
+  std::vector<Span> fillers;
+  std::uint16_t next = 1;
+  for (const Span& s : spans) {
+    if (s.start > next) fillers.push_back({"", next, static_cast<std::uint16_t>(s.start - next)});
+    next = static_cast<std::uint16_t>(s.start + s.length);
+  }
+  if (next < kRecordLength) {
+    fillers.push_back({"", next, static_cast<std::uint16_t>(kRecordLength - next)});
+  }
+  while (spans.size() + fillers.size() < kDbaseColumnCount) {
+    auto widest =
+        std::max_element(fillers.begin(), fillers.end(),
+                         [](const Span& a, const Span& b) { return a.length < b.length; });
+    const auto half = static_cast<std::uint16_t>(widest->length / 2);
+    Span second{"", static_cast<std::uint16_t>(widest->start + half),
+                static_cast<std::uint16_t>(widest->length - half)};
+    widest->length = half;
+    fillers.push_back(second);
+  }
+  std::sort(fillers.begin(), fillers.end(),
+            [](const Span& a, const Span& b) { return a.start < b.start; });
+  int number = 1;
+  for (Span& f : fillers) {
+    f.name = (number < 10 ? "FILLER0" : "FILLER") + std::to_string(number);
+    ++number;
+  }
+  spans.insert(spans.end(), fillers.begin(), fillers.end());
+  std::sort(spans.begin(), spans.end(),
+            [](const Span& a, const Span& b) { return a.start < b.start; });
+  std::vector<DbaseColumn> columns;
+  for (const Span& s : spans) columns.push_back({s.name, s.start, s.length});
+  return columns;
+}
+
+void PutLittleEndian(std::string& out, std::size_t at, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+}  // namespace
+
+const std::vector<DbaseColumn>& DbaseColumns() {
+  static const std::vector<DbaseColumn> columns = BuildColumns();
+  return columns;
+}
+
+std::string DbaseHeader(std::uint32_t recordCount) {
+  std::string header(kDbaseHeaderLength, '\0');
+  header[0] = 0x03;
+  header[1] = 98;  // last update: 26 January 1998
+  header[2] = 1;
+  header[3] = 26;
+  PutLittleEndian(header, 4, recordCount, 4);
+  PutLittleEndian(header, 8, kDbaseHeaderLength, 2);
+  PutLittleEndian(header, 10, static_cast<std::uint32_t>(kRecordLength), 2);
+  std::size_t at = 32;
+  for (const DbaseColumn& c : DbaseColumns()) {
+    std::copy(c.name.begin(), c.name.end(), header.begin() + static_cast<std::ptrdiff_t>(at));
+    header[at + 11] = 'C';
+    header[at + 16] = static_cast<char>(c.length);
+    at += 32;
+  }
+  header[at] = 0x0D;
+  return header;
+}
+
+std::string BlankRecord() { return std::string(kRecordLength, ' '); }
+
+}  // namespace korvale

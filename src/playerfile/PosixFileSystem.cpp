@@ -1,0 +1,107 @@
+// The file system seam on POSIX systems. Exclusive access is an advisory
+// lock (flock) on the open descriptor: every Korvale process takes it, so
+// no two of them hold the same file.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "FileSystem.h"
+
+namespace korvale {
+namespace {
+
+FileErrorCause CauseOf(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR: return FileErrorCause::NotFound;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY: return FileErrorCause::AccessDenied;
+    case EWOULDBLOCK: return FileErrorCause::SharingViolation;
+    case EIO: return FileErrorCause::HardwareIo;
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return FileErrorCause::DiskFull;
+    case EBADF: return FileErrorCause::InvalidHandle;
+    default: return FileErrorCause::Unknown;
+  }
+}
+
+SysResult FromErrno() { return SysResult::Failure(CauseOf(errno)); }
+
+class PosixFileSystem final : public FileSystem {
+ public:
+  SysResult Open(const std::string& path) override {
+    // O_NONBLOCK keeps a pipe or device from blocking the open; it is
+    // refused as not a regular file right after.
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return FromErrno();
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+      ::close(fd);
+      return SysResult::Failure(FileErrorCause::AccessDenied);
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      const SysResult failure = FromErrno();
+      ::close(fd);
+      return failure;
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return SysResult::Value(fd);
+  }
+
+  SysResult Seek(int handle, std::uint64_t offset) override {
+    if (::lseek(handle, static_cast<off_t>(offset), SEEK_SET) < 0) return FromErrno();
+    return SysResult::Value(static_cast<std::int64_t>(offset));
+  }
+
+  SysResult Read(int handle, char* buffer, std::size_t n) override {
+    std::size_t done = 0;
+    while (done < n) {
+      const ssize_t got = ::read(handle, buffer + done, n - done);
+      if (got < 0 && errno == EINTR) continue;
+      if (got < 0) return FromErrno();
+      if (got == 0) break;
+      done += static_cast<std::size_t>(got);
+    }
+    return SysResult::Value(static_cast<std::int64_t>(done));
+  }
+
+  SysResult Write(int handle, const char* buffer, std::size_t n) override {
+    std::size_t done = 0;
+    while (done < n) {
+      const ssize_t put = ::write(handle, buffer + done, n - done);
+      if (put < 0 && errno == EINTR) continue;
+      if (put < 0) return FromErrno();
+      if (put == 0) break;
+      done += static_cast<std::size_t>(put);
+    }
+    return SysResult::Value(static_cast<std::int64_t>(done));
+  }
+
+  SysResult Length(int handle) override {
+    struct stat st {};
+    if (::fstat(handle, &st) != 0) return FromErrno();
+    return SysResult::Value(st.st_size);
+  }
+
+  SysResult Close(int handle) override {
+    if (::close(handle) != 0) return FromErrno();
+    return SysResult::Value(0);
+  }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+  static PosixFileSystem system;
+  return system;
+}
+
+}  // namespace korvale

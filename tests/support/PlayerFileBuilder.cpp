@@ -1,0 +1,83 @@
+#include "PlayerFileBuilder.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "DbaseHeader.h"
+#include "StoredForms.h"
+
+namespace korvale::testing {
+
+PlayerFileBuilder::PlayerFileBuilder(int records)
+    : bytes_(DbaseHeader(static_cast<std::uint32_t>(records))) {
+  for (int k = 0; k < records; ++k) bytes_ += BlankRecord();
+}
+
+PlayerFileBuilder& PlayerFileBuilder::At(std::uint64_t offset, std::string_view bytes) {
+  if (bytes_.size() < offset + bytes.size()) bytes_.resize(offset + bytes.size(), ' ');
+  bytes_.replace(offset, bytes.size(), bytes);
+  return *this;
+}
+
+PlayerFileBuilder& PlayerFileBuilder::Raw(int record, FieldId field, std::string_view bytes) {
+  const FieldDescriptor& f = Field(field);
+  std::string padded(bytes);
+  if (padded.size() < f.readWidth) padded.append(f.readWidth - padded.size(), ' ');
+  return At(f.OffsetIn(record), padded);
+}
+
+PlayerFileBuilder& PlayerFileBuilder::Number(int record, FieldId field, std::int64_t value) {
+  return Raw(record, field, EncodeValue(Field(field), value));
+}
+
+PlayerFileBuilder& PlayerFileBuilder::Text(int record, FieldId field, std::string_view text) {
+  return Raw(record, field, EncodeText(text, Field(field).writeWidth));
+}
+
+PlayerFileBuilder& PlayerFileBuilder::Truncate(std::uint64_t length) {
+  bytes_.resize(length);
+  return *this;
+}
+
+std::filesystem::path PlayerFileBuilder::WriteTo(const std::filesystem::path& path) const {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+  return path;
+}
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "korvale-test-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+std::string SpanBytes(const std::string& file, int record, std::uint16_t position,
+                      std::size_t width) {
+  const std::uint64_t at = kRecordLength * static_cast<std::uint64_t>(record) + position;
+  if (at >= file.size()) return {};
+  return file.substr(at, width);
+}
+
+std::string FieldBytes(const std::string& file, int record, FieldId field) {
+  const FieldDescriptor& f = Field(field);
+  return SpanBytes(file, record, f.position, f.readWidth);
+}
+
+}  // namespace korvale::testing

@@ -1,0 +1,41 @@
+#include "Ratings.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace korvale {
+
+const std::array<FieldId, 20> kRatingFields{FieldId::JumpShooting,
+                                            FieldId::ThreePointers,
+                                            FieldId::FreeThrows,
+                                            FieldId::InsideShooting,
+                                            FieldId::Dunking,
+                                            FieldId::Jumping,
+                                            FieldId::OffensiveRebounding,
+                                            FieldId::DefensiveRebounding,
+                                            FieldId::OffensiveAwareness,
+                                            FieldId::DefensiveAwareness,
+                                            FieldId::Blocking,
+                                            FieldId::Stealing,
+                                            FieldId::Passing,
+                                            FieldId::Dribbling,
+                                            FieldId::Speed,
+                                            FieldId::Quickness,
+                                            FieldId::Strength,
+                                            FieldId::Fatigue,
+                                            FieldId::Clutch,
+                                            FieldId::Hardiness};
+
+bool IsRating(FieldId field) {
+  return std::find(kRatingFields.begin(), kRatingFields.end(), field) != kRatingFields.end();
+}
+
+double CalculatedOverallOf(std::int32_t sum) { return static_cast<double>(sum) * 0.05; }
+
+std::string OverallText(double overall) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*g", 15, overall);
+  return buffer;
+}
+
+}  // namespace korvale

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "RecordLayout.h"
+
+namespace korvale {
+
+// The twenty rating fields, in the order their sum is taken.
+extern const std::array<FieldId, 20> kRatingFields;
+[[nodiscard]] bool IsRating(FieldId field);
+
+inline constexpr std::int32_t kLowestRating = 50;
+inline constexpr std::int32_t kHighestRating = 99;
+
+// The shown rating of a stored code: code / 2 + 50, truncating.
+[[nodiscard]] constexpr std::int32_t RatingFromCode(std::int32_t code) { return code / 2 + 50; }
+// The stored code of a shown rating: 2 r - 100.
+[[nodiscard]] constexpr std::int32_t CodeFromRating(std::int32_t rating) {
+  return 2 * rating - 100;
+}
+
+// The calculated overall: the 32-bit sum of the twenty shown ratings and
+// the two shooting ranges, times 0.05.
+[[nodiscard]] double CalculatedOverallOf(std::int32_t sum);
+// "%.*g" at precision 15, as the ratings page shows it.
+[[nodiscard]] std::string OverallText(double overall);
+
+}  // namespace korvale

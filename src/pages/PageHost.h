@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "PlayerFileState.h"
+
+class MessageSink;
+
+// What the pages need of the editor view: the file state, the view's own
+// values that the Player Data readers show, the list routines the name
+// commits call, and the redisplay some commits run.
+class PageHost {
+ public:
+  virtual ~PageHost() = default;
+
+  virtual korvale::PlayerFileState& File() = 0;
+  virtual MessageSink& Messages() = 0;
+
+  // PlayerId of the shown record into the PlayerID display.
+  virtual void ShowPlayerId(std::int32_t id) = 0;
+  // Selects entry `index` of the team choice without any check: an index
+  // with no entry leaves the choice without a selection.
+  virtual void SelectTeamChoice(int index) = 0;
+
+  virtual void FillPlayerList() = 0;
+  virtual void SyncPlayerList() = 0;
+  virtual void FillRosterList() = 0;
+  virtual void ShowCurrentRecord() = 0;
+
+  // The first character of PlayerPkg as last read during a display.
+  virtual std::string& AppearanceMarker() = 0;
+};

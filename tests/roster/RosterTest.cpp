@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "Biography.h"
@@ -104,6 +105,46 @@ TEST(Names, ListsHaveTheirEntries) {
   for (std::size_t i = 0; i < TeamNames.size(); ++i) EXPECT_EQ(TeamNames[i], TeamChoiceNames[i]);
   EXPECT_EQ(HairStyleNames[12], "Short Brown");
   EXPECT_EQ(PlayerTypeNames[11], "Dark Black 2");
+}
+
+}  // namespace
+}  // namespace korvale
+
+#include "ExchangeInteger.h"
+
+namespace korvale {
+namespace {
+
+TEST(ExchangeInteger, AcceptsOneBlankSurroundedInteger) {
+  const struct {
+    std::string text;
+    std::optional<std::int32_t> value;
+  } cases[] = {
+      {"42", 42},
+      {" 42 ", 42},
+      {"\t-3\t", -3},
+      {"+7", 7},
+      {"0", 0},
+      {" 0", 0},
+      {"00", 0},
+      {"", std::nullopt},
+      {"  ", std::nullopt},
+      {"-0", std::nullopt},
+      {"+0", std::nullopt},
+      {"abc", std::nullopt},
+      {"4 2", std::nullopt},
+      {"42x", std::nullopt},
+      {"- 4", std::nullopt},
+      {"-", std::nullopt},
+      {"1e3", std::nullopt},
+      {"99999999999", 2147483647},
+      {"-99999999999", -2147483647 - 1},
+      {std::string(30, ' ') + "5", 5},             // 31 characters: read whole
+      {std::string(31, ' ') + "5", std::nullopt},  // the digit lies past the 31st
+      {"12" + std::string(29, ' ') + "x", 12},     // the x lies past the 31st
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(ParseExchangeInteger(c.text), c.value) << '"' << c.text << '"';
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#include "CommitField.h"
+
+#include "FileText.h"
+#include "Guarded.h"
+#include "PageExchange.h"
+#include "PageHost.h"
+#include "StoredForms.h"
+
+void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write) {
+  if (!host.File().IsSelected()) return;
+  (void)exchange.Take();
+  Guarded(host.Messages(), [&] {
+    const std::optional<std::string> bytes = write.storedBytes();
+    if (!bytes) return;
+    host.File().WriteField(write.position, *bytes);
+    if (write.followUp) write.followUp();
+  });
+}
+
+std::optional<std::string> RangedValue(korvale::FieldId field, std::int64_t value, std::int64_t low,
+                                       std::int64_t high) {
+  if (value < low || value > high) return std::nullopt;
+  return korvale::EncodeValue(korvale::Field(field), value);
+}
+
+std::optional<std::string> PaddedText(const QString& text, std::size_t width, bool longerAllowed) {
+  std::optional<std::string> bytes = ToFileBytes(text);
+  if (!bytes || (bytes->size() > width && !longerAllowed)) return std::nullopt;
+  return korvale::EncodeText(*bytes, width);
+}

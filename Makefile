@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan release clean
+.PHONY: setup build run test test-asan release fuzz clean
 
 JOBS ?= $(shell nproc)
 
@@ -26,6 +26,23 @@ test-asan: setup
 release: setup
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS)
+
+# Fuzz every target for FUZZ_SECONDS each (libFuzzer, clang). New inputs
+# go to build/fuzz/work; copy the interesting ones into fuzz/corpus/.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = stored_forms exchange_integer file_reading
+
+fuzz:
+	@scripts/setup fuzz
+	CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DKORVALE_GUI=OFF -DKORVALE_FUZZ=ON \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined" >/dev/null
+	cmake --build build/fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build/fuzz/work/$$t; \
+	  echo "fuzzing $$t for $(FUZZ_SECONDS) s"; \
+	  build/fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
+	    build/fuzz/work/$$t fuzz/corpus/$$t || exit 1; \
+	done
 
 clean:
 	rm -rf build

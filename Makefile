@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan release fuzz clean
+.PHONY: setup build run test test-asan release fuzz coverage clean
 
 JOBS ?= $(shell nproc)
 
@@ -43,6 +43,23 @@ fuzz:
 	  build/fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
 	    build/fuzz/work/$$t fuzz/corpus/$$t || exit 1; \
 	done
+
+# Line coverage of the whole suite, summed up per layer.
+coverage:
+	@scripts/setup coverage
+	cmake --preset coverage >/dev/null
+	cmake --build --preset coverage -j $(JOBS)
+	find build/coverage -name '*.gcda' -delete
+	ctest --preset coverage
+	@for layer in playerfile roster pages view app cli; do \
+	  [ -d src/$$layer ] || continue; \
+	  printf '%-12s' $$layer; \
+	  gcovr -r . --object-directory build/coverage --filter "src/$$layer/" --print-summary \
+	    --exclude-directories build/coverage/CMakeFiles -o /dev/null 2>/dev/null | grep lines; \
+	done
+	gcovr -r . --object-directory build/coverage --exclude-directories build/coverage/CMakeFiles \
+	  --filter src/ --html-details build/coverage/index.html
+	@echo "report: build/coverage/index.html"
 
 clean:
 	rm -rf build

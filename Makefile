@@ -55,7 +55,7 @@ coverage:
 	  [ -d src/$$layer ] || continue; \
 	  printf '%-12s' $$layer; \
 	  gcovr -r . --object-directory build/coverage --filter "src/$$layer/" --print-summary \
-	    --exclude-directories build/coverage/CMakeFiles -o /dev/null 2>/dev/null | grep lines; \
+	    --exclude-directories build/coverage/CMakeFiles -o build/coverage/$$layer.txt 2>&1 | grep lines; \
 	done
 	gcovr -r . --object-directory build/coverage --exclude-directories build/coverage/CMakeFiles \
 	  --filter src/ --html-details build/coverage/index.html

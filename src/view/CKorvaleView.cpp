@@ -1,0 +1,196 @@
+#include "CKorvaleView.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStringListModel>
+
+#include "CPlayerData2Page.h"
+#include "CPlayerDataPage.h"
+#include "CPlayerRatingsPage.h"
+#include "CSeasonStatsPage.h"
+#include "DialogBuilder.h"
+#include "DialogTemplates.h"
+#include "Guarded.h"
+#include "Names.h"
+#include "PlayerFileDialog.h"
+#include "ResourceIds.h"
+#include "TabControl.h"
+
+using korvale::FieldId;
+using korvale::PlayerFileState;
+namespace res = korvale::res;
+
+CKorvaleView::CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QWidget* parent)
+    : QScrollArea(parent), state_(files), messages_(messages), chooser_(korvale::ChoosePlayerFile) {
+  setFrameShape(QFrame::NoFrame);
+  setWidgetResizable(true);
+  BuildForm();
+  CreatePages();
+  state_.SetCurrentRecord(0);
+  ShowPlayerId(0);
+  LayoutPages();
+}
+
+// The pages go first, while the file state they reach is still alive.
+CKorvaleView::~CKorvaleView() { delete takeWidget(); }
+
+void CKorvaleView::BuildForm() {
+  form_ = new QWidget;
+  const res::ControlMap controls = res::BuildDialog(res::EditorFormTemplate(), form_);
+  form_->setMinimumSize(form_->size());
+  tabs_ = controls.Get<res::TabControl>(res::kIdTabControl);
+  playerIdDisplay_ = controls.Get<QLineEdit>(res::kIdPlayerIdDisplay);
+  playerList_ = controls.Get<QComboBox>(res::kIdPlayerList);
+  teamChoice_ = controls.Get<QComboBox>(res::kIdTeamChoice);
+  rosterList_ = controls.Get<QListWidget>(res::kIdRosterList);
+  // The entries are sorted before they are put in, all at once.
+  playerList_->setModel(new QStringListModel(playerList_));
+  setWidget(form_);
+
+  connect(tabs_, &res::TabControl::SelectionChanged, this, &CKorvaleView::ShowSelectedPage);
+  connect(playerList_, &QComboBox::activated, this, &CKorvaleView::OnPlayerListChosen);
+  connect(teamChoice_, &QComboBox::activated, this, &CKorvaleView::OnTeamChosen);
+  connect(rosterList_, &QListWidget::itemSelectionChanged, this,
+          &CKorvaleView::OnRosterSelectionChanged);
+}
+
+void CKorvaleView::CreatePages() {
+  playerData_ = new CPlayerDataPage(*this, tabs_);
+  playerData2_ = new CPlayerData2Page(*this, tabs_);
+  ratings_ = new CPlayerRatingsPage(*this, tabs_);
+  seasonStats_ = new CSeasonStatsPage(*this, tabs_);
+  playerData_->setVisible(res::PlayerDataPageTemplate().StartsVisible());
+  playerData2_->setVisible(res::PlayerData2PageTemplate().StartsVisible());
+  ratings_->setVisible(res::PlayerRatingsPageTemplate().StartsVisible());
+  seasonStats_->setVisible(res::SeasonStatsPageTemplate().StartsVisible());
+  const QSignalBlocker quiet(tabs_);
+  tabs_->InsertItem(0, tr("Player Data"));
+  tabs_->InsertItem(1, tr("Player Data 2"));
+  tabs_->InsertItem(2, tr("Player Ratings"));
+  tabs_->InsertItem(3, tr("Season Stats"));
+  tabs_->SetCurrentIndex(0);
+}
+
+void CKorvaleView::ShowSelectedPage() {
+  QWidget* const pages[] = {playerData_, playerData2_, ratings_, seasonStats_};
+  const int chosen = tabs_->CurrentIndex();
+  if (chosen < 0 || chosen > 3) return;
+  for (int i = 0; i < 4; ++i) pages[i]->setVisible(i == chosen);
+}
+
+void CKorvaleView::LayoutPages() {
+  if (!tabs_) return;
+  const QRect client = tabs_->rect();
+  for (QWidget* page : {static_cast<QWidget*>(playerData_), static_cast<QWidget*>(playerData2_),
+                        static_cast<QWidget*>(ratings_), static_cast<QWidget*>(seasonStats_)}) {
+    page->setGeometry(5, 30, client.width() - 10, client.height() - 35);
+  }
+}
+
+void CKorvaleView::resizeEvent(QResizeEvent* event) {
+  QScrollArea::resizeEvent(event);
+  LayoutPages();
+}
+
+bool CKorvaleView::IsCommandEnabled(int id) const {
+  switch (id) {
+    case res::kIdSelect: return !state_.IsSelected();
+    case res::kIdClose:
+    case res::kIdForward: return state_.IsSelected();
+    case res::kIdBack: return state_.CurrentRecord() >= 1;
+    default: return true;
+  }
+}
+
+bool CKorvaleView::SelectPlayerFile() {
+  const std::optional<QString> path = chooser_(this);
+  if (!path) return false;
+  // A failed open throws and leaves no file selected: Select ends there.
+  state_.OpenPlayerFile(QFile::encodeName(*path).toStdString());
+  return true;
+}
+
+void CKorvaleView::Select() {
+  Guarded(messages_, [this] {
+    if (!SelectPlayerFile()) return;
+    FillChoiceLists();
+    FillPlayerList();
+    ShowCurrentRecord();
+    FillRosterList();
+    ratings_->RecalculateOverall();
+    SyncPlayerList();
+  });
+}
+
+void CKorvaleView::FillChoiceLists() {
+  playerData_->FillPositionLists();
+  playerData_->FillOriginalTeamList();
+  QStringList teams;
+  for (std::string_view name : korvale::TeamChoiceNames) {
+    teams << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+  }
+  teamChoice_->addItems(teams);
+  teamChoice_->setCurrentIndex(-1);
+  playerData_->FillHandList();
+  playerData2_->FillLists();
+}
+
+void CKorvaleView::Close() {
+  Guarded(messages_, [this] {
+    ClearLists();
+    state_.ClosePlayerFile();
+    ShowPlayerId(0);
+    playerData_->Clear();
+    ratings_->Clear();
+    playerData2_->Clear();
+    seasonStats_->Clear();
+  });
+}
+
+void CKorvaleView::ClearLists() {
+  playerList_->clear();
+  teamChoice_->clear();
+  SetRosterEntries({});
+}
+
+void CKorvaleView::Forward() {
+  Guarded(messages_, [this] {
+    const std::int32_t next = state_.CurrentRecord() + 1;
+    if (!PlayerFileState::RecordReaches(state_.FileLength(), next, FieldId::LastName)) return;
+    state_.SetCurrentRecord(next);
+    FollowRecordMove();
+  });
+}
+
+void CKorvaleView::Back() {
+  Guarded(messages_, [this] {
+    if (state_.CurrentRecord() <= 0) return;
+    state_.SetCurrentRecord(state_.CurrentRecord() - 1);
+    FollowRecordMove();
+  });
+}
+
+void CKorvaleView::FollowRecordMove() {
+  ShowCurrentRecord();
+  ratings_->RecalculateOverall();
+  FillRosterList();
+  SyncPlayerList();
+}
+
+void CKorvaleView::ShowCurrentRecord() {
+  playerData_->LoadRecord();
+  ratings_->LoadRecord();
+  playerData2_->LoadRecord();
+  seasonStats_->LoadRecord();
+}
+
+void CKorvaleView::ShowPlayerId(std::int32_t id) {
+  playerId_ = id;
+  playerIdDisplay_->setText(QString::number(id));
+}
+
+// An index without an entry leaves the choice without a selection. A
+// selection set here never counts as the user's.
+void CKorvaleView::SelectTeamChoice(int index) { teamChoice_->setCurrentIndex(index); }

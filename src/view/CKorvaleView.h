@@ -1,0 +1,113 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include <QScrollArea>
+#include <QStringList>
+
+#include "PageHost.h"
+#include "PlayerFileState.h"
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class CPlayerDataPage;
+class CPlayerData2Page;
+class CPlayerRatingsPage;
+class CSeasonStatsPage;
+
+namespace korvale::res {
+class TabControl;
+}
+
+// The editor form: the tab control with the four pages, the PlayerID
+// display, the player list, the team choice and the roster list. It holds
+// the player file state and carries out Select, Close, Forward and Back.
+// Every handler is one file-error boundary: an error ends it, keeps what
+// was done and is reported through the message sink.
+class CKorvaleView : public QScrollArea, public PageHost {
+  Q_OBJECT
+
+ public:
+  // The chosen path, or nothing when the user cancels.
+  using FileChooser = std::function<std::optional<QString>(QWidget* owner)>;
+
+  CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QWidget* parent = nullptr);
+  ~CKorvaleView() override;
+
+  void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+  // Commands 32775, 32776, 32783, 32782.
+  void Select();
+  void Close();
+  void Forward();
+  void Back();
+  // The enable rules; commands that are not the view's are always enabled.
+  [[nodiscard]] bool IsCommandEnabled(int id) const;
+
+  void ShowSelectedPage();
+  void LayoutPages();
+
+  // PageHost
+  korvale::PlayerFileState& File() override { return state_; }
+  MessageSink& Messages() override { return messages_; }
+  void ShowPlayerId(std::int32_t id) override;
+  void SelectTeamChoice(int index) override;
+  void FillPlayerList() override;
+  void SyncPlayerList() override;
+  void FillRosterList() override;
+  void ShowCurrentRecord() override;
+  std::string& AppearanceMarker() override { return appearanceMarker_; }
+
+  [[nodiscard]] std::int32_t PlayerIdValue() const { return playerId_; }
+  [[nodiscard]] korvale::res::TabControl* TabControl() const { return tabs_; }
+  [[nodiscard]] QComboBox* PlayerList() const { return playerList_; }
+  [[nodiscard]] QComboBox* TeamChoice() const { return teamChoice_; }
+  [[nodiscard]] QListWidget* RosterList() const { return rosterList_; }
+  [[nodiscard]] QLineEdit* PlayerIdDisplay() const { return playerIdDisplay_; }
+  [[nodiscard]] CPlayerDataPage* PlayerDataPage() const { return playerData_; }
+  [[nodiscard]] CPlayerData2Page* PlayerData2Page() const { return playerData2_; }
+  [[nodiscard]] CPlayerRatingsPage* PlayerRatingsPage() const { return ratings_; }
+  [[nodiscard]] CSeasonStatsPage* SeasonStatsPage() const { return seasonStats_; }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildForm();
+  void CreatePages();
+  [[nodiscard]] bool SelectPlayerFile();
+  void FillChoiceLists();
+  void ClearLists();
+  void FollowRecordMove();
+
+  // The player list choice, the team choice and the roster list choice.
+  void OnPlayerListChosen();
+  void OnTeamChosen();
+  void OnRosterSelectionChanged();
+  // Makes every record whose PlayerId reads as `id` current in turn and
+  // runs `shown` after each.
+  void WalkForPlayerId(std::int32_t id, const std::function<void()>& shown);
+  void SetRosterEntries(const QStringList& entries);
+
+  korvale::PlayerFileState state_;
+  MessageSink& messages_;
+  FileChooser chooser_;
+  std::int32_t playerId_ = 0;
+  std::string appearanceMarker_;
+  bool settingRoster_ = false;
+
+  QWidget* form_ = nullptr;
+  korvale::res::TabControl* tabs_ = nullptr;
+  QLineEdit* playerIdDisplay_ = nullptr;
+  QComboBox* playerList_ = nullptr;
+  QComboBox* teamChoice_ = nullptr;
+  QListWidget* rosterList_ = nullptr;
+  CPlayerDataPage* playerData_ = nullptr;
+  CPlayerData2Page* playerData2_ = nullptr;
+  CPlayerRatingsPage* ratings_ = nullptr;
+  CSeasonStatsPage* seasonStats_ = nullptr;
+};

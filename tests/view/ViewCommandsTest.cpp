@@ -1,0 +1,261 @@
+#include <QLineEdit>
+#include <QTest>
+
+#include "CPlayerData2Page.h"
+#include "CPlayerDataPage.h"
+#include "CPlayerRatingsPage.h"
+#include "CSeasonStatsPage.h"
+#include "ResourceIds.h"
+#include "TabControl.h"
+#include "ViewHarness.h"
+
+using namespace korvale;
+using namespace korvale::testing;
+
+namespace {
+
+// Three players: record 0 and 2 on Boston (2), record 1 on Chicago (4).
+PlayerFileBuilder ThreePlayers() {
+  PlayerFileBuilder b(3);
+  Player(b, 0, "Moss", "Eli", 101, 2, 4);
+  Player(b, 1, "Avery", "Tom", 102, 4, 0);
+  Player(b, 2, "Cole", "Ray", 103, 2, 0);
+  return b;
+}
+
+}  // namespace
+
+class ViewCommandsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void EnableRulesFollowTheFileState();
+  void SelectShowsRecordZeroWithItsLists();
+  void ForwardAndBackStayInsideTheFile();
+  void CloseEmptiesEverythingAndASecondSelectStartsFresh();
+  void AFailedOpenEndsSelect_data();
+  void AFailedOpenEndsSelect();
+  void CancellingTheDialogChangesNothing();
+  void ShortFiles_data();
+  void ShortFiles();
+  void TabsShowOnePageAtATime();
+  void PagesArePlacedInsideTheTabControl();
+  void AFileErrorInAWalkKeepsWhatWasDone();
+  void AFileErrorInForwardKeepsTheMove();
+};
+
+void ViewCommandsTest::EnableRulesFollowTheFileState() {
+  ViewHarness h;
+  QCOMPARE(h.Enabled(), QStringLiteral("S---"));
+  h.SelectFile(ThreePlayers());
+  QCOMPARE(h.Enabled(), QStringLiteral("-C-F"));
+  h.view->Forward();
+  QCOMPARE(h.Enabled(), QStringLiteral("-CBF"));
+  h.view->Forward();
+  QCOMPARE(h.Current(), 2);
+  QCOMPARE(h.Enabled(), QStringLiteral("-CBF"));  // Forward stays enabled on the last record
+  h.view->Close();
+  QCOMPARE(h.Enabled(), QStringLiteral("S---"));
+  QVERIFY(h.view->IsCommandEnabled(res::kIdAbout));
+  QVERIFY(h.messages.stops.isEmpty());
+}
+
+void ViewCommandsTest::SelectShowsRecordZeroWithItsLists() {
+  ViewHarness h;
+  h.SelectFile(ThreePlayers());
+  QCOMPARE(h.Current(), 0);
+  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("101"));
+  QCOMPARE(h.PlayerEntries(),
+           QStringList({"Avery, Tom,  102", "Cole, Ray,  103", "Moss, Eli,  101"}));
+  QCOMPARE(h.ChosenPlayer(), QStringLiteral("Moss, Eli,  101"));
+  QCOMPARE(h.view->TeamChoice()->count(), 32);
+  QCOMPARE(h.view->TeamChoice()->itemText(29), QStringLiteral("Free Agents"));
+  QCOMPARE(h.ChosenTeam(), 2);
+  QCOMPARE(h.RosterEntries(), QStringList({" 1 |  Cole, Ray,  103", " 5 |  Moss, Eli,  101"}));
+  QVERIFY(h.view->RosterList()->selectedItems().isEmpty());
+}
+
+void ViewCommandsTest::ForwardAndBackStayInsideTheFile() {
+  ViewHarness h;
+  h.SelectFile(ThreePlayers());
+  h.view->Back();
+  QCOMPARE(h.Current(), 0);
+  h.view->Forward();
+  QCOMPARE(h.Current(), 1);
+  QCOMPARE(h.ChosenTeam(), 4);
+  QCOMPARE(h.ChosenPlayer(), QStringLiteral("Avery, Tom,  102"));
+  QCOMPARE(h.RosterEntries(), QStringList({" 1 |  Avery, Tom,  102"}));
+  h.view->Forward();
+  const QStringList roster = h.RosterEntries();
+  h.view->Forward();  // at the last record: nothing changes
+  QCOMPARE(h.Current(), 2);
+  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("103"));
+  QCOMPARE(h.ChosenPlayer(), QStringLiteral("Cole, Ray,  103"));
+  QCOMPARE(h.RosterEntries(), roster);
+  h.view->Back();
+  h.view->Back();
+  QCOMPARE(h.Current(), 0);
+  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("101"));
+  QVERIFY(h.messages.stops.isEmpty());
+}
+
+void ViewCommandsTest::CloseEmptiesEverythingAndASecondSelectStartsFresh() {
+  ViewHarness h;
+  const auto first = h.SelectFile(ThreePlayers());
+  const std::string before = ReadAll(first);
+  h.view->TabControl()->SetCurrentIndex(3);
+  h.view->Forward();
+  h.view->Close();
+  QVERIFY(h.view->File().FilePath().empty());
+  QCOMPARE(h.Current(), 0);
+  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("0"));
+  QCOMPARE(h.view->PlayerList()->count(), 0);
+  QCOMPARE(h.view->TeamChoice()->count(), 0);
+  QCOMPARE(h.view->RosterList()->count(), 0);
+  QCOMPARE(h.view->TabControl()->CurrentIndex(), 3);
+  QVERIFY(!h.view->SeasonStatsPage()->isHidden());
+  QCOMPARE(ReadAll(first), before);  // showing and closing write nothing
+
+  PlayerFileBuilder other(2);
+  Player(other, 0, "Zane", "Al", 7, 29, 0);
+  Player(other, 1, "Yates", "Bo", 8, 0, 1);
+  h.SelectFile(other);
+  QCOMPARE(h.PlayerEntries(), QStringList({"Yates, Bo,    8", "Zane, Al,    7"}));
+  QCOMPARE(h.view->TeamChoice()->count(), 32);
+  QCOMPARE(h.ChosenTeam(), 29);
+  QCOMPARE(h.RosterEntries(), QStringList({" 1 |  Zane, Al,    7"}));
+  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("7"));
+}
+
+void ViewCommandsTest::AFailedOpenEndsSelect_data() {
+  QTest::addColumn<int>("cause");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("missing") << -1 << "%1 was not found.";
+  QTest::newRow("held elsewhere") << static_cast<int>(FileErrorCause::SharingViolation)
+                                  << "A sharing violation occurred while accessing %1.";
+  QTest::newRow("denied") << static_cast<int>(FileErrorCause::AccessDenied)
+                          << "Access to %1 was denied.";
+}
+
+void ViewCommandsTest::AFailedOpenEndsSelect() {
+  QFETCH(int, cause);
+  QFETCH(QString, message);
+  ViewHarness h;
+  std::filesystem::path path = h.dir / "Players.dbf";
+  if (cause < 0) {
+    h.SelectPath(path);
+    QVERIFY(!std::filesystem::exists(path));  // never created
+  } else {
+    ThreePlayers().WriteTo(path);
+    h.files.Fail(FileOp::Open, static_cast<FileErrorCause>(cause), 0, 1);
+    h.SelectPath(path);
+  }
+  QCOMPARE(h.messages.stops, QStringList(message.arg(QString::fromStdString(path.string()))));
+  QVERIFY(h.view->File().FilePath().empty());
+  QCOMPARE(h.Enabled(), QStringLiteral("S---"));
+  QCOMPARE(h.view->PlayerList()->count(), 0);
+  QCOMPARE(h.view->TeamChoice()->count(), 0);
+  QCOMPARE(h.view->RosterList()->count(), 0);
+  // Select can be tried again at once.
+  ThreePlayers().WriteTo(path);
+  h.SelectPath(path);
+  QCOMPARE(h.view->PlayerList()->count(), 3);
+}
+
+void ViewCommandsTest::CancellingTheDialogChangesNothing() {
+  ViewHarness h;
+  h.chosen.reset();
+  h.view->Select();
+  QCOMPARE(h.Enabled(), QStringLiteral("S---"));
+  QCOMPARE(h.view->TeamChoice()->count(), 0);
+  QCOMPARE(h.files.Calls(FileOp::Open), 0);
+  QVERIFY(h.messages.stops.isEmpty());
+}
+
+void ViewCommandsTest::ShortFiles_data() {
+  QTest::addColumn<int>("length");
+  QTest::addColumn<int>("players");
+  QTest::addColumn<int>("roster");
+  QTest::addColumn<int>("team");
+  // Record 0's LastName starts at 3828, its Team at 4008.
+  QTest::newRow("no LastName") << 3828 << 0 << 0 << 0;
+  QTest::newRow("first LastName byte") << 3829 << 1 << 0 << 0;
+  QTest::newRow("no Team") << 4008 << 1 << 0 << 0;
+  QTest::newRow("first Team byte") << 4009 << 1 << 1 << 2;
+}
+
+void ViewCommandsTest::ShortFiles() {
+  QFETCH(int, length);
+  QFETCH(int, players);
+  QFETCH(int, roster);
+  QFETCH(int, team);
+  ViewHarness h;
+  PlayerFileBuilder b(1);
+  Player(b, 0, "Moss", "Eli", 101, 2, 4).Raw(0, FieldId::Team, "2");
+  h.SelectFile(b.Truncate(static_cast<std::uint64_t>(length)));
+  QVERIFY(h.messages.stops.isEmpty());
+  QCOMPARE(h.view->PlayerList()->count(), players);
+  QCOMPARE(h.view->RosterList()->count(), roster);
+  QCOMPARE(h.ChosenTeam(), team);  // a Team cut off reads as 0
+  h.view->Forward();
+  QCOMPARE(h.Current(), 0);
+}
+
+void ViewCommandsTest::TabsShowOnePageAtATime() {
+  ViewHarness h;
+  res::TabControl* tabs = h.view->TabControl();
+  QCOMPARE(tabs->Count(), 4);
+  QStringList texts;
+  for (int i = 0; i < 4; ++i) texts << tabs->ItemText(i);
+  QCOMPARE(texts, QStringList({"Player Data", "Player Data 2", "Player Ratings", "Season Stats"}));
+  QCOMPARE(tabs->CurrentIndex(), 0);
+  QWidget* const pages[] = {h.view->PlayerDataPage(), h.view->PlayerData2Page(),
+                            h.view->PlayerRatingsPage(), h.view->SeasonStatsPage()};
+  for (int chosen : {0, 2, 1, 3, 0}) {
+    tabs->SetCurrentIndex(chosen);
+    for (int i = 0; i < 4; ++i) QCOMPARE(pages[i]->isHidden(), i != chosen);
+  }
+  QCOMPARE(h.files.Calls(FileOp::Read), 0);
+}
+
+void ViewCommandsTest::PagesArePlacedInsideTheTabControl() {
+  ViewHarness h;
+  h.view->resize(700, 500);
+  const QSize tab = h.view->TabControl()->size();
+  const QRect expected(5, 30, tab.width() - 10, tab.height() - 35);
+  QCOMPARE(h.view->PlayerDataPage()->geometry(), expected);
+  QCOMPARE(h.view->SeasonStatsPage()->geometry(), expected);
+  QCOMPARE(h.view->PlayerDataPage()->parentWidget(), h.view->TabControl());
+}
+
+void ViewCommandsTest::AFileErrorInAWalkKeepsWhatWasDone() {
+  ViewHarness h;
+  PlayerFileBuilder b(5);
+  for (int k = 0; k < 5; ++k) Player(b, k, std::string(1, char('E' - k)), "X", 10 + k, 1, k);
+  // The player list reads three fields per record: fail the 3rd record.
+  h.files.Fail(FileOp::Read, FileErrorCause::HardwareIo, 6, 1);
+  h.SelectFile(b);
+  QCOMPARE(h.messages.stops,
+           QStringList("A hardware I/O error was reported while accessing an unnamed file."));
+  QCOMPARE(h.PlayerEntries(), QStringList({"D, X,   11", "E, X,   10"}));
+  QVERIFY(!h.view->File().FilePath().empty());  // the open itself succeeded
+  QCOMPARE(h.view->TeamChoice()->count(), 32);  // filled before the walk
+  QCOMPARE(h.ChosenTeam(), -1);                 // record 0 never shown
+  QCOMPARE(h.Enabled(), QStringLiteral("-C-F"));
+}
+
+void ViewCommandsTest::AFileErrorInForwardKeepsTheMove() {
+  ViewHarness h;
+  h.SelectFile(ThreePlayers());
+  h.files.Fail(FileOp::Seek, FileErrorCause::HardwareIo, 0, 1);
+  h.view->Forward();  // the length is asked first, then the display fails
+  QCOMPARE(h.messages.stops.size(), 1);
+  QCOMPARE(h.Current(), 1);
+  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("101"));
+  h.view->Forward();
+  QCOMPARE(h.Current(), 2);
+  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("103"));
+}
+
+QTEST_MAIN(ViewCommandsTest)
+#include "ViewCommandsTest.moc"

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// The about box (template 100). Its OK button, Enter and Escape close it.
+class CAboutDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit CAboutDlg(QWidget* parent = nullptr);
+};

@@ -1,0 +1,137 @@
+#include "CMainFrame.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWindow>
+
+#include "CAboutDlg.h"
+#include "CKorvaleView.h"
+#include "Icons.h"
+#include "LockKeyPanes.h"
+#include "ResourceIds.h"
+#include "StringTable.h"
+#include "ToolBarTemplate.h"
+
+namespace res = korvale::res;
+
+namespace {
+
+constexpr QSize kFrameSize(505, 455);
+
+bool MayChangeCommandStates(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyRelease:
+    case QEvent::KeyPress:
+    case QEvent::Wheel: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(korvale::FileSystem& files, MessageSink& messages, QWidget* parent)
+    : QMainWindow(parent), view_(new CKorvaleView(files, messages, this)) {
+  setWindowTitle(res::LoadString(res::kIdDocumentStrings).section(QLatin1Char('\n'), 0, 0));
+  setWindowIcon(res::ApplicationIcon());
+  setContextMenuPolicy(Qt::NoContextMenu);
+  setCentralWidget(view_);
+  CreateMenu();
+  CreateToolBar();
+  CreateStatusBar();
+  RouteCommands();
+  resize(kFrameSize);
+  idleUpdate_.setSingleShot(true);
+  idleUpdate_.setInterval(0);
+  connect(&idleUpdate_, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
+  qApp->installEventFilter(this);
+  UpdateCommandStates();
+}
+
+void CMainFrame::CreateMenu() {
+  actions_ = res::BuildMenuBar(res::MainMenu(), menuBar());
+  for (QAction* top : menuBar()->actions()) {
+    connect(top->menu(), &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+  }
+  actions_.at(res::kIdViewToolBar)->setCheckable(true);
+  actions_.at(res::kIdViewStatusBar)->setCheckable(true);
+}
+
+void CMainFrame::CreateToolBar() {
+  toolBar_ = new QToolBar(this);
+  toolBar_->setObjectName(QStringLiteral("toolBar128"));
+  toolBar_->setMovable(false);
+  toolBar_->setFloatable(false);
+  toolBar_->setAllowedAreas(Qt::TopToolBarArea);
+  toolBar_->setIconSize(QSize(res::kToolBarImageWidth, res::kToolBarImageHeight));
+  toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  int image = 0;
+  for (int id : res::MainToolBar()) {
+    if (id == res::kToolBarSeparator) {
+      toolBar_->addSeparator();
+      continue;
+    }
+    QAction* action = actions_.at(id);
+    action->setIcon(QIcon(res::ToolBarImage(image++)));
+    action->setToolTip(res::ToolTip(id));
+    toolBar_->addAction(action);
+  }
+  addToolBar(Qt::TopToolBarArea, toolBar_);
+}
+
+void CMainFrame::CreateStatusBar() {
+  idle_ = new QLabel(res::LoadString(res::kIdIdleMessage));
+  // A normal pane: prompts cover it while they are shown.
+  statusBar()->addWidget(idle_, 1);
+  lockKeys_ = new LockKeyPanes(statusBar());
+}
+
+void CMainFrame::RouteCommands() {
+  connect(actions_.at(res::kIdSelect), &QAction::triggered, view_, &CKorvaleView::Select);
+  connect(actions_.at(res::kIdClose), &QAction::triggered, view_, &CKorvaleView::Close);
+  connect(actions_.at(res::kIdForward), &QAction::triggered, view_, &CKorvaleView::Forward);
+  connect(actions_.at(res::kIdBack), &QAction::triggered, view_, &CKorvaleView::Back);
+  connect(actions_.at(res::kIdExit), &QAction::triggered, this, &QWidget::close);
+  connect(actions_.at(res::kIdAbout), &QAction::triggered, this,
+          [this] { CAboutDlg(this).exec(); });
+  connect(actions_.at(res::kIdViewToolBar), &QAction::triggered, toolBar_, &QWidget::setVisible);
+  connect(actions_.at(res::kIdViewStatusBar), &QAction::triggered, statusBar(),
+          &QWidget::setVisible);
+  for (const auto& [id, action] : actions_) {
+    connect(action, &QAction::triggered, &idleUpdate_, qOverload<>(&QTimer::start));
+  }
+}
+
+void CMainFrame::UpdateCommandStates() {
+  for (int id : {res::kIdSelect, res::kIdClose, res::kIdBack, res::kIdForward}) {
+    actions_.at(id)->setEnabled(view_->IsCommandEnabled(id));
+  }
+  actions_.at(res::kIdViewToolBar)->setChecked(!toolBar_->isHidden());
+  actions_.at(res::kIdViewStatusBar)->setChecked(!statusBar()->isHidden());
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (MayChangeCommandStates(event->type()) && !idleUpdate_.isActive()) idleUpdate_.start();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (std::exchange(placed_, true)) return;
+  // 505 x 455 is the size of the whole window, its frame included.
+  const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+  resize(kFrameSize.shrunkBy(frame));
+  CenterOnScreen();
+}
+
+void CMainFrame::CenterOnScreen() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect available = screen->availableGeometry();
+  const QSize outer = frameGeometry().size();
+  move(available.center() - QPoint(outer.width() / 2, outer.height() / 2));
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "MenuTemplate.h"
+
+class CKorvaleView;
+class LockKeyPanes;
+class MessageSink;
+class QLabel;
+class QToolBar;
+
+namespace korvale {
+class FileSystem;
+}
+
+// The main window: menu 128, tool bar 128, the status bar and the editor
+// view. Command states are asked of the view when a menu opens and after
+// the events that may change them, the way an idle-time update works.
+class CMainFrame : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  CMainFrame(korvale::FileSystem& files, MessageSink& messages, QWidget* parent = nullptr);
+
+  [[nodiscard]] CKorvaleView* View() const { return view_; }
+  [[nodiscard]] QToolBar* ToolBar() const { return toolBar_; }
+  [[nodiscard]] QAction* Command(int id) const { return actions_.at(id); }
+  [[nodiscard]] LockKeyPanes* LockKeys() const { return lockKeys_; }
+  [[nodiscard]] QLabel* IdlePane() const { return idle_; }
+
+  // Enables the view's commands by its rules and checks the bar toggles.
+  void UpdateCommandStates();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateMenu();
+  void CreateToolBar();
+  void CreateStatusBar();
+  void RouteCommands();
+  void CenterOnScreen();
+
+  CKorvaleView* view_;
+  korvale::res::CommandActions actions_;
+  QToolBar* toolBar_ = nullptr;
+  QLabel* idle_ = nullptr;
+  LockKeyPanes* lockKeys_ = nullptr;
+  QTimer idleUpdate_;
+  bool placed_ = false;
+};

@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "CKorvaleApp.h"
+#include "FileSystem.h"
+#include "MessageSink.h"
+
+int main(int argc, char* argv[]) {
+  QApplication application(argc, argv);
+  CKorvaleApp::SetApplicationNames();
+  CKorvaleApp korvale(korvale::SystemFileSystem(), ScreenMessages());
+  if (!korvale.InitInstance(QApplication::arguments().mid(1))) return 1;
+  return QApplication::exec();
+}

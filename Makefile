@@ -12,7 +12,9 @@ build: setup
 	cmake --build --preset dev -j $(JOBS)
 
 run: build
-	build/dev/src/app/korvale-sample build/dev/sample/Players.dbf
+	mkdir -p build/dev/sample
+	if [ -x build/dev/src/cli/korvale-cli ]; then \
+	  build/dev/src/cli/korvale-cli sample --force build/dev/sample/Players.dbf; fi
 	cd build/dev/sample && ../src/app/korvale
 
 test: build

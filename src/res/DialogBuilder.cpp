@@ -135,10 +135,13 @@ QWidget* ControlMap::Find(int id) const {
 }
 
 QFont DialogFont(const DialogTemplate& dialog) {
+  // The stand-ins keep the classic 8-point average character size of 6 x 13
+  // pixels, so the forms keep their proportions.
   QFont font;
   font.setFamilies(
       {QString::fromUtf8(dialog.fontFace.data(), static_cast<qsizetype>(dialog.fontFace.size())),
-       QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans")});
+       QStringLiteral("Microsoft Sans Serif"), QStringLiteral("DejaVu Sans Condensed"),
+       QStringLiteral("DejaVu Sans")});
   font.setPointSize(dialog.pointSize);
   return font;
 }

@@ -9,6 +9,13 @@ namespace korvale::res {
 TabControl::TabControl(QWidget* parent) : QWidget(parent), bar_(new QTabBar(this)) {
   bar_->setDrawBase(false);
   bar_->setExpanding(false);
+  // Classic tabs are as wide as their text and a few pixels more; the four
+  // pages' tabs then fit side by side on the form.
+  bar_->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 3px 6px; border: 1px solid palette(mid); border-bottom: none;"
+      " border-top-left-radius: 2px; border-top-right-radius: 2px; background: palette(button); }"
+      "QTabBar::tab:selected { background: palette(window); }"
+      "QTabBar::tab:!selected { margin-top: 2px; }"));
   connect(bar_, &QTabBar::currentChanged, this, &TabControl::SelectionChanged);
 }
 

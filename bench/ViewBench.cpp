@@ -1,0 +1,100 @@
+// Select (file chosen -> record 0 shown, all three lists filled) and a
+// choice in the player list, at three roster sizes. Run headless:
+//   QT_QPA_PLATFORM=offscreen build/release/bench/view_bench
+#include <map>
+#include <memory>
+
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QComboBox>
+
+#include "CKorvaleView.h"
+#include "FileSystem.h"
+#include "MessageSink.h"
+#include "PlayerFileBuilder.h"
+
+using korvale::FieldId;
+using korvale::testing::PlayerFileBuilder;
+using korvale::testing::TempDir;
+
+namespace {
+
+class SilentSink final : public MessageSink {
+ public:
+  void Warn(const QString&) override {}
+  void Stop(const QString& text) override { qFatal("%s", qPrintable(text)); }
+};
+
+std::string Syllables(int n) {
+  static const char* const kParts[] = {"ka", "ren", "mo", "la", "vin", "tor", "da", "sel"};
+  std::string name;
+  for (int i = 0; i < 4; ++i, n /= 8) name += kParts[n % 8];
+  name[0] = static_cast<char>(name[0] - 'a' + 'A');
+  return name;
+}
+
+// Record k: team k mod 30, slot by arrival, PlayerId k for the first 9000
+// records and 9999 beyond (four digits hold no more).
+const std::filesystem::path& Roster(int records) {
+  static TempDir dir;
+  static std::map<int, std::filesystem::path> files;
+  auto [it, added] = files.try_emplace(records);
+  if (!added) return it->second;
+  PlayerFileBuilder b(records);
+  for (int k = 0; k < records; ++k) {
+    b.Text(k, FieldId::LastName, Syllables(k * 7919))
+        .Text(k, FieldId::FirstName, Syllables(k))
+        .Number(k, FieldId::PlayerId, k < 9000 ? k : 9999)
+        .Number(k, FieldId::Team, k % 30)
+        .Number(k, FieldId::RosterSlot, (k / 30) % 15);
+  }
+  it->second = b.WriteTo(dir / ("Players-" + std::to_string(records) + ".dbf"));
+  return it->second;
+}
+
+std::unique_ptr<CKorvaleView> MakeView(SilentSink& sink, const std::filesystem::path& path) {
+  auto view = std::make_unique<CKorvaleView>(korvale::SystemFileSystem(), sink);
+  view->SetFileChooser([p = QString::fromStdString(path.string())](QWidget*) { return p; });
+  return view;
+}
+
+void BM_Select(benchmark::State& state) {
+  SilentSink sink;
+  auto view = MakeView(sink, Roster(static_cast<int>(state.range(0))));
+  for (auto _ : state) {
+    view->Select();
+    state.PauseTiming();
+    if (view->PlayerList()->count() != state.range(0)) state.SkipWithError("list not filled");
+    view->Close();
+    state.ResumeTiming();
+  }
+}
+
+// The user picks a player whose PlayerId one record holds: record n / 3.
+void BM_PlayerListChoice(benchmark::State& state) {
+  SilentSink sink;
+  auto view = MakeView(sink, Roster(static_cast<int>(state.range(0))));
+  view->Select();
+  const int record = static_cast<int>(std::min<std::int64_t>(state.range(0) / 3, 4500));
+  QComboBox* list = view->PlayerList();
+  const int target = list->findText(QString(",%1").arg(record, 5), Qt::MatchEndsWith);
+  for (auto _ : state) {
+    list->setCurrentIndex(target);
+    emit list->activated(target);
+  }
+  if (view->File().CurrentRecord() != record) state.SkipWithError("wrong record");
+}
+
+}  // namespace
+
+BENCHMARK(BM_Select)->Arg(1500)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlayerListChoice)->Arg(1500)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -18,7 +18,6 @@
 #include "ResourceIds.h"
 #include "StringTable.h"
 #include "TabControl.h"
-#include "ToolBarTemplate.h"
 
 using namespace korvale::res;
 
@@ -33,13 +32,11 @@ class ResourcesTest : public QObject {
   void ControlsArePlacedInPixels();
   void EveryKindOfControlIsBuilt();
   void AboutBoxTemplate();
-  void PageTemplatesStartHiddenExceptTheFirst();
   void MenuHasTheExactStructure();
   void MenuCommandsHavePromptsAndNoShortcuts();
   void StringsSplitIntoPromptAndTip_data();
   void StringsSplitIntoPromptAndTip();
   void ToolBarBitmapHasFourImagesInSixteenColours();
-  void ToolBarOrder();
 };
 
 void ResourcesTest::DialogUnitsScaleByTheBaseUnits_data() {
@@ -155,17 +152,6 @@ void ResourcesTest::AboutBoxTemplate() {
   QCOMPARE(texts, QStringList({"Courtline '98 Editor", "Version: 0.2 Beta", "1/26/98"}));
 }
 
-void ResourcesTest::PageTemplatesStartHiddenExceptTheFirst() {
-  QVERIFY(PlayerDataPageTemplate().StartsVisible());
-  QVERIFY(!PlayerData2PageTemplate().StartsVisible());
-  QVERIFY(!PlayerRatingsPageTemplate().StartsVisible());
-  QVERIFY(!SeasonStatsPageTemplate().StartsVisible());
-  QCOMPARE(PlayerDataPageTemplate().id, 130);
-  QCOMPARE(PlayerRatingsPageTemplate().id, 131);
-  QCOMPARE(SeasonStatsPageTemplate().id, 132);
-  QCOMPARE(PlayerData2PageTemplate().id, 134);
-}
-
 namespace {
 
 // "text" for commands, "-" for separators, "text>(...)" for popups.
@@ -212,26 +198,12 @@ void ResourcesTest::StringsSplitIntoPromptAndTip_data() {
   QTest::addColumn<QString>("tip");
   QTest::newRow("select") << kIdSelect << "Select the Player Data File"
                           << "Select Player File";
-  QTest::newRow("forward") << kIdForward << "Moves to the next record"
-                           << "Next Record";
   QTest::newRow("back") << kIdBack << "Moves to  the previous record"
                         << "Previous Record";
-  QTest::newRow("exit") << kIdExit << "Quit the application; prompts to save documents"
-                        << "Exit";
-  QTest::newRow("tool bar") << kIdViewToolBar << "Show or hide the toolbar"
-                            << "Toggle ToolBar";
-  QTest::newRow("status bar") << kIdViewStatusBar << "Show or hide the status bar"
-                              << "Toggle StatusBar";
   QTest::newRow("close has none") << kIdClose << ""
                                   << "";
-  QTest::newRow("title") << kIdApplicationTitle << "Korvale"
-                         << "";
   QTest::newRow("idle") << kIdIdleMessage << "Ready"
                         << "";
-  QTest::newRow("caps") << kIdIndicatorCaps << "CAP"
-                        << "";
-  QTest::newRow("num") << kIdIndicatorNum << "NUM"
-                       << "";
   QTest::newRow("scroll") << kIdIndicatorScroll << "SCRL"
                           << "";
 }
@@ -263,12 +235,6 @@ void ResourcesTest::ToolBarBitmapHasFourImagesInSixteenColours() {
     previous = image;
   }
   QVERIFY(!ApplicationIcon().isNull());
-}
-
-void ResourcesTest::ToolBarOrder() {
-  const std::span<const int> bar = MainToolBar();
-  QCOMPARE(std::vector<int>(bar.begin(), bar.end()),
-           std::vector<int>({kIdSelect, 0, kIdBack, kIdForward, 0, kIdAbout}));
 }
 
 QTEST_MAIN(ResourcesTest)

@@ -1,10 +1,165 @@
 #include "CSeasonStatsPage.h"
 
+#include <QLineEdit>
+
+#include "CommitField.h"
+#include "CommitTriggers.h"
+#include "DialogBuilder.h"
+#include "DialogTemplates.h"
 #include "PageHost.h"
+#include "SeasonStats.h"
+#include "StoredForms.h"
 
-// Placeholder until the page's controls arrive: an empty panel.
+namespace {
+
+using korvale::FieldId;
+
+constexpr std::int32_t kLowestTotal = 0;
+constexpr std::int32_t kHighestTotal = 99999;
+
+// The display reads the totals in this order.
+constexpr std::array<FieldId, 16> kLoadOrder{FieldId::FieldGoalsAttempted,
+                                             FieldId::FieldGoalsMade,
+                                             FieldId::ThreePointAttempted,
+                                             FieldId::ThreePointMade,
+                                             FieldId::FreeThrowsAttempted,
+                                             FieldId::FreeThrowsMade,
+                                             FieldId::Blocks,
+                                             FieldId::OffensiveRebounds,
+                                             FieldId::Assists,
+                                             FieldId::Fouls,
+                                             FieldId::Steals,
+                                             FieldId::DefensiveRebounds,
+                                             FieldId::Turnovers,
+                                             FieldId::Minutes,
+                                             FieldId::Games,
+                                             FieldId::Ejections};
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+const std::array<CSeasonStatsPage::TotalEntry, 16>& CSeasonStatsPage::Totals() {
+  using P = CSeasonStatsPage;
+  static const std::array<TotalEntry, 16> table{{
+      {1048, FieldId::FieldGoalsAttempted, &P::fieldGoalsAttempted_},
+      {1047, FieldId::FieldGoalsMade, &P::fieldGoalsMade_},
+      {1055, FieldId::ThreePointAttempted, &P::threePointAttempted_},
+      {1054, FieldId::ThreePointMade, &P::threePointMade_},
+      {1053, FieldId::FreeThrowsAttempted, &P::freeThrowsAttempted_},
+      {1052, FieldId::FreeThrowsMade, &P::freeThrowsMade_},
+      {1066, FieldId::Assists, &P::assists_},
+      {1060, FieldId::Blocks, &P::blocks_},
+      {1064, FieldId::OffensiveRebounds, &P::offensiveRebounds_},
+      {1067, FieldId::Fouls, &P::fouls_},
+      {1062, FieldId::Steals, &P::steals_},
+      {1065, FieldId::DefensiveRebounds, &P::defensiveRebounds_},
+      {1072, FieldId::Turnovers, &P::turnovers_},
+      {1046, FieldId::Minutes, &P::minutes_},
+      {1049, FieldId::Games, &P::games_},
+      {1073, FieldId::Ejections, &P::ejections_},
+  }};
+  return table;
+}
+
 CSeasonStatsPage::CSeasonStatsPage(PageHost& host, QWidget* parent)
-    : QWidget(parent), host_(host) {}
+    : QWidget(parent), host_(host), exchange_(this, host.Messages()) {
+  const korvale::res::ControlMap controls =
+      korvale::res::BuildDialog(korvale::res::SeasonStatsPageTemplate(), this);
+  std::vector<ExchangeEntry> entries;
+  for (const TotalEntry& total : Totals()) {
+    auto* edit = controls.Get<QLineEdit>(total.control);
+    entries.push_back(
+        ExchangeEntry::Ranged(edit, &(this->*total.value), kLowestTotal, kHighestTotal));
+    OnLeave(edit, exchange_, [this, &total] { Commit(total); });
+  }
+  // Points is only shown: it is taken back without a range, so a total
+  // beyond what one box holds never blocks the commits of the totals.
+  const auto shown = [&](int id) { return controls.Find(id); };
+  entries.push_back(ExchangeEntry::Integer(shown(1058), &points_));
+  entries.push_back(ExchangeEntry::Text(shown(1050), &minutesPerGame_));
+  entries.push_back(ExchangeEntry::Text(shown(1051), &fieldGoalPercent_));
+  entries.push_back(ExchangeEntry::Text(shown(1059), &pointsPerGame_));
+  entries.push_back(ExchangeEntry::Text(shown(1056), &freeThrowPercent_));
+  entries.push_back(ExchangeEntry::Text(shown(1057), &threePointPercent_));
+  entries.push_back(ExchangeEntry::Text(shown(1061), &blocksPerGame_));
+  entries.push_back(ExchangeEntry::Integer(shown(1070), &totalRebounds_));
+  entries.push_back(ExchangeEntry::Text(shown(1071), &reboundsPerGame_));
+  entries.push_back(ExchangeEntry::Text(shown(1063), &stealsPerGame_));
+  entries.push_back(ExchangeEntry::Text(shown(1069), &foulsPerGame_));
+  entries.push_back(ExchangeEntry::Text(shown(1068), &assistsPerGame_));
+  entries.push_back(ExchangeEntry::Text(shown(1074), &turnoversPerGame_));
+  entries.push_back(ExchangeEntry::Text(shown(1075), &ejectionsPerGame_));
+  exchange_.SetEntries(std::move(entries));
+  exchange_.Show();
+}
 
-void CSeasonStatsPage::LoadRecord() {}
-void CSeasonStatsPage::Clear() {}
+void CSeasonStatsPage::LoadRecord() {
+  korvale::PlayerFileState& file = host_.File();
+  for (const FieldId field : kLoadOrder) {
+    for (const TotalEntry& total : Totals()) {
+      if (total.field != field) continue;
+      this->*total.value = korvale::ReadNumber(file.ReadField(file.CurrentRecord(), field));
+      exchange_.Show();
+    }
+  }
+  RecomputeDerived();
+}
+
+void CSeasonStatsPage::RecomputeDerived() {
+  korvale::SeasonTotals t;
+  t.FieldGoalsAttempted = fieldGoalsAttempted_;
+  t.FieldGoalsMade = fieldGoalsMade_;
+  t.ThreePointAttempted = threePointAttempted_;
+  t.ThreePointMade = threePointMade_;
+  t.FreeThrowsAttempted = freeThrowsAttempted_;
+  t.FreeThrowsMade = freeThrowsMade_;
+  t.Blocks = blocks_;
+  t.OffensiveRebounds = offensiveRebounds_;
+  t.Assists = assists_;
+  t.Fouls = fouls_;
+  t.Steals = steals_;
+  t.DefensiveRebounds = defensiveRebounds_;
+  t.Turnovers = turnovers_;
+  t.Minutes = minutes_;
+  t.Games = games_;
+  t.Ejections = ejections_;
+  // Points and the rebound total are worked out before the averages of them.
+  const korvale::SeasonDerived d = korvale::DeriveSeason(t);
+  points_ = d.Points;
+  pointsPerGame_ = Text(d.PointsPerGame);
+  minutesPerGame_ = Text(d.MinutesPerGame);
+  fieldGoalPercent_ = Text(d.FieldGoalPercent);
+  freeThrowPercent_ = Text(d.FreeThrowPercent);
+  threePointPercent_ = Text(d.ThreePointPercent);
+  blocksPerGame_ = Text(d.BlocksPerGame);
+  totalRebounds_ = d.TotalRebounds;
+  reboundsPerGame_ = Text(d.ReboundsPerGame);
+  assistsPerGame_ = Text(d.AssistsPerGame);
+  stealsPerGame_ = Text(d.StealsPerGame);
+  foulsPerGame_ = Text(d.FoulsPerGame);
+  turnoversPerGame_ = Text(d.TurnoversPerGame);
+  ejectionsPerGame_ = Text(d.EjectionsPerGame);
+  exchange_.Show();
+}
+
+void CSeasonStatsPage::Clear() {
+  for (const TotalEntry& total : Totals()) this->*total.value = 0;
+  points_ = 0;
+  totalRebounds_ = 0;
+  for (QString* text : {&minutesPerGame_, &fieldGoalPercent_, &pointsPerGame_, &freeThrowPercent_,
+                        &threePointPercent_, &blocksPerGame_, &reboundsPerGame_, &stealsPerGame_,
+                        &foulsPerGame_, &assistsPerGame_, &turnoversPerGame_, &ejectionsPerGame_}) {
+    text->clear();
+  }
+  exchange_.Show();
+}
+
+void CSeasonStatsPage::Commit(const TotalEntry& total) {
+  CommitField(host_, exchange_,
+              {korvale::Field(total.field).position,
+               [this, &total] {
+                 return RangedValue(total.field, this->*total.value, kLowestTotal, kHighestTotal);
+               },
+               [this] { RecomputeDerived(); }});
+}

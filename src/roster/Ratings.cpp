@@ -30,6 +30,12 @@ bool IsRating(FieldId field) {
   return std::find(kRatingFields.begin(), kRatingFields.end(), field) != kRatingFields.end();
 }
 
+std::int32_t OverallSum(std::span<const std::int32_t> values) {
+  std::uint32_t sum = 0;
+  for (const std::int32_t value : values) sum += static_cast<std::uint32_t>(value);
+  return static_cast<std::int32_t>(sum);
+}
+
 double CalculatedOverallOf(std::int32_t sum) { return static_cast<double>(sum) * 0.05; }
 
 std::string OverallText(double overall) {

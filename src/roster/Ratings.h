@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "RecordLayout.h"
@@ -22,6 +23,9 @@ inline constexpr std::int32_t kHighestRating = 99;
   return 2 * rating - 100;
 }
 
+// The 32-bit sum of the values that enter the calculated overall. Values
+// typed out of range may be anything, so the sum wraps rather than overflows.
+[[nodiscard]] std::int32_t OverallSum(std::span<const std::int32_t> values);
 // The calculated overall: the 32-bit sum of the twenty shown ratings and
 // the two shooting ranges, times 0.05.
 [[nodiscard]] double CalculatedOverallOf(std::int32_t sum);

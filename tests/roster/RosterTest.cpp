@@ -34,6 +34,13 @@ TEST(Ratings, CalculatedOverallMultipliesByOneTwentieth) {
   EXPECT_EQ(CalculatedOverallOf(1493), 1493 * 0.05);
 }
 
+TEST(Ratings, OverallSumWrapsInThirtyTwoBits) {
+  const std::int32_t inRange[] = {50, 99, 8, 0};
+  EXPECT_EQ(OverallSum(inRange), 157);
+  const std::int32_t huge[] = {2147483647, 1};
+  EXPECT_EQ(OverallSum(huge), -2147483647 - 1);
+}
+
 TEST(Biography, HeightTextInFeetAndInches) {
   EXPECT_EQ(HeightText(79), "6' 7\"");
   EXPECT_EQ(HeightText(0), "0' 0\"");

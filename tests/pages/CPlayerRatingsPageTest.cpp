@@ -1,0 +1,271 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+
+#include "CPlayerRatingsPage.h"
+#include "DialogTemplates.h"
+#include "FakePageHost.h"
+#include "PlayerFileBuilder.h"
+#include "Ratings.h"
+#include "TemplateControls.h"
+
+namespace {
+
+using korvale::FieldId;
+using korvale::testing::FieldBytes;
+using korvale::testing::PlayerFileBuilder;
+using korvale::testing::ReadAll;
+using korvale::testing::TempDir;
+
+// Record 1 of a two-record file: every rating 60 (code "20"), dunks 3 and 2,
+// ranges 15 and 10, stored overall 77. The shown sum is 1225: 61.25.
+PlayerFileBuilder Player() {
+  PlayerFileBuilder file(2);
+  for (const FieldId field : korvale::kRatingFields) file.Number(1, field, 20);
+  file.Number(1, FieldId::DunkPackage, 3).Number(1, FieldId::PreferredDunk, 2);
+  file.Number(1, FieldId::ShootingRange, 15).Number(1, FieldId::ShootingRange2, 10);
+  return file.Number(1, FieldId::OverallRating, 77);
+}
+
+// The page on record 1 of a file, shown and active like the view shows it.
+class RatingsBench {
+ public:
+  // `startIn`: the edit that holds the focus when the page comes up.
+  explicit RatingsBench(const PlayerFileBuilder& file, int startIn = 1003)
+      : path_(file.WriteTo(dir_ / "Players.dbf")) {
+    host.file.OpenPlayerFile(path_.string());
+    host.file.SetCurrentRecord(1);
+    page.LoadRecord();
+    page.RecalculateOverall();
+    Edit(startIn)->setFocus();
+    page.show();
+    page.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
+  }
+
+  QLineEdit* Edit(int id) { return EditById(&page, korvale::res::PlayerRatingsPageTemplate(), id); }
+  std::string Stored(FieldId field) { return FieldBytes(ReadAll(path_), 1, field); }
+  std::string File() { return ReadAll(path_); }
+
+  // The user types into the edit and presses Tab.
+  void Enter(int id, const QString& text) {
+    QLineEdit* edit = Edit(id);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Tab);
+  }
+
+ private:
+  TempDir dir_;
+  std::filesystem::path path_;
+
+ public:
+  FakePageHost host;
+  CPlayerRatingsPage page{host, nullptr};
+};
+
+QString Between(int low, int high) {
+  return QString("Please enter an integer between %1 and %2.").arg(low).arg(high);
+}
+
+TEST(PlayerRatingsPage, StoredRatingsShowOnTheirScale) {
+  const struct {
+    const char* stored;
+    const char* shown;
+  } cases[] = {{" 0", "50"}, {" 1", "50"}, {"72", "86"}, {"73", "86"},
+               {"98", "99"}, {"99", "99"}, {"  ", "50"}, {"-3", "49"}};
+  for (const auto& c : cases) {
+    RatingsBench bench(Player().Raw(1, FieldId::Clutch, c.stored));
+    EXPECT_EQ(bench.Edit(1042)->text(), c.shown) << c.stored;
+  }
+}
+
+TEST(PlayerRatingsPage, ShowsEveryValueOfTheRecord) {
+  RatingsBench bench(Player().Raw(1, FieldId::ShootingRange, "5 "));
+  EXPECT_EQ(bench.Edit(1003)->text(), "60");
+  EXPECT_EQ(bench.Edit(1015)->text(), "3");
+  EXPECT_EQ(bench.Edit(1016)->text(), "2");
+  EXPECT_EQ(bench.Edit(1017)->text(), "5");
+  EXPECT_EQ(bench.Edit(1047)->text(), "10");
+  EXPECT_EQ(bench.Edit(1043)->text(), "77");
+  EXPECT_TRUE(bench.Edit(1043)->isReadOnly());
+  EXPECT_TRUE(bench.Edit(1046)->isReadOnly());
+  EXPECT_EQ(bench.Edit(1046)->text(), "60.75");  // 1215 * 0.05
+}
+
+TEST(PlayerRatingsPage, LoadingLeavesTheCalculatedOverallAlone) {
+  RatingsBench bench(Player());
+  EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+  bench.host.file.SetCurrentRecord(0);  // a blank record
+  bench.page.LoadRecord();
+  EXPECT_EQ(bench.Edit(1003)->text(), "50");
+  EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+  bench.page.RecalculateOverall();
+  EXPECT_EQ(bench.Edit(1046)->text(), "50");  // 20 x 50 and two ranges of 0
+}
+
+TEST(PlayerRatingsPage, EnteredRatingsAreWrittenAsTwoByteCodes) {
+  const struct {
+    const char* stored;
+    const char* typed;  // empty: left unchanged
+    const char* written;
+  } cases[] = {{"73", "", "72"},   {"99", "", "98"},   {"20", "50", " 0"},
+               {"20", "54", " 8"}, {"20", "55", "10"}, {"20", "99", "98"}};
+  for (const auto& c : cases) {
+    RatingsBench bench(Player().Raw(1, FieldId::Stealing, c.stored));
+    const std::string before = bench.File();
+    bench.Enter(1028, c.typed);
+    const std::string after = bench.File();
+    EXPECT_EQ(bench.Stored(FieldId::Stealing), c.written) << c.typed;
+    EXPECT_EQ(after.size(), before.size());
+    EXPECT_EQ(after.substr(0, korvale::Field(FieldId::Stealing).OffsetIn(1)),
+              before.substr(0, korvale::Field(FieldId::Stealing).OffsetIn(1)));
+    EXPECT_TRUE(bench.host.messages.warnings.isEmpty());
+    const int shown = korvale::RatingFromCode(std::stoi(c.written));
+    EXPECT_EQ(bench.Edit(1028)->text(), QString::number(shown));
+    const double overall = korvale::CalculatedOverallOf(1225 - 60 + shown);
+    EXPECT_EQ(bench.Edit(1046)->text(), QString::fromStdString(korvale::OverallText(overall)));
+  }
+}
+
+TEST(PlayerRatingsPage, OtherValuesAreWrittenWithinTheirRanges) {
+  const struct {
+    int edit;
+    FieldId field;
+    const char* typed;
+    const char* written;  // empty: refused
+    QString message;
+  } cases[] = {
+      {1017, FieldId::ShootingRange, "8", " 8", ""},
+      {1017, FieldId::ShootingRange, "25", "25", ""},
+      {1017, FieldId::ShootingRange, "7", "", Between(8, 25)},
+      {1017, FieldId::ShootingRange, "26", "", Between(8, 25)},
+      {1047, FieldId::ShootingRange2, "0", " 0", ""},
+      {1047, FieldId::ShootingRange2, "17", "17", ""},
+      {1047, FieldId::ShootingRange2, "18", "", Between(0, 17)},
+      {1015, FieldId::DunkPackage, "6", "6", ""},
+      {1015, FieldId::DunkPackage, "7", "", Between(0, 6)},
+      {1016, FieldId::PreferredDunk, "5", "5", ""},
+      {1016, FieldId::PreferredDunk, "6", "", Between(0, 5)},
+      {1003, FieldId::JumpShooting, "49", "", Between(50, 99)},
+      {1003, FieldId::JumpShooting, "100", "", Between(50, 99)},
+  };
+  for (const auto& c : cases) {
+    RatingsBench bench(Player());
+    const std::string before = bench.Stored(c.field);
+    bench.Enter(c.edit, c.typed);
+    const bool refused = c.message.size() > 0;
+    EXPECT_EQ(bench.Stored(c.field), refused ? before : c.written) << c.typed;
+    EXPECT_EQ(bench.host.messages.warnings, refused ? QStringList{c.message} : QStringList{});
+    EXPECT_EQ(bench.Edit(c.edit)->text(), c.typed);
+    // Only a written rating brings the overall up to date.
+    EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+    if (refused) {
+      QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(c.edit));
+      EXPECT_EQ(bench.Edit(c.edit)->selectedText(), c.typed);
+    }
+  }
+}
+
+TEST(PlayerRatingsPage, ARangeChangeWaitsForTheNextRatingOrDisplay) {
+  RatingsBench bench(Player());
+  bench.Enter(1017, "25");
+  EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+  bench.Enter(1003, "61");
+  EXPECT_EQ(bench.Edit(1046)->text(), "61.8");  // 1225 + 10 + 1
+  bench.Enter(1047, "0");
+  bench.page.LoadRecord();
+  bench.page.RecalculateOverall();
+  EXPECT_EQ(bench.Edit(1046)->text(), "61.3");  // 1225 + 10 + 1 - 10
+}
+
+TEST(PlayerRatingsPage, CalculatedOverallAtTheExtremes) {
+  const struct {
+    std::int32_t code, range, range2;
+    const char* shown;
+  } cases[] = {{0, 8, 0, "50.4"}, {98, 25, 17, "101.1"}, {50, 0, 0, "75"}};
+  for (const auto& c : cases) {
+    PlayerFileBuilder file = Player();
+    for (const FieldId field : korvale::kRatingFields) file.Number(1, field, c.code);
+    file.Number(1, FieldId::ShootingRange, c.range).Number(1, FieldId::ShootingRange2, c.range2);
+    RatingsBench bench(file);
+    EXPECT_EQ(bench.Edit(1046)->text(), c.shown);
+  }
+}
+
+TEST(PlayerRatingsPage, AStoredValueOutOfRangeBlocksOnlyTheEntriesAfterIt) {
+  // ShootingRange is ninth in the exchange order; JumpShooting first,
+  // Strength last.
+  const PlayerFileBuilder file = Player().Raw(1, FieldId::ShootingRange, " 5");
+  {
+    RatingsBench bench(file, 1003);
+    bench.Enter(1003, "70");
+    EXPECT_EQ(bench.Stored(FieldId::JumpShooting), "40");
+    EXPECT_EQ(bench.host.messages.warnings, QStringList{Between(8, 25)});
+    QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(1017));
+    EXPECT_EQ(bench.Edit(1017)->selectedText(), "5");
+  }
+  {
+    RatingsBench bench(file, 1038);
+    bench.Enter(1038, "80");
+    EXPECT_EQ(bench.host.messages.warnings, QStringList{Between(8, 25)});
+    EXPECT_EQ(bench.Stored(FieldId::Strength), "20");  // its old value, not taken
+    EXPECT_EQ(bench.Edit(1038)->text(), "60");
+    EXPECT_EQ(bench.Stored(FieldId::ShootingRange), " 5");
+    QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(1017));
+  }
+}
+
+TEST(PlayerRatingsPage, TextThatIsNoIntegerRewritesThePreviousValue) {
+  RatingsBench bench(Player().Raw(1, FieldId::Passing, "21"));
+  bench.Enter(1030, "abc");
+  EXPECT_EQ(bench.host.messages.warnings, QStringList{"Please enter an integer."});
+  EXPECT_EQ(bench.Stored(FieldId::Passing), "20");
+  EXPECT_EQ(bench.Edit(1030)->text(), "60");
+  QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(1030));
+}
+
+TEST(PlayerRatingsPage, StoredOverallIsShownButNeverWritten) {
+  RatingsBench bench(Player());
+  const std::string before = bench.File();
+  bench.Enter(1043, "12");  // read-only: typing does nothing
+  EXPECT_EQ(bench.Edit(1043)->text(), "77");
+  EXPECT_EQ(bench.File(), before);
+  bench.Enter(1005, "60");
+  EXPECT_EQ(bench.Stored(FieldId::OverallRating), "77");
+  EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+}
+
+TEST(PlayerRatingsPage, WithoutAFileNothingIsTakenOrWritten) {
+  RatingsBench bench(Player());
+  const std::string before = bench.File();
+  bench.host.file.ClosePlayerFile();
+  bench.Enter(1003, "abc");
+  EXPECT_TRUE(bench.host.messages.warnings.isEmpty());
+  EXPECT_EQ(bench.File(), before);
+}
+
+TEST(PlayerRatingsPage, ClearShowsZeroEverywhere) {
+  RatingsBench bench(Player());
+  bench.page.Clear();
+  for (const auto& control : korvale::res::PlayerRatingsPageTemplate().controls) {
+    if (QLineEdit* edit = bench.Edit(control.id); edit != nullptr) {
+      EXPECT_EQ(edit->text(), "0") << control.id;
+    }
+  }
+}
+
+TEST(PlayerRatingsPage, TabFollowsTheTemplateOrder) {
+  RatingsBench bench(Player());
+  bench.Edit(1003)->setFocus(Qt::TabFocusReason);
+  const int order[] = {1005, 1007, 1009, 1011, 1015, 1013, 1016, 1017};
+  for (const int id : order) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), bench.Edit(id)) << id;
+  }
+}
+
+}  // namespace

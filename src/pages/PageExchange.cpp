@@ -49,11 +49,17 @@ void PageExchange::Show() {
   for (const ExchangeEntry& e : entries_) {
     switch (e.kind) {
       case ExchangeEntry::Kind::Text: {
-        if (auto* edit = qobject_cast<QLineEdit*>(e.control);
-            edit != nullptr && edit->validator() == nullptr) {
-          edit->setValidator(new TextLimitValidator(e.limit, edit));
+        const QString& text = *std::get<QString*>(e.value);
+        if (auto* edit = qobject_cast<QLineEdit*>(e.control)) {
+          auto* validator =
+              edit->findChild<TextLimitValidator*>(QString(), Qt::FindDirectChildrenOnly);
+          if (validator == nullptr) {
+            validator = new TextLimitValidator(e.limit, edit);
+            edit->setValidator(validator);
+          }
+          validator->SetShownText(text);
         }
-        SetText(e.control, *std::get<QString*>(e.value));
+        SetText(e.control, text);
         break;
       }
       case ExchangeEntry::Kind::Integer:

@@ -120,6 +120,9 @@ void Place(QWidget* widget, const ControlTemplate& c, QRect rect) {
   widget->setEnabled(!Has(c, style::kDisabled));
   widget->setFocusPolicy(Has(c, style::kTabStop) ? Qt::StrongFocus : widget->focusPolicy());
   if (Has(c, style::kHidden)) widget->hide();
+  if (c.id != kStatic) widget->setObjectName(QString::number(c.id));
+  // Frames stand behind what they frame and never take its clicks.
+  if (c.kind == ControlKind::GroupBox || c.kind == ControlKind::EtchedFrame) widget->lower();
 }
 
 }  // namespace

@@ -21,14 +21,9 @@ using korvale::testing::ReadAll;
 using korvale::testing::TempDir;
 namespace ids = korvale::res::playerdata2;
 
-// The page's controls are its direct children, created in template order.
+// A control of the page by its template id (the builder names it so).
 QWidget* ControlOf(const QWidget& page, int id) {
-  const auto& controls = korvale::res::PlayerData2PageTemplate().controls;
-  const QList<QWidget*> widgets = page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  for (std::size_t i = 0; i < controls.size(); ++i) {
-    if (controls[i].id == id) return widgets.at(static_cast<qsizetype>(i));
-  }
-  return nullptr;
+  return page.findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
 // A pick by keyboard on the closed list, as a user makes it.

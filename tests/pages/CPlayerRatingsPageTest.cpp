@@ -45,7 +45,7 @@ class RatingsBench {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
   }
 
-  QLineEdit* Edit(int id) { return EditById(&page, korvale::res::PlayerRatingsPageTemplate(), id); }
+  QLineEdit* Edit(int id) { return EditById(&page, id); }
   std::string Stored(FieldId field) { return FieldBytes(ReadAll(path_), 1, field); }
   std::string File() { return ReadAll(path_); }
 

@@ -53,7 +53,7 @@ class SeasonBench {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
   }
 
-  QLineEdit* Box(int id) { return EditById(&page, korvale::res::SeasonStatsPageTemplate(), id); }
+  QLineEdit* Box(int id) { return EditById(&page, id); }
   QString Shown(int id) { return Box(id)->text(); }
   std::string Stored(FieldId field) { return FieldBytes(ReadAll(path_), 1, field); }
   std::string File() { return ReadAll(path_); }

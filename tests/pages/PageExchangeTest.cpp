@@ -126,6 +126,24 @@ TEST_F(PageExchangeTest, ShownTextIsNotCutButTypingStaysWithinTheLimit) {
   EXPECT_EQ(page.name->text(), QString::fromUtf8("Abcd\xC3\xA9"));
 }
 
+TEST_F(PageExchangeTest, AShownTextOverTheLimitMayShrinkButNotGrowOrChange) {
+  page.nameValue = "Abcdef";  // one over the limit, as a 26-byte nickname
+  page.exchange.Show();
+  page.name->setFocus();
+  page.name->end(false);
+  QTest::keyClicks(page.name, "g");
+  EXPECT_EQ(page.name->text(), "Abcdef");
+  page.name->home(false);
+  page.name->cursorForward(true, 1);  // "A" selected: replacing it keeps 6
+  QTest::keyClicks(page.name, "Z");
+  EXPECT_EQ(page.name->text(), "Abcdef");
+  page.name->end(false);
+  page.name->backspace();
+  EXPECT_EQ(page.name->text(), "Abcde");
+  QTest::keyClicks(page.name, "x");
+  EXPECT_EQ(page.name->text(), "Abcde");
+}
+
 TEST_F(PageExchangeTest, LeavingCommitsOnlyForRealMovesAndNotDuringATake) {
   int commits = 0;
   OnLeave(page.free, page.exchange, [&] { ++commits; });

@@ -1,11 +1,10 @@
 #pragma once
 
+#include <QAction>
 #include <QPointer>
 #include <QRect>
 #include <QString>
 #include <cstdint>
-
-class QAction;
 
 // One entry of a tool bar layout: a command with its action, or a separator.
 struct ToolBarItem {

@@ -106,7 +106,6 @@ void PutBody(RecordBytes& out, Random& r, int position) {
             r.Below(3) == 0 ? -1 : std::clamp(position + (r.Below(2) == 0 ? -1 : 1), 0, 4));
   out.Value(FieldId::Height, height);
   out.Value(FieldId::Weight, std::clamp(165 + (height - 70) * 6 + r.Below(31) - 15, 133, 350));
-  out.Value(FieldId::SkinColor, r.Below(6));
   out.Value(FieldId::BodyType, r.Below(9));
   out.Value(FieldId::Hand, r.Below(8) == 0 ? 1 : 0);
 }
@@ -119,22 +118,21 @@ void PutNames(RecordBytes& out, Random& r) {
   out.Text(FieldId::BirthState, r.Pick(kStates));
 }
 
-int PutBirthAndDraft(RecordBytes& out, Random& r) {
-  const int year = r.Between(1962, 1978);
+void PutBirthAndDraft(RecordBytes& out, Random& r) {
+  const int year = r.Between(1962, 1977);
   out.Value(FieldId::BirthYear, year);
   out.Value(FieldId::BirthMonth, r.Between(1, 12));
   out.Value(FieldId::BirthDay, r.Between(1, 28));
+  const int rookieYear = std::min(year + 21 + r.Below(2), 1997);
+  out.Value(FieldId::YearsPro, 1997 - rookieYear);
   const bool drafted = r.Below(6) != 0;
   const int round = drafted ? r.Between(1, 2) : -1;
   const int place = drafted ? r.Between(1, kTeams) : -1;
   out.Value(FieldId::DraftRound, round);
   out.Value(FieldId::DraftPlace, place);
   out.Value(FieldId::DraftOverall, drafted ? (round - 1) * kTeams + place : -1);
-  out.Value(FieldId::DraftYear, drafted ? year + 21 + r.Below(2) : 0);
+  out.Value(FieldId::DraftYear, drafted ? rookieYear : 0);
   out.Text(FieldId::DraftedBy, drafted ? r.Pick(kTeamAbbreviations) : std::string_view{});
-  const int yearsPro = std::clamp(1997 - year - 21 - r.Below(2), 0, 99);
-  out.Value(FieldId::YearsPro, yearsPro);
-  return yearsPro;
 }
 
 // Ratings around a player's own level; returns the sum that the overall uses.
@@ -155,6 +153,8 @@ int PutRatings(RecordBytes& out, Random& r, int position) {
 }
 
 void PutLooks(RecordBytes& out, Random& r, int id) {
+  const int skin = r.Below(6);
+  out.Value(FieldId::SkinColor, skin);
   const std::string number = DecimalText(id);
   out.Text(FieldId::Portrait, "pt" + number + ".bmp");
   out.Text(FieldId::ActionPhoto, "ap" + number + ".bmp");
@@ -165,7 +165,7 @@ void PutLooks(RecordBytes& out, Random& r, int id) {
     return;
   }
   std::string pkg = ":";
-  pkg += EncodeLetter(r.Below(12));
+  pkg += EncodeLetter(2 * skin + r.Below(2));  // the player type follows the skin colour
   pkg += EncodeLetter(r.Below(17));
   pkg += EncodeLetter(r.Below(9));
   pkg += EncodeLetter(r.Below(4) == 0 ? r.Below(7) : 0);
@@ -284,6 +284,14 @@ SampleWrite WriteSampleRoster(const std::filesystem::path& path, int players, st
   });
   ok = std::fclose(file.release()) == 0 && ok;
   return ok ? SampleWrite::Created : SampleWrite::Failed;
+}
+
+bool WriteSampleRoster(std::ostream& out, int players, std::uint64_t seed) {
+  Generate(players, seed, [&out](const std::string& part) {
+    out.write(part.data(), static_cast<std::streamsize>(part.size()));
+  });
+  out.flush();
+  return static_cast<bool>(out);
 }
 
 }  // namespace korvale

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -33,5 +34,9 @@ enum class SampleWrite { Created, Exists, Failed };
 // existing file is left alone and Exists comes back.
 SampleWrite WriteSampleRoster(const std::filesystem::path& path, int players = kSamplePlayers,
                               std::uint64_t seed = kSampleSeed, bool overwrite = false);
+
+// Writes the sample to a stream, a record at a time; false when it fails.
+bool WriteSampleRoster(std::ostream& out, int players = kSamplePlayers,
+                       std::uint64_t seed = kSampleSeed);
 
 }  // namespace korvale

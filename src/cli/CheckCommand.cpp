@@ -79,7 +79,10 @@ class Checker {
         Range(record, f);
       }
     }
-    ids_[ShownNumber(record, FieldId::PlayerId)].push_back(record.index);
+    if (Field(FieldId::PlayerId).OffsetIn(record.index) + Field(FieldId::PlayerId).readWidth <=
+        length) {
+      ids_[ShownNumber(record, FieldId::PlayerId)].push_back(record.index);
+    }
   }
 
   void Duplicates() {
@@ -120,7 +123,7 @@ class Checker {
 }  // namespace
 
 int CheckCommand(const std::string& path, Io io) {
-  PlayerFileState file;
+  PlayerFileState file(io.files);
   file.OpenPlayerFile(path);
   RecordSource source(file);
   std::vector<std::string> findings;

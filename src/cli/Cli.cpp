@@ -104,7 +104,12 @@ int Guarded(const Run& run, Io io) {
 
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err) {
-  const Io io{in, out, err};
+  return RunCli(args, in, out, err, SystemFileSystem());
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, FileSystem& files) {
+  const Io io{in, out, err, files};
   CLI::App app("Lists, exports, imports, checks and compares Courtline '98 player files.",
                "korvale-cli");
   app.set_version_flag("--version", std::string("korvale-cli ") + kKorvaleVersion);

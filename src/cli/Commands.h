@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "FileSystem.h"
 #include "SampleRoster.h"
 
 namespace korvale::cli {
@@ -13,6 +14,7 @@ struct Io {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  FileSystem& files;
 };
 
 // 0: success, or nothing found; 1: findings, differences or rejected

@@ -66,9 +66,9 @@ class Differ {
 }  // namespace
 
 int DiffCommand(const std::string& fileA, const std::string& fileB, Io io) {
-  PlayerFileState a;
+  PlayerFileState a(io.files);
   a.OpenPlayerFile(fileA);
-  PlayerFileState b;
+  PlayerFileState b(io.files);
   b.OpenPlayerFile(fileB);
   RecordSource sourceA(a);
   RecordSource sourceB(b);

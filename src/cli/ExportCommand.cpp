@@ -7,7 +7,7 @@
 namespace korvale::cli {
 
 int ExportCommand(const ExportOptions& options, Io io) {
-  PlayerFileState file;
+  PlayerFileState file(io.files);
   file.OpenPlayerFile(options.file);
   const TableFormat format = FormatFor(options.format, options.output);
   if (options.output == "-") {

@@ -74,7 +74,7 @@ int ImportCommand(const ImportOptions& options, Io io) {
     io.err << "korvale-cli: cannot read " << options.input << '\n';
     return kFailure;
   }
-  PlayerFileState file;
+  PlayerFileState file(io.files);
   file.OpenPlayerFile(options.file);
   const TableFormat format = FormatFor(options.format, options.input);
   const InputTable table = format == TableFormat::Csv ? ReadCsvTable(*text) : ReadJsonTable(*text);

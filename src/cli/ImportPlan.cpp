@@ -252,6 +252,12 @@ ImportPlan PlanImport(const InputTable& table, RecordSource& source) {
   for (const InputRow& row : table.rows) {
     if (!table.header) CheckColumns(row.where, ColumnsOf(row), plan);
   }
+  auto& ignored = plan.ignoredColumns;
+  const auto rank = [](const std::string& c) {
+    return std::find(kDerivedColumns.begin(), kDerivedColumns.end(), c) - kDerivedColumns.begin();
+  };
+  std::sort(ignored.begin(), ignored.end(),
+            [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
   const auto rows = RowsByRecord(table, source.Count(), plan);
   source.ForEach([&](const RecordSpan& record) {
     const auto row = rows.find(record.index);

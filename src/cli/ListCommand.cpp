@@ -9,7 +9,7 @@
 namespace korvale::cli {
 
 int ListCommand(const std::string& path, Io io) {
-  PlayerFileState file;
+  PlayerFileState file(io.files);
   file.OpenPlayerFile(path);
   RecordSource source(file);
   std::string out;

@@ -156,7 +156,7 @@ void Show(std::string& out, const RecordSpan& record) {
 }  // namespace
 
 int ShowCommand(const ShowOptions& options, Io io) {
-  PlayerFileState file;
+  PlayerFileState file(io.files);
   file.OpenPlayerFile(options.file);
   RecordSource source(file);
   std::optional<std::string> bytes;

@@ -32,6 +32,7 @@ class CsvCollector {
       at = end;
     }
     if (!failed_ && csv_fini(&parser, OnField, OnRow, this) != 0) {
+      line_ = rowLine_;  // an open quote: the row that has it
       Fail(csv_strerror(csv_error(&parser)));
     }
   }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 #include "Derived.h"
 #include "Labels.h"
@@ -13,6 +14,17 @@ namespace korvale::cli {
 namespace {
 
 constexpr std::string_view kRecordColumn = "Record";
+
+// FieldByName through a hash table: every cell of every row asks it.
+const FieldDescriptor* FieldNamed(std::string_view name) {
+  static const auto byName = [] {
+    std::unordered_map<std::string_view, const FieldDescriptor*> fields;
+    for (const FieldDescriptor& f : kRecordLayout) fields.emplace(f.name, &f);
+    return fields;
+  }();
+  const auto found = byName.find(name);
+  return found == byName.end() ? nullptr : found->second;
+}
 
 // A cell taken as a value of the field: nothing means "no change".
 struct Taken {
@@ -116,7 +128,7 @@ class RowPlanner {
   void Plan() {
     std::map<FieldId, const Cell*> cells;
     for (const auto& [column, cell] : row_.cells) {
-      if (const FieldDescriptor* f = FieldByName(column)) cells[IdOf(*f)] = &cell;
+      if (const FieldDescriptor* f = FieldNamed(column)) cells[IdOf(*f)] = &cell;
     }
     pkg_ = StoredText(record_, Field(FieldId::PlayerPkg));
     for (const auto& [id, cell] : cells) PlanField(Field(id), *cell);
@@ -179,7 +191,7 @@ void CheckColumns(const std::string& where, const std::vector<std::string>& colu
       if (std::find(ignored.begin(), ignored.end(), column) == ignored.end()) {
         ignored.push_back(column);
       }
-    } else if (column != kRecordColumn && FieldByName(column) == nullptr) {
+    } else if (column != kRecordColumn && FieldNamed(column) == nullptr) {
       plan.problems.push_back({where, column, "unknown column"});
     }
   }

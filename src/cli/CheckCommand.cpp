@@ -1,0 +1,144 @@
+#include <fmt/format.h>
+
+#include <map>
+#include <ostream>
+#include <vector>
+
+#include "Commands.h"
+#include "DbaseHeader.h"
+#include "Labels.h"
+#include "RecordSource.h"
+#include "StoredForms.h"
+
+namespace korvale::cli {
+namespace {
+
+constexpr std::size_t kDescriptorSize = 32;
+constexpr char kEndOfFile = 0x1A;
+
+std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
+  std::uint32_t value = 0;
+  for (int i = size - 1; i >= 0; --i) {
+    value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+  }
+  return value;
+}
+
+class Checker {
+ public:
+  explicit Checker(std::vector<std::string>& findings) : findings_(findings) {}
+
+  void Header(const std::string& header, std::uint64_t length) {
+    if (header.size() < kDescriptorSize) {
+      return Add(fmt::format("header: {} bytes, too short for a dBase header", length));
+    }
+    const std::uint32_t headerLength = LittleEndian(header, 8, 2);
+    const std::uint32_t recordLength = LittleEndian(header, 10, 2);
+    const std::uint32_t count = LittleEndian(header, 4, 4);
+    if (headerLength != kDbaseHeaderLength) {
+      Add(fmt::format("header: header length {}, the field positions need {}", headerLength,
+                      kDbaseHeaderLength));
+    }
+    if (recordLength != kRecordLength) {
+      Add(fmt::format("header: record length {}, the field positions need {}", recordLength,
+                      kRecordLength));
+    }
+    if (header.size() < kDbaseHeaderLength || header[kDbaseHeaderLength - 1] != '\r') {
+      Add(fmt::format("header: no terminator (0x0D) at byte {}", kDbaseHeaderLength - 1));
+    } else {
+      Columns(header, recordLength);
+    }
+    const std::uint64_t body = length > kDbaseHeaderLength ? length - kDbaseHeaderLength : 0;
+    const std::uint64_t full = body / kRecordLength;
+    if (count != full) {
+      Add(fmt::format("header: record count {}, the file holds {} records", count, full));
+    }
+    const std::uint64_t rest = body % kRecordLength;
+    const bool endMarker = rest == 1 && lastByte_ == kEndOfFile;
+    if (rest != 0 && !endMarker) {
+      Add(fmt::format("record {} is cut short: {} of {} bytes", full, rest, kRecordLength));
+    }
+  }
+
+  void SetLastByte(char byte) { lastByte_ = byte; }
+
+  void Record(const RecordSpan& record, std::uint64_t length) {
+    const bool appearance = AppearanceApplies(StoredText(record, Field(FieldId::PlayerPkg)));
+    for (const FieldDescriptor& f : kRecordLayout) {
+      if (f.OffsetIn(record.index) + f.readWidth > length) continue;
+      const std::string stored = StoredText(record, f);
+      if (f.form == korvale::StoredForm::Flag && stored != "T" && stored != "F") {
+        Add(fmt::format("{}: {} holds {}, not T or F", RecordLabel(record), f.name,
+                        Render(Shown{stored})));
+      } else if (f.form == korvale::StoredForm::Letter) {
+        if (appearance && !DecodeLetter(stored, AppearanceCount(f))) {
+          Add(fmt::format("{}: {} letter {} outside A..{}", RecordLabel(record), f.name,
+                          Render(Shown{stored}), static_cast<char>('A' + AppearanceCount(f) - 1)));
+        }
+      } else if (HasShownRange(f)) {
+        Range(record, f);
+      }
+    }
+    if (Field(FieldId::PlayerId).OffsetIn(record.index) + Field(FieldId::PlayerId).readWidth <=
+        length) {
+      ids_[ShownNumber(record, FieldId::PlayerId)].push_back(record.index);
+    }
+  }
+
+  void Duplicates() {
+    for (const auto& [id, records] : ids_) {
+      if (records.size() < 2) continue;
+      Add(fmt::format("PlayerId {} appears in records {}", id, fmt::join(records, ", ")));
+    }
+  }
+
+ private:
+  void Add(std::string finding) { findings_.push_back(std::move(finding)); }
+
+  void Columns(const std::string& header, std::uint32_t recordLength) {
+    std::uint32_t described = 1;  // the deletion flag
+    for (std::size_t at = kDescriptorSize; at + kDescriptorSize < kDbaseHeaderLength;
+         at += kDescriptorSize) {
+      described += static_cast<unsigned char>(header[at + 16]);
+    }
+    if (described != recordLength) {
+      Add(fmt::format("header: the columns describe {} bytes of a {}-byte record", described,
+                      recordLength));
+    }
+  }
+
+  void Range(const RecordSpan& record, const FieldDescriptor& f) {
+    const std::int64_t value = ShownNumber(record, IdOf(f));
+    const ShownRange range = ShownRangeOf(f);
+    if (value >= range.low && value <= range.high) return;
+    Add(fmt::format("{}: {} {} outside {}..{}", RecordLabel(record), f.name, value, range.low,
+                    range.high));
+  }
+
+  std::vector<std::string>& findings_;
+  std::map<std::int64_t, std::vector<std::int64_t>> ids_;
+  char lastByte_ = 0;
+};
+
+}  // namespace
+
+int CheckCommand(const std::string& path, Io io) {
+  PlayerFileState file(io.files);
+  file.OpenPlayerFile(path);
+  RecordSource source(file);
+  std::vector<std::string> findings;
+  Checker checker(findings);
+  if (source.Length() > 0) {
+    checker.SetLastByte(file.ReadBytes(source.Length() - 1, 1).at(0));
+  }
+  checker.Header(file.ReadBytes(0, kDbaseHeaderLength), source.Length());
+  source.ForEach([&](const RecordSpan& record) { checker.Record(record, source.Length()); });
+  checker.Duplicates();
+  std::string out;
+  for (const std::string& finding : findings) out += finding + '\n';
+  if (findings.empty()) out += fmt::format("no findings in {} records\n", source.Count());
+  io.out << out;
+  return findings.empty() ? kSuccess : kFindings;
+}
+
+}  // namespace korvale::cli

@@ -1,0 +1,131 @@
+#include "Cli.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <functional>
+
+#include "Commands.h"
+#include "FileError.h"
+#include "KorvaleVersion.h"
+
+namespace korvale::cli {
+namespace {
+
+using Run = std::function<int()>;
+
+CLI::App* AddList(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("list", "List the players: record, id, team and name");
+  auto file = std::make_shared<std::string>();
+  cmd->add_option("FILE", *file, "Player file")->required();
+  cmd->callback([=, &run] { run = [=] { return ListCommand(*file, io); }; });
+  return cmd;
+}
+
+CLI::App* AddShow(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("show", "Show one player page by page");
+  auto o = std::make_shared<ShowOptions>();
+  cmd->add_option("FILE", o->file, "Player file")->required();
+  auto* record = cmd->add_option("--record", o->record, "Record index, from 0");
+  auto* id = cmd->add_option("--id", o->id, "PlayerId (the first record holding it)");
+  record->excludes(id);
+  cmd->callback([=, &run] {
+    if (!o->record && !o->id) throw CLI::RequiredError("--record or --id");
+    run = [=] { return ShowCommand(*o, io); };
+  });
+  return cmd;
+}
+
+CLI::App* AddExport(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("export", "Write every record as a CSV or JSON table");
+  auto o = std::make_shared<ExportOptions>();
+  cmd->add_option("FILE", o->file, "Player file")->required();
+  cmd->add_option("--format", o->format, "csv or json (default: from OUT's extension, else csv)")
+      ->check(CLI::IsMember({"csv", "json"}, CLI::ignore_case));
+  cmd->add_flag("--derived", o->derived, "Add the values the pages compute");
+  cmd->add_option("-o,--output", o->output, "Output file, - for standard output (default)");
+  cmd->callback([=, &run] { run = [=] { return ExportCommand(*o, io); }; });
+  return cmd;
+}
+
+CLI::App* AddImport(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("import", "Apply a CSV or JSON table to the player file");
+  auto o = std::make_shared<ImportOptions>();
+  cmd->add_option("FILE", o->file, "Player file")->required();
+  cmd->add_option("INPUT", o->input, "Table to apply, - for standard input")->required();
+  cmd->add_option("--format", o->format, "csv or json (default: from INPUT's extension, else csv)")
+      ->check(CLI::IsMember({"csv", "json"}, CLI::ignore_case));
+  cmd->add_flag("--dry-run", o->dryRun, "Validate and report, write nothing");
+  cmd->add_option("--backup", o->backup, "Copy the file here before the first write");
+  cmd->add_flag("--verbose", o->verbose, "List every change");
+  cmd->callback([=, &run] { run = [=] { return ImportCommand(*o, io); }; });
+  return cmd;
+}
+
+CLI::App* AddCheck(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("check", "Report what in the file does not fit its layout");
+  auto file = std::make_shared<std::string>();
+  cmd->add_option("FILE", *file, "Player file")->required();
+  cmd->callback([=, &run] { run = [=] { return CheckCommand(*file, io); }; });
+  return cmd;
+}
+
+CLI::App* AddDiff(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("diff", "Compare two player files record by record");
+  auto a = std::make_shared<std::string>();
+  auto b = std::make_shared<std::string>();
+  cmd->add_option("FILE_A", *a, "First player file")->required();
+  cmd->add_option("FILE_B", *b, "Second player file")->required();
+  cmd->callback([=, &run] { run = [=] { return DiffCommand(*a, *b, io); }; });
+  return cmd;
+}
+
+CLI::App* AddSample(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("sample", "Write a roster of fictional players");
+  auto o = std::make_shared<SampleOptions>();
+  cmd->add_option("OUT", o->output, "File to write, - for standard output")->required();
+  cmd->add_option("--players", o->players, "Number of players (default 440)")
+      ->check(CLI::Range(0, 1000000));
+  cmd->add_option("--seed", o->seed, "Seed of the generator (default 1998)");
+  cmd->add_flag("--force", o->force, "Overwrite OUT if it exists");
+  cmd->callback([=, &run] { run = [=] { return SampleCommand(*o, io); }; });
+  return cmd;
+}
+
+int Guarded(const Run& run, Io io) {
+  try {
+    return run();
+  } catch (const FileError& e) {
+    io.err << "korvale-cli: " << e.Message() << '\n';
+    return kFailure;
+  }
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  return RunCli(args, in, out, err, SystemFileSystem());
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, FileSystem& files) {
+  const Io io{in, out, err, files};
+  CLI::App app("Lists, exports, imports, checks and compares Courtline '98 player files.",
+               "korvale-cli");
+  app.set_version_flag("--version", std::string("korvale-cli ") + kKorvaleVersion);
+  app.require_subcommand(1);
+  Run run;
+  for (auto* add : {AddList, AddShow, AddExport, AddImport, AddCheck, AddDiff, AddSample}) {
+    add(app, io, run);
+  }
+  try {
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    app.parse(reversed);
+  } catch (const CLI::ParseError& e) {
+    const int code = app.exit(e, out, err);
+    return code == 0 ? kSuccess : kFailure;
+  }
+  return Guarded(run, io);
+}
+
+}  // namespace korvale::cli

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "FileSystem.h"
+#include "SampleRoster.h"
+
+namespace korvale::cli {
+
+struct Io {
+  std::istream& in;
+  std::ostream& out;
+  std::ostream& err;
+  FileSystem& files;
+};
+
+// 0: success, or nothing found; 1: findings, differences or rejected
+// input; 2: usage or file errors.
+enum ExitCode : int { kSuccess = 0, kFindings = 1, kFailure = 2 };
+
+// The file errors of the player file layer end a command here and are
+// reported on the error stream.
+int ListCommand(const std::string& file, Io io);
+
+struct ShowOptions {
+  std::string file;
+  std::optional<std::int64_t> record;
+  std::optional<std::int64_t> id;
+};
+int ShowCommand(const ShowOptions& options, Io io);
+
+struct ExportOptions {
+  std::string file;
+  std::string format;
+  std::string output = "-";
+  bool derived = false;
+};
+int ExportCommand(const ExportOptions& options, Io io);
+
+struct ImportOptions {
+  std::string file;
+  std::string input;
+  std::string format;
+  std::string backup;
+  bool dryRun = false;
+  bool verbose = false;
+};
+int ImportCommand(const ImportOptions& options, Io io);
+
+int CheckCommand(const std::string& file, Io io);
+int DiffCommand(const std::string& fileA, const std::string& fileB, Io io);
+
+struct SampleOptions {
+  std::string output;
+  int players = kSamplePlayers;
+  std::uint64_t seed = kSampleSeed;
+  bool force = false;
+};
+int SampleCommand(const SampleOptions& options, Io io);
+
+}  // namespace korvale::cli

@@ -1,0 +1,95 @@
+#include <algorithm>
+#include <array>
+#include <ostream>
+
+#include "Commands.h"
+#include "DbaseHeader.h"
+#include "Labels.h"
+#include "RecordSource.h"
+
+namespace korvale::cli {
+namespace {
+
+// The record bytes that belong to no field, deletion flag included.
+const std::array<bool, kRecordLength>& OutsideFields() {
+  static const auto mask = [] {
+    std::array<bool, kRecordLength> m{};
+    for (std::size_t i = 0; i < m.size(); ++i) {
+      m[i] = !IsFieldByte(static_cast<std::uint16_t>(kDbaseHeaderLength + i));
+    }
+    return m;
+  }();
+  return mask;
+}
+
+bool DifferOutsideFields(std::string_view a, std::string_view b) {
+  const auto& outside = OutsideFields();
+  for (std::size_t i = 0; i < kRecordLength; ++i) {
+    if (!outside[i]) continue;
+    const bool inA = i < a.size();
+    const bool inB = i < b.size();
+    if (inA != inB || (inA && a[i] != b[i])) return true;
+  }
+  return false;
+}
+
+class Differ {
+ public:
+  explicit Differ(std::string& out) : out_(out) {}
+
+  void Compare(const RecordSpan& a, const RecordSpan& b) {
+    for (const FieldDescriptor& f : kRecordLayout) {
+      const Shown before = ShownValue(a, f);
+      const Shown after = ShownValue(b, f);
+      if (before == after) continue;
+      out_ += RecordLabel(a) + " " + std::string(f.name) + ": " + Render(before) + " -> " +
+              Render(after) + "\n";
+      ++differences_;
+    }
+    if (DifferOutsideFields(a.bytes, b.bytes)) ++outside_;
+  }
+  void OnlyIn(std::int64_t record, char side) {
+    out_ += "record " + std::to_string(record) + " only in " + side + "\n";
+    ++differences_;
+  }
+  [[nodiscard]] int Finish() {
+    out_ += std::to_string(outside_) + " records differ outside the fields\n";
+    return differences_ + outside_ > 0 ? kFindings : kSuccess;
+  }
+
+ private:
+  std::string& out_;
+  std::int64_t differences_ = 0;
+  std::int64_t outside_ = 0;
+};
+
+}  // namespace
+
+int DiffCommand(const std::string& fileA, const std::string& fileB, Io io) {
+  PlayerFileState a(io.files);
+  a.OpenPlayerFile(fileA);
+  PlayerFileState b(io.files);
+  b.OpenPlayerFile(fileB);
+  RecordSource sourceA(a);
+  RecordSource sourceB(b);
+  std::string out;
+  Differ differ(out);
+  const std::int64_t both = std::min(sourceA.Count(), sourceB.Count());
+  for (std::int64_t first = 0; first < both; first += kRecordsPerRead) {
+    const std::int64_t n = std::min(kRecordsPerRead, both - first);
+    const std::string chunkA = sourceA.ReadRecords(first, n);
+    const std::string chunkB = sourceB.ReadRecords(first, n);
+    for (std::int64_t k = first; k < first + n; ++k) {
+      differ.Compare(RecordIn(chunkA, first, k), RecordIn(chunkB, first, k));
+    }
+    io.out << out;
+    out.clear();
+  }
+  for (std::int64_t k = both; k < sourceA.Count(); ++k) differ.OnlyIn(k, 'A');
+  for (std::int64_t k = both; k < sourceB.Count(); ++k) differ.OnlyIn(k, 'B');
+  const int result = differ.Finish();
+  io.out << out;
+  return result;
+}
+
+}  // namespace korvale::cli

@@ -1,0 +1,104 @@
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <sstream>
+
+#include "Commands.h"
+#include "ImportPlan.h"
+#include "RecordSource.h"
+#include "TableFormat.h"
+
+namespace korvale::cli {
+namespace {
+
+std::optional<std::string> ReadInput(const std::string& path, std::istream& in) {
+  std::ostringstream text;
+  if (path == "-") {
+    text << in.rdbuf();
+    return text.str();
+  }
+  std::ifstream file(path, std::ios::binary);
+  if (!file) return std::nullopt;
+  text << file.rdbuf();
+  return text.str();
+}
+
+// Copies the held file, through its own handle, to a new file at `path`.
+bool Backup(PlayerFileState& file, const std::string& path) {
+  const std::string bytes = file.ReadBytes(0, static_cast<std::size_t>(file.FileLength()));
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(path.c_str(), "wbx"),
+                                                      &std::fclose);
+  if (!out) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
+  return std::fclose(out.release()) == 0 && written;
+}
+
+void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
+  if (options.verbose) {
+    for (const Change& change : plan.changes) io.out << DescribeChange(change) << '\n';
+  }
+  io.out << plan.changes.size() << " fields changed in " << plan.RecordsChanged() << " records\n";
+  if (options.dryRun) io.out << "dry run: nothing was written\n";
+}
+
+// Writes every change; on a file error says exactly which were written.
+int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
+  std::size_t written = 0;
+  try {
+    for (const Change& change : plan.changes) {
+      file.SetCurrentRecord(static_cast<std::int32_t>(change.record));
+      file.WriteField(change.field, change.stored);
+      ++written;
+    }
+  } catch (const FileError& e) {
+    io.err << "korvale-cli: " << e.Message() << '\n'
+           << written << " of " << plan.changes.size() << " changes were written"
+           << (written > 0 ? ":" : "") << '\n';
+    for (std::size_t i = 0; i < written; ++i) io.err << DescribeChange(plan.changes[i]) << '\n';
+    return kFailure;
+  }
+  return kSuccess;
+}
+
+}  // namespace
+
+int ImportCommand(const ImportOptions& options, Io io) {
+  if (!options.backup.empty() && std::filesystem::exists(options.backup)) {
+    io.err << "korvale-cli: the backup " << options.backup << " exists already\n";
+    return kFailure;
+  }
+  const auto text = ReadInput(options.input, io.in);
+  if (!text) {
+    io.err << "korvale-cli: cannot read " << options.input << '\n';
+    return kFailure;
+  }
+  PlayerFileState file(io.files);
+  file.OpenPlayerFile(options.file);
+  const TableFormat format = FormatFor(options.format, options.input);
+  const InputTable table = format == TableFormat::Csv ? ReadCsvTable(*text) : ReadJsonTable(*text);
+  RecordSource source(file);
+  const ImportPlan plan = PlanImport(table, source);
+  if (!plan.ignoredColumns.empty()) {
+    io.err << "korvale-cli: ignoring the derived columns";
+    for (const std::string& c : plan.ignoredColumns) io.err << ' ' << c;
+    io.err << '\n';
+  }
+  if (!plan.problems.empty()) {
+    for (const Problem& p : plan.problems) io.err << FormatProblem(p) << '\n';
+    io.err << "korvale-cli: nothing was written\n";
+    return kFindings;
+  }
+  if (!options.dryRun && !plan.changes.empty()) {
+    if (!options.backup.empty() && !Backup(file, options.backup)) {
+      io.err << "korvale-cli: cannot write the backup " << options.backup << '\n';
+      return kFailure;
+    }
+    if (const int failed = Apply(file, plan, io); failed != kSuccess) return failed;
+  }
+  Summary(plan, options, io);
+  return kSuccess;
+}
+
+}  // namespace korvale::cli

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "RecordSource.h"
+#include "Shown.h"
+#include "TableInput.h"
+
+namespace korvale::cli {
+
+// One field to write: the shown value before and after, and the bytes
+// that go to the file.
+struct Change {
+  std::int64_t record = 0;
+  std::int64_t playerId = 0;
+  FieldId field{};
+  Shown before;
+  Shown after;
+  std::string stored;
+};
+[[nodiscard]] std::string DescribeChange(const Change& change);
+
+struct ImportPlan {
+  std::vector<Change> changes;  // in file order, PlayerPkg before its codes
+  std::vector<Problem> problems;
+  std::vector<std::string> ignoredColumns;  // derived values, never imported
+  [[nodiscard]] std::size_t RecordsChanged() const;
+};
+
+// Validates the whole table against the file and works out every change;
+// nothing is written.
+[[nodiscard]] ImportPlan PlanImport(const InputTable& table, RecordSource& source);
+
+}  // namespace korvale::cli

@@ -1,0 +1,66 @@
+#include "CliFixture.h"
+#include "DbaseHeader.h"
+#include "SampleRoster.h"
+
+namespace korvale::cli {
+namespace {
+
+using testing::PlayerFileBuilder;
+
+class CheckDiffTest : public CliTest {};
+
+TEST_F(CheckDiffTest, SampleIsClean) {
+  ASSERT_EQ(WriteSampleRoster(Path("s.dbf")), SampleWrite::Created);
+  const Outcome o = Run({"check", Path("s.dbf")});
+  EXPECT_EQ(o.code, 0);
+  EXPECT_EQ(o.out, "no findings in 440 records\n");
+}
+
+TEST_F(CheckDiffTest, CheckReportsEveryKindOfFinding) {
+  ASSERT_EQ(WriteSampleRoster(Path("s.dbf"), 4), SampleWrite::Created);
+  PlayerFileBuilder b(0);
+  b.At(0, testing::ReadAll(Path("s.dbf")));
+  b.At(8, std::string("\xA2\x0E", 2));  // header length 3746
+  b.At(4, std::string("\x07", 1));
+  b.Raw(0, FieldId::Height, "59").Raw(0, FieldId::Team, "40").Raw(1, FieldId::IsRom, "t");
+  b.Raw(1, FieldId::Passing, "-3").Raw(2, FieldId::PlayerPkg, ":AZAA");
+  b.Raw(3, FieldId::PlayerId, "1").Raw(3, FieldId::BirthMonth, "  ");
+  b.At(b.Bytes().size(), b.Bytes().substr(kDbaseHeaderLength + kRecordLength * 3, 86));
+  const Outcome o = Run({"check", Make(b)});
+  EXPECT_EQ(o.code, 1);
+  EXPECT_EQ(o.out, JoinLines({
+                       "header: header length 3746, the field positions need 3745",
+                       "header: record count 7, the file holds 4 records",
+                       "record 4 is cut short: 86 of 614 bytes",
+                       "record 0 (id 1): Height 59 outside 60..91",
+                       "record 0 (id 1): Team 40 outside 0..31",
+                       "record 1 (id 2): Passing 49 outside 50..99",
+                       "record 1 (id 2): IsRom holds \"t\", not T or F",
+                       "record 2 (id 3): HairStyle letter \"Z\" outside A..Q",
+                       "record 3 (id 1): BirthMonth 0 outside 1..12",
+                       "PlayerId 1 appears in records 0, 3",
+                   }));
+}
+
+TEST_F(CheckDiffTest, DiffListsFieldsRecordsAndOtherBytes) {
+  PlayerFileBuilder a(3);
+  a.Number(0, FieldId::PlayerId, 7).Number(1, FieldId::PlayerId, 8);
+  PlayerFileBuilder b = a;
+  a.Number(2, FieldId::PlayerId, 9);
+  b.Number(0, FieldId::Height, 80).Raw(0, FieldId::JumpShooting, " 1");  // shows 50 either way
+  b.Text(1, FieldId::LastName, "Ng").At(Field(FieldId::Passing).OffsetIn(1) + 2, "x");
+  b.Truncate(Field(FieldId::LastName).OffsetIn(2));
+  b.At(b.Bytes().size(), std::string(kRecordLength * 2, ' '));
+  const Outcome o = Run({"diff", Make(a, "a.dbf"), Make(b, "b.dbf")});
+  EXPECT_EQ(o.code, 1);
+  EXPECT_EQ(o.out, JoinLines({"record 0 (id 7) Height: 0 -> 80",
+                              "record 1 (id 8) LastName: \"\" -> \"Ng\"",
+                              "record 2 (id 9) PlayerId: 9 -> 0", "record 3 only in B",
+                              "1 records differ outside the fields"}));
+  const Outcome same = Run({"diff", Path("a.dbf"), Make(a, "c.dbf")});
+  EXPECT_EQ(same.code, 0);
+  EXPECT_EQ(same.out, "0 records differ outside the fields\n");
+}
+
+}  // namespace
+}  // namespace korvale::cli

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "PlayerFileBuilder.h"
+
+namespace korvale::cli {
+
+struct Outcome {
+  int code = -1;
+  std::string out;
+  std::string err;
+};
+
+// A temporary folder with a player file in it, and korvale-cli run on it
+// in-process or as the built program.
+class CliTest : public ::testing::Test {
+ protected:
+  Outcome Run(const std::vector<std::string>& args, const std::string& input = "");
+  // Runs the built executable through the shell, with `input` on its
+  // standard input.
+  Outcome RunProgram(const std::string& arguments, const std::string& input = "");
+
+  std::string Make(const testing::PlayerFileBuilder& builder,
+                   const std::string& name = "Players.dbf");
+  std::string Write(const std::string& name, const std::string& text);
+  [[nodiscard]] std::string Path(const std::string& name) const { return (dir / name).string(); }
+
+  testing::TempDir dir;
+};
+
+// The lines, each ended by a line feed.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+}  // namespace korvale::cli

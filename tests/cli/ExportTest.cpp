@@ -1,0 +1,150 @@
+#include <nlohmann/json.hpp>
+
+#include "CliFixture.h"
+#include "SampleRoster.h"
+
+namespace korvale::cli {
+namespace {
+
+using nlohmann::json;
+using testing::PlayerFileBuilder;
+
+class ExportTest : public CliTest {
+ protected:
+  json ExportJson(const std::string& path, bool derived = false) {
+    std::vector<std::string> args{"export", path, "--format", "json"};
+    if (derived) args.emplace_back("--derived");
+    const Outcome o = Run(args);
+    EXPECT_EQ(o.code, 0) << o.err;
+    return json::parse(o.out);
+  }
+};
+
+TEST_F(ExportTest, ShowsEveryStoredFormAsTheEditorDoes) {
+  const struct {
+    FieldId field;
+    std::string stored;
+    json shown;
+  } cases[] = {
+      {FieldId::JumpShooting, "73", 86},
+      {FieldId::Passing, "-3", 49},
+      {FieldId::Speed, "  ", 50},
+      {FieldId::Clutch, "98", 99},
+      {FieldId::PlayerNumber, "-1", -1},
+      {FieldId::YearsPro, "05", 5},
+      {FieldId::BirthMonth, " 3", 3},
+      {FieldId::Games, "   12", 12},
+      {FieldId::Weight, "2x0", 2},
+      {FieldId::LastName, "  Smith\t", "  Smith"},
+      {FieldId::FirstName, std::string("Jo\0hn", 5), "Jo"},
+      {FieldId::BirthTown, "Sa\xE9o \x80", "Sa\xC3\xA9o \xE2\x82\xAC"},
+      {FieldId::Nickname, "abcdefghijklmnopqrstuvwxyZ", "abcdefghijklmnopqrstuvwxyZ"},
+      {FieldId::DraftedBy, "A  ", "A  "},
+      {FieldId::IsPlayable, "T", true},
+      {FieldId::IsRom, "t", false},
+      {FieldId::IsHidden, "F", false},
+      {FieldId::PlayerPkg, ":MMAA7", ":MMAA7"},
+      {FieldId::PlayerType, "M", nullptr},
+      {FieldId::HairStyle, "M", 12},
+      {FieldId::FacialHair, "A", 0},
+      {FieldId::Position, "7", 7},
+  };
+  PlayerFileBuilder b(2);
+  for (const auto& c : cases) b.Raw(0, c.field, c.stored);
+  b.Text(1, FieldId::PlayerPkg, "pkgBCDE");
+  const json rows = ExportJson(Make(b));
+  ASSERT_EQ(rows.size(), 2u);
+  EXPECT_EQ(rows[0]["Record"], 0);
+  for (const auto& c : cases)
+    EXPECT_EQ(rows[0][std::string(Field(c.field).name)], c.shown) << Field(c.field).name;
+  for (const char* code : {"PlayerType", "HairStyle", "FacialHair", "Accessories"}) {
+    EXPECT_TRUE(rows[1][code].is_null()) << code;
+  }
+  EXPECT_EQ(rows[0].size(), 81u);
+}
+
+TEST_F(ExportTest, DerivedValuesAreTheTextsThePagesShow) {
+  PlayerFileBuilder b(2);
+  b.Number(0, FieldId::Height, 79).Number(0, FieldId::FieldGoalsMade, 1);
+  b.Number(0, FieldId::FieldGoalsAttempted, 16).Number(0, FieldId::Games, 0);
+  b.Number(1, FieldId::FreeThrowsMade, 4).Number(1, FieldId::FieldGoalsMade, 10);
+  b.Number(1, FieldId::ThreePointMade, 3).Number(1, FieldId::Games, 4);
+  b.Number(1, FieldId::ShootingRange, 8);
+  const json rows = ExportJson(Make(b), true);
+  EXPECT_EQ(rows[0]["HeightText"], "6' 7\"");
+  EXPECT_EQ(rows[0]["FieldGoalPercent"], "6.3");
+  EXPECT_EQ(rows[0]["PointsPerGame"], "---");
+  EXPECT_EQ(rows[0]["FreeThrowPercent"], "---");
+  EXPECT_EQ(rows[1]["Points"], "27");
+  EXPECT_EQ(rows[1]["PointsPerGame"], "6.8");
+  EXPECT_EQ(rows[1]["CalculatedOverall"], "50.4");
+  EXPECT_EQ(rows[1].size(), 81u + 16u);
+}
+
+TEST_F(ExportTest, CsvHasAHeaderAndQuotesOnlyWhereNeeded) {
+  PlayerFileBuilder b(1);
+  b.Text(0, FieldId::LastName, "O\"Neil, Jr").Text(0, FieldId::FirstName, " Al");
+  b.Number(0, FieldId::Height, 80);
+  const Outcome o = Run({"export", Make(b)});
+  ASSERT_EQ(o.code, 0) << o.err;
+  const auto header_end = o.out.find("\r\n");
+  EXPECT_EQ(o.out.substr(0, 20), "Record,PlayerNumber,");
+  EXPECT_EQ(o.out.substr(header_end - 9, 9), "Ejections");
+  EXPECT_NE(o.out.find(",80,"), std::string::npos);
+  EXPECT_NE(o.out.find(",\"O\"\"Neil, Jr\",\" Al\","), std::string::npos);
+}
+
+TEST_F(ExportTest, FormatFollowsTheOutputNameUnlessChosen) {
+  const std::string file = Make(PlayerFileBuilder(1));
+  ASSERT_EQ(Run({"export", file, "-o", Path("t.json")}).code, 0);
+  EXPECT_EQ(testing::ReadAll(Path("t.json")).front(), '[');
+  ASSERT_EQ(Run({"export", file, "-o", Path("t.txt"), "--format", "json"}).code, 0);
+  EXPECT_EQ(testing::ReadAll(Path("t.txt")).front(), '[');
+  ASSERT_EQ(Run({"export", file, "-o", Path("t.csv")}).code, 0);
+  EXPECT_EQ(testing::ReadAll(Path("t.csv")).substr(0, 7), "Record,");
+}
+
+TEST_F(ExportTest, ListsPlayersWithTeamNames) {
+  PlayerFileBuilder b(2);
+  b.Text(0, FieldId::LastName, "Ames")
+      .Text(0, FieldId::FirstName, "Bo")
+      .Number(0, FieldId::Team, 29);
+  b.Number(0, FieldId::PlayerId, 412).Number(1, FieldId::Team, 40);
+  const Outcome o = Run({"list", Make(b)});
+  EXPECT_EQ(o.code, 0);
+  EXPECT_EQ(o.out, JoinLines({"     0   412  Free Agents     Ames, Bo",
+                              "     1     0  (code 40)       , "}));
+}
+
+TEST_F(ExportTest, ShowFindsTheFirstRecordWithAnId) {
+  PlayerFileBuilder b(3);
+  b.Number(1, FieldId::PlayerId, 77).Number(2, FieldId::PlayerId, 77);
+  b.Number(1, FieldId::Height, 79).Number(1, FieldId::SecondPosition, -1);
+  const std::string file = Make(b);
+  const Outcome o = Run({"show", file, "--id", "77"});
+  ASSERT_EQ(o.code, 0) << o.err;
+  EXPECT_EQ(o.out.substr(0, o.out.find('\n')), "record 1 (id 77)");
+  EXPECT_NE(o.out.find("Position 2:          None\n"), std::string::npos);
+  EXPECT_NE(o.out.find("Height (ft, in):     6' 7\"\n"), std::string::npos);
+  EXPECT_NE(o.out.find("Min Per Game:        ---\n"), std::string::npos);
+  EXPECT_EQ(Run({"show", file, "--id", "78"}).code, 1);
+  EXPECT_EQ(Run({"show", file, "--record", "3"}).code, 1);
+  EXPECT_EQ(Run({"show", file}).code, 2);
+}
+
+TEST_F(ExportTest, SampleIsTheSharedGeneratorAndRefusesToOverwrite) {
+  const Outcome o = Run({"sample", "-", "--players", "30", "--seed", "5"});
+  EXPECT_EQ(o.code, 0);
+  EXPECT_EQ(o.out, SampleRosterBytes(30, 5));
+  EXPECT_EQ(Run({"sample", Path("s.dbf")}).code, 0);
+  EXPECT_EQ(testing::ReadAll(Path("s.dbf")), SampleRosterBytes());
+  const Outcome again = Run({"sample", Path("s.dbf"), "--players", "3"});
+  EXPECT_EQ(again.code, 2);
+  EXPECT_NE(again.err.find("--force"), std::string::npos);
+  EXPECT_EQ(Run({"sample", Path("s.dbf"), "--players", "3", "--force"}).code, 0);
+  EXPECT_EQ(testing::ReadAll(Path("s.dbf")), SampleRosterBytes(3));
+  EXPECT_EQ(Run({"sample", Path("t.dbf"), "--players", "1000001"}).code, 2);
+}
+
+}  // namespace
+}  // namespace korvale::cli

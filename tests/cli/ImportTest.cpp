@@ -1,0 +1,252 @@
+#include <sstream>
+
+#include "Cli.h"
+#include "CliFixture.h"
+#include "DbaseHeader.h"
+#include "FaultyFileSystem.h"
+#include "PlayerFileState.h"
+#include "SampleRoster.h"
+
+namespace korvale::cli {
+namespace {
+
+using testing::FieldBytes;
+using testing::PlayerFileBuilder;
+using testing::ReadAll;
+
+class ImportTest : public CliTest {
+ protected:
+  // Three records: 0 with a package that is no appearance package, 1 with
+  // one, 2 cut short after its names.
+  std::string MakeBase() {
+    PlayerFileBuilder b(3);
+    for (int k = 0; k < 3; ++k) {
+      b.Number(k, FieldId::PlayerId, 100 + k).Number(k, FieldId::Height, 80);
+      b.Number(k, FieldId::BirthYear, 1970).Number(k, FieldId::Team, 3);
+    }
+    b.Text(0, FieldId::PlayerPkg, "pkg1").Text(1, FieldId::PlayerPkg, ":CAAA1");
+    b.Truncate(Field(FieldId::Portrait).OffsetIn(2));
+    return Make(b);
+  }
+  Outcome Import(const std::string& file, const std::string& csv,
+                 std::vector<std::string> more = {}) {
+    std::vector<std::string> args{"import", file, Write("in.csv", csv)};
+    args.insert(args.end(), more.begin(), more.end());
+    return Run(args);
+  }
+};
+
+TEST_F(ImportTest, UntouchedExportChangesNothingByteForByte) {
+  PlayerFileBuilder odd(2);
+  odd.Raw(0, FieldId::JumpShooting, "73").Raw(0, FieldId::BirthMonth, " 3");
+  odd.Raw(0, FieldId::LastName, "Smith\t").Raw(0, FieldId::IsRom, "t");
+  odd.Raw(1, FieldId::PlayerPkg, ":ZZZZ").Raw(1, FieldId::Nickname, std::string(26, 'n'));
+  odd.Raw(1, FieldId::BirthTown, "\x81\x8D\xFF").Truncate(odd.Bytes().size() - 100);
+  const std::string sample = Path("Sample.dbf");
+  ASSERT_EQ(WriteSampleRoster(sample, 100), SampleWrite::Created);
+  for (const std::string& file : {Make(odd), sample}) {
+    const std::string before = ReadAll(file);
+    for (const char* name : {"t.csv", "t.json"}) {
+      ASSERT_EQ(Run({"export", file, "--derived", "-o", Path(name)}).code, 0);
+      const Outcome o = Run({"import", file, Path(name)});
+      EXPECT_EQ(o.code, 0) << o.err;
+      EXPECT_EQ(o.out, "0 fields changed in 0 records\n");
+      EXPECT_NE(o.err.find("ignoring the derived columns HeightText CalculatedOverall"),
+                std::string::npos);
+      EXPECT_EQ(ReadAll(file), before) << file << ' ' << name;
+    }
+  }
+}
+
+TEST_F(ImportTest, WritesExactlyTheStoredFormsTheEditorWrites) {
+  const struct {
+    FieldId field;
+    std::string value;
+    std::string stored;
+  } cases[] = {
+      {FieldId::JumpShooting, "50", " 0"},
+      {FieldId::Fatigue, "54", " 8"},
+      {FieldId::Clutch, "55", "10"},
+      {FieldId::InsideShooting, "99", "98"},
+      {FieldId::PlayerNumber, "7", " 7"},
+      {FieldId::SecondPosition, "-1", "-1"},
+      {FieldId::DraftRound, "5", "  5"},
+      {FieldId::DraftPlace, "-1", " -1"},
+      {FieldId::Games, "12", "   12"},
+      {FieldId::BirthMonth, "3", "03"},
+      {FieldId::BirthDay, "31", "31"},
+      {FieldId::Position, "4", "4"},
+      {FieldId::OriginalTeam, "1", " 1"},
+      {FieldId::ShootingRange2, "17", "17"},
+      {FieldId::IsPlayable, "true", "T"},
+      {FieldId::IsHidden, "false", "F"},
+      {FieldId::HairStyle, "16", "Q"},
+      {FieldId::Accessories, "6", "G"},
+      {FieldId::DraftedBy, "", "   "},
+      {FieldId::Portrait, "", std::string(12, ' ')},
+      {FieldId::BirthTown, "S\xC3\xA3o", "S\xE3o" + std::string(17, ' ')},
+      {FieldId::LastName, "\xE2\x80\x9CQ\xE2\x80\x9D", "\x93Q\x94" + std::string(22, ' ')},
+  };
+  PlayerFileBuilder b(2);
+  b.Text(1, FieldId::PlayerPkg, ":AAAA").Raw(1, FieldId::IsHidden, "T");
+  b.Raw(1, FieldId::JumpShooting, "98");
+  b.Text(1, FieldId::DraftedBy, "XY").Text(1, FieldId::Portrait, "p.bmp");
+  b.Raw(1, FieldId::Nickname, std::string(26, 'z'));
+  const std::string file = Make(b);
+  std::string header = "Record", row = "1";
+  for (const auto& c : cases) {
+    header += "," + std::string(Field(c.field).name);
+    row += ",\"" + c.value + "\"";
+  }
+  const std::string before = ReadAll(file);
+  const Outcome o = Import(file, header + ",Nickname\n" + row + ",short\n");
+  ASSERT_EQ(o.code, 0) << o.err;
+  EXPECT_EQ(o.out, std::to_string(std::size(cases) + 1) + " fields changed in 1 records\n");
+  std::string expected = before;
+  for (const auto& c : cases) {
+    expected.replace(Field(c.field).OffsetIn(1), c.stored.size(), c.stored);
+  }
+  expected.replace(Field(FieldId::Nickname).OffsetIn(1), 25, "short" + std::string(20, ' '));
+  EXPECT_EQ(ReadAll(file), expected);  // the 26th Nickname byte and all else untouched
+  EXPECT_EQ(FieldBytes(expected, 1, FieldId::Nickname), "short" + std::string(20, ' ') + "z");
+}
+
+TEST_F(ImportTest, EveryRejectionListsItsPlaceAndLeavesTheFileAlone) {
+  const struct {
+    std::string csv;
+    std::vector<std::string> problems;
+  } cases[] = {
+      {"Record,Fatigue\n1,49\n", {"2:Fatigue: 49 outside 50..99"}},
+      {"Record,Fatigue\n1,100\n", {"2:Fatigue: 100 outside 50..99"}},
+      {"Record,Height\n0,59\n1,92\n",
+       {"2:Height: 59 outside 60..91", "3:Height: 92 outside 60..91"}},
+      {"Record,Games\n0,100000\n", {"2:Games: 100000 outside 0..99999"}},
+      {"Record,Weight\n0,heavy\n", {"2:Weight: \"heavy\" is not a whole number"}},
+      {"Record,IsRom\n0,yes\n", {"2:IsRom: \"yes\" is neither true nor false"}},
+      {"Record,Shoe\n0,1\n", {"1:Shoe: unknown column"}},
+      {"Record,Height,Height\n0,80,80\n", {"1:Height: repeated column"}},
+      {"Height\n80\n", {"1:Record: missing"}},
+      {"Record,Height\n,80\n", {"2:Record: missing"}},
+      {"Record,Height\n0,80\n0,81\n", {"3:Record: record 0 appears again (first at 2)"}},
+      {"Record,Height\n3,80\n", {"2:Record: record 3 does not exist (the file has 3 records)"}},
+      {"Record,PlayerId\n0,101\n", {"2:PlayerId: 101 is not the record's PlayerId 100"}},
+      {"Record,Team,RosterSlot,OverallRating\n0,4,,\n", {"2:Team: read-only (the file holds 3)"}},
+      {"Record,LastName\n0,abcdefghijklmnopqrstuvwxyz\n",
+       {"2:LastName: 26 characters, at most 25"}},
+      {"Record,DraftedBy\n0,ABCD\n", {"2:DraftedBy: 4 characters, at most 3"}},
+      {"Record,FirstName\n0,\xE4\xB8\xAD\n",
+       {"2:FirstName: holds a character that has no single byte in the file"}},
+      {"Record,FirstName\n0,\"a\nb\"\n",
+       {"2:FirstName: holds a NUL, carriage return or line feed"}},
+      {"Record,HairStyle\n0,2\n", {"2:HairStyle: PlayerPkg does not begin with \":\""}},
+      {"Record,PlayerPkg,HairStyle\n1,pkg,2\n",
+       {"2:HairStyle: PlayerPkg does not begin with \":\""}},
+      {"Record,HairStyle\n1,17\n", {"2:HairStyle: 17 outside 0..16"}},
+      {"Record,Games\n2,5\n", {"2:Games: lies past the end of the file"}},
+      {"Record,Height\n0,80,1\n", {"2: 3 cells where the header has 2"}},
+      {"Record,Height\n0,\"80\n",
+       {"2: not valid CSV: error parsing data while strict checking enabled"}},
+  };
+  const std::string file = MakeBase();
+  const std::string before = ReadAll(file);
+  for (const auto& c : cases) {
+    const Outcome o = Import(file, c.csv);
+    EXPECT_EQ(o.code, 1) << c.csv;
+    EXPECT_EQ(o.err, JoinLines(c.problems) + "korvale-cli: nothing was written\n") << c.csv;
+    EXPECT_EQ(ReadAll(file), before) << c.csv;
+  }
+}
+
+TEST_F(ImportTest, JsonRejectionsNameTheElementAndKey) {
+  const struct {
+    std::string json;
+    std::string problem;
+  } cases[] = {
+      {R"([{"Record":0,"Height":80.5}])", "0:Height: the fraction 80.5 is not a whole number"},
+      {R"([{"Record":0},{"Record":1,"Height":90,"Height":70}])", "1:Height: repeated key"},
+      {R"([{"Record":0,"LastName":5}])", "0:LastName: nothing is not a text"},
+      {R"({"Record":0})", "input: not a JSON array of objects"},
+      {R"([{"Record":0,"Speed":[1]}])", "0:Speed: an array is not a whole number"},
+  };
+  const std::string file = MakeBase();
+  const std::string before = ReadAll(file);
+  for (const auto& c : cases) {
+    const Outcome o = Run({"import", file, Write("in.json", c.json)});
+    EXPECT_EQ(o.code, 1) << c.json;
+    EXPECT_NE(o.err.find(c.problem + "\n"), std::string::npos) << o.err;
+    EXPECT_EQ(ReadAll(file), before);
+  }
+}
+
+TEST_F(ImportTest, PackageIsAppliedBeforeItsCodesAndEmptyCellsChangeNothing) {
+  const std::string file = MakeBase();
+  const Outcome o = Import(file,
+                           "Record,Height,PlayerPkg,HairStyle,Nickname\n"
+                           "0,,\":BBBB\",3,\n",
+                           {"--verbose"});
+  ASSERT_EQ(o.code, 0) << o.err;
+  EXPECT_EQ(o.out,
+            JoinLines({"record 0 (id 100) PlayerPkg: \"pkg1\" -> \":BBBB\"",
+                       "record 0 (id 100) HairStyle: null -> 3", "2 fields changed in 1 records"}));
+  EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::PlayerPkg), ":BDBB" + std::string(7, ' '));
+  EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::Height), "80");
+}
+
+TEST_F(ImportTest, DryRunWritesNothingAndBackupCopiesFirst) {
+  const std::string file = MakeBase();
+  const std::string before = ReadAll(file);
+  const std::string csv = "Record,Height,PlayerId\n1,81,101\n0,82,\n";
+  Outcome o = Import(file, csv, {"--dry-run", "--verbose"});
+  EXPECT_EQ(o.code, 0);
+  EXPECT_EQ(o.out,
+            JoinLines({"record 0 (id 100) Height: 80 -> 82", "record 1 (id 101) Height: 80 -> 81",
+                       "2 fields changed in 2 records", "dry run: nothing was written"}));
+  EXPECT_EQ(ReadAll(file), before);
+  o = Import(file, csv, {"--backup", Path("backup.dbf")});
+  EXPECT_EQ(o.code, 0) << o.err;
+  EXPECT_EQ(ReadAll(Path("backup.dbf")), before);
+  EXPECT_EQ(FieldBytes(ReadAll(file), 1, FieldId::Height), "81");
+  const std::string after = ReadAll(file);
+  o = Import(file, "Record,Height\n1,90\n", {"--backup", Path("backup.dbf")});
+  EXPECT_EQ(o.code, 2);
+  EXPECT_NE(o.err.find("exists already"), std::string::npos);
+  EXPECT_EQ(ReadAll(file), after);
+}
+
+TEST_F(ImportTest, FileErrorWhileWritingSaysWhatWasWritten) {
+  const std::string file = MakeBase();
+  testing::FaultyFileSystem faulty;
+  faulty.Fail(testing::FileOp::Write, FileErrorCause::DiskFull, 1);
+  std::istringstream in;
+  std::ostringstream out, err;
+  const int code = RunCli({"import", file, Write("in.csv", "Record,Height\n0,81\n1,82\n")}, in, out,
+                          err, faulty);
+  EXPECT_EQ(code, 2);
+  EXPECT_EQ(err.str(),
+            JoinLines({"korvale-cli: Disk full while accessing " + file + ".",
+                       "1 of 2 changes were written:", "record 0 (id 100) Height: 80 -> 81"}));
+  EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::Height), "81");
+  EXPECT_EQ(FieldBytes(ReadAll(file), 1, FieldId::Height), "80");
+}
+
+TEST_F(ImportTest, RefusesAFileAnotherProgramHolds) {
+  const std::string file = MakeBase();
+  const std::string before = ReadAll(file);
+  const std::string csv = Write("in.csv", "Record,Height\n0,81\n");
+  const std::string message = "A sharing violation occurred while accessing " + file + ".";
+  {
+    PlayerFileState editor;
+    editor.OpenPlayerFile(file);
+    for (const std::string& command :
+         {"import " + file + " " + csv, "export " + file, "check " + file}) {
+      const Outcome o = RunProgram(command);
+      EXPECT_EQ(o.code, 2) << command;
+      EXPECT_EQ(o.err, "korvale-cli: " + message + "\n") << command;
+    }
+  }
+  EXPECT_EQ(ReadAll(file), before);
+  EXPECT_EQ(RunProgram("import " + file + " " + csv).code, 0);
+}
+
+}  // namespace
+}  // namespace korvale::cli

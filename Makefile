@@ -13,8 +13,7 @@ build: setup
 
 run: build
 	mkdir -p build/dev/sample
-	if [ -x build/dev/src/cli/korvale-cli ]; then \
-	  build/dev/src/cli/korvale-cli sample --force build/dev/sample/Players.dbf; fi
+	build/dev/src/cli/korvale-cli sample --force build/dev/sample/Players.dbf
 	cd build/dev/sample && ../src/app/korvale
 
 test: build

@@ -8,12 +8,6 @@
 namespace korvale {
 namespace {
 
-struct Span {
-  std::string name;
-  std::uint16_t start;
-  std::uint16_t length;
-};
-
 bool IsInsidePackage(FieldId id) {
   return id == FieldId::PlayerType || id == FieldId::HairStyle || id == FieldId::FacialHair ||
          id == FieldId::Accessories;
@@ -29,8 +23,8 @@ std::string ShortName(std::string_view name, std::set<std::string>& used) {
 }
 
 // Fields that do not lie inside another, each rating with the byte after it.
-std::vector<Span> FieldSpans(std::set<std::string>& used) {
-  std::vector<Span> spans;
+std::vector<DbaseColumn> FieldSpans(std::set<std::string>& used) {
+  std::vector<DbaseColumn> spans;
   for (const FieldDescriptor& f : kRecordLayout) {
     if (IsInsidePackage(IdOf(f))) continue;
     const bool rating = f.form == StoredForm::Number && f.hasRange && f.low == 0 && f.high == 98;
@@ -43,10 +37,10 @@ std::vector<Span> FieldSpans(std::set<std::string>& used) {
 
 std::vector<DbaseColumn> BuildColumns() {
   std::set<std::string> used;
-  std::vector<Span> spans = FieldSpans(used);
-  std::vector<Span> fillers;
+  std::vector<DbaseColumn> spans = FieldSpans(used);
+  std::vector<DbaseColumn> fillers;
   std::uint16_t next = 1;
-  for (const Span& s : spans) {
+  for (const DbaseColumn& s : spans) {
     if (s.start > next) fillers.push_back({"", next, static_cast<std::uint16_t>(s.start - next)});
     next = static_cast<std::uint16_t>(s.start + s.length);
   }
@@ -54,28 +48,26 @@ std::vector<DbaseColumn> BuildColumns() {
     fillers.push_back({"", next, static_cast<std::uint16_t>(kRecordLength - next)});
   }
   while (spans.size() + fillers.size() < kDbaseColumnCount) {
-    auto widest =
-        std::max_element(fillers.begin(), fillers.end(),
-                         [](const Span& a, const Span& b) { return a.length < b.length; });
+    auto widest = std::max_element(
+        fillers.begin(), fillers.end(),
+        [](const DbaseColumn& a, const DbaseColumn& b) { return a.length < b.length; });
     const auto half = static_cast<std::uint16_t>(widest->length / 2);
-    Span second{"", static_cast<std::uint16_t>(widest->start + half),
-                static_cast<std::uint16_t>(widest->length - half)};
+    DbaseColumn second{"", static_cast<std::uint16_t>(widest->start + half),
+                       static_cast<std::uint16_t>(widest->length - half)};
     widest->length = half;
     fillers.push_back(second);
   }
   std::sort(fillers.begin(), fillers.end(),
-            [](const Span& a, const Span& b) { return a.start < b.start; });
+            [](const DbaseColumn& a, const DbaseColumn& b) { return a.start < b.start; });
   int number = 1;
-  for (Span& f : fillers) {
+  for (DbaseColumn& f : fillers) {
     f.name = (number < 10 ? "FILLER0" : "FILLER") + std::to_string(number);
     ++number;
   }
   spans.insert(spans.end(), fillers.begin(), fillers.end());
   std::sort(spans.begin(), spans.end(),
-            [](const Span& a, const Span& b) { return a.start < b.start; });
-  std::vector<DbaseColumn> columns;
-  for (const Span& s : spans) columns.push_back({s.name, s.start, s.length});
-  return columns;
+            [](const DbaseColumn& a, const DbaseColumn& b) { return a.start < b.start; });
+  return spans;
 }
 
 void PutLittleEndian(std::string& out, std::size_t at, std::uint32_t value, int bytes) {

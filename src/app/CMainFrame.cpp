@@ -10,6 +10,7 @@
 
 #include "CAboutDlg.h"
 #include "CKorvaleView.h"
+#include "CToolBarEx.h"
 #include "Icons.h"
 #include "LockKeyPanes.h"
 #include "ResourceIds.h"
@@ -62,26 +63,33 @@ void CMainFrame::CreateMenu() {
 }
 
 void CMainFrame::CreateToolBar() {
-  toolBar_ = new QToolBar(this);
-  toolBar_->setObjectName(QStringLiteral("toolBar128"));
-  toolBar_->setMovable(false);
-  toolBar_->setFloatable(false);
-  toolBar_->setAllowedAreas(Qt::TopToolBarArea);
-  toolBar_->setIconSize(QSize(res::kToolBarImageWidth, res::kToolBarImageHeight));
-  toolBar_->setToolButtonStyle(Qt::ToolButtonIconOnly);
-  int image = 0;
+  // Created with the frame as its parent, which makes the frame the owner
+  // that its drawing notifications go to.
+  toolBar_ = new CToolBarEx(this);
+  QList<ToolBarItem> items;
   for (int id : res::MainToolBar()) {
     if (id == res::kToolBarSeparator) {
-      toolBar_->addSeparator();
+      items << ToolBarItem::Separator();
       continue;
     }
     QAction* action = actions_.at(id);
-    action->setIcon(QIcon(res::ToolBarImage(image++)));
     action->setToolTip(res::ToolTip(id));
-    toolBar_->addAction(action);
+    items << ToolBarItem{id, action};
   }
-  addToolBar(Qt::TopToolBarArea, toolBar_);
+  toolBar_->LoadToolBar(res::ToolBarBitmap().toImage(),
+                        QSize(res::kToolBarImageWidth, res::kToolBarImageHeight), items);
+
+  toolBarRow_ = new QToolBar(this);
+  toolBarRow_->setObjectName(QStringLiteral("toolBar128"));
+  toolBarRow_->setMovable(false);
+  toolBarRow_->setFloatable(false);
+  toolBarRow_->setAllowedAreas(Qt::TopToolBarArea);
+  toolBarRow_->toggleViewAction()->setVisible(false);
+  toolBarRow_->addWidget(toolBar_);
+  addToolBar(Qt::TopToolBarArea, toolBarRow_);
 }
+
+unsigned CMainFrame::ToolBarCustomDrawNotify(const Notification& /*n*/) { return 0; }
 
 void CMainFrame::CreateStatusBar() {
   idle_ = new QLabel(res::LoadString(res::kIdIdleMessage));
@@ -98,7 +106,7 @@ void CMainFrame::RouteCommands() {
   connect(actions_.at(res::kIdExit), &QAction::triggered, this, &QWidget::close);
   connect(actions_.at(res::kIdAbout), &QAction::triggered, this,
           [this] { CAboutDlg(this).exec(); });
-  connect(actions_.at(res::kIdViewToolBar), &QAction::triggered, toolBar_, &QWidget::setVisible);
+  connect(actions_.at(res::kIdViewToolBar), &QAction::triggered, toolBarRow_, &QWidget::setVisible);
   connect(actions_.at(res::kIdViewStatusBar), &QAction::triggered, statusBar(),
           &QWidget::setVisible);
   for (const auto& [id, action] : actions_) {
@@ -110,8 +118,9 @@ void CMainFrame::UpdateCommandStates() {
   for (int id : {res::kIdSelect, res::kIdClose, res::kIdBack, res::kIdForward}) {
     actions_.at(id)->setEnabled(view_->IsCommandEnabled(id));
   }
-  actions_.at(res::kIdViewToolBar)->setChecked(!toolBar_->isHidden());
+  actions_.at(res::kIdViewToolBar)->setChecked(!toolBarRow_->isHidden());
   actions_.at(res::kIdViewStatusBar)->setChecked(!statusBar()->isHidden());
+  toolBar_->UpdateButtons();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -4,8 +4,10 @@
 #include <QTimer>
 
 #include "MenuTemplate.h"
+#include "ToolBarCustomDraw.h"
 
 class CKorvaleView;
+class CToolBarEx;
 class LockKeyPanes;
 class MessageSink;
 class QLabel;
@@ -18,20 +20,27 @@ class FileSystem;
 // The main window: menu 128, tool bar 128, the status bar and the editor
 // view. Command states are asked of the view when a menu opens and after
 // the events that may change them, the way an idle-time update works.
-class CMainFrame : public QMainWindow {
+// The frame owns the flat tool bar's drawing but leaves it to the bar.
+class CMainFrame : public QMainWindow, public ToolBarCustomDraw {
   Q_OBJECT
 
  public:
   CMainFrame(korvale::FileSystem& files, MessageSink& messages, QWidget* parent = nullptr);
 
   [[nodiscard]] CKorvaleView* View() const { return view_; }
-  [[nodiscard]] QToolBar* ToolBar() const { return toolBar_; }
+  [[nodiscard]] CToolBarEx* ToolBar() const { return toolBar_; }
+  // The fixed dock row that holds the tool bar; it is what View › Toolbar
+  // hides and shows.
+  [[nodiscard]] QToolBar* ToolBarRow() const { return toolBarRow_; }
   [[nodiscard]] QAction* Command(int id) const { return actions_.at(id); }
   [[nodiscard]] LockKeyPanes* LockKeys() const { return lockKeys_; }
   [[nodiscard]] QLabel* IdlePane() const { return idle_; }
 
   // Enables the view's commands by its rules and checks the bar toggles.
   void UpdateCommandStates();
+
+  // ToolBarCustomDraw: every button takes the default drawing.
+  unsigned ToolBarCustomDrawNotify(const Notification& n) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -46,7 +55,8 @@ class CMainFrame : public QMainWindow {
 
   CKorvaleView* view_;
   korvale::res::CommandActions actions_;
-  QToolBar* toolBar_ = nullptr;
+  CToolBarEx* toolBar_ = nullptr;
+  QToolBar* toolBarRow_ = nullptr;
   QLabel* idle_ = nullptr;
   LockKeyPanes* lockKeys_ = nullptr;
   QTimer idleUpdate_;

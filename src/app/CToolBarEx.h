@@ -61,6 +61,8 @@ class CToolBarEx : public QWidget {
   int ButtonCount() const { return int(buttons_.size()); }
   int CommandToIndex(int commandId) const;
   QRect ItemRect(int index) const { return buttons_.at(index).rect; }
+  int ItemId(int index) const { return buttons_.at(index).commandId; }
+  QAction* ItemAction(int index) const { return buttons_.at(index).action; }
   std::uint32_t ButtonWord(int index) const { return buttons_.at(index).Word(); }
   int HotIndex() const { return hot_; }
   int HoverTimerId() const { return hoverTimerId_; }

@@ -4,12 +4,12 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "CAboutDlg.h"
 #include "CKorvaleApp.h"
 #include "CKorvaleView.h"
 #include "CMainFrame.h"
+#include "CToolBarEx.h"
 #include "LockKeyPanes.h"
 #include "ResourceIds.h"
 #include "ViewHarness.h"
@@ -87,22 +87,27 @@ void AppTest::FrameTitleSizeAndNames() {
 
 void AppTest::ToolBarHasItsButtonsAndStaysPut() {
   FrameHarness h;
-  QToolBar* bar = h.frame.ToolBar();
-  QVERIFY(!bar->isMovable());
-  QVERIFY(!bar->isFloatable());
+  QToolBar* row = h.frame.ToolBarRow();
+  QVERIFY(!row->isMovable());
+  QVERIFY(!row->isFloatable());
+  QCOMPARE(h.frame.toolBarArea(row), Qt::TopToolBarArea);
+  CToolBarEx* bar = h.frame.ToolBar();
+  QCOMPARE(bar->parentWidget(), row);
+  QVERIFY(bar->IsFlat());
   QStringList items;
-  for (QAction* a : bar->actions()) items << (a->isSeparator() ? QString("-") : a->toolTip());
+  for (int i = 0; i < bar->ButtonCount(); ++i) {
+    items << (bar->ItemId(i) == 0 ? QString("-") : bar->ItemAction(i)->toolTip());
+  }
   QCOMPARE(items, QStringList(
                       {"Select Player File", "-", "Previous Record", "Next Record", "-", "About"}));
-  QCOMPARE(bar->iconSize(), QSize(32, 30));
+  QCOMPARE(bar->ImageOffset(), QPoint(3, 3));  // 32 x 30 images on 39 x 37 buttons
   for (int id : {res::kIdSelect, res::kIdBack, res::kIdForward, res::kIdAbout}) {
-    QVERIFY(!h.frame.Command(id)->icon().isNull());
+    QCOMPARE(bar->ItemAction(bar->CommandToIndex(id)), h.frame.Command(id));
+    QCOMPARE(bar->ItemRect(bar->CommandToIndex(id)).size(), QSize(39, 37));
     QVERIFY(!h.frame.Command(id)->isIconVisibleInMenu());
     QVERIFY(h.frame.Command(id)->shortcuts().isEmpty());
   }
-  auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(h.frame.Command(res::kIdSelect)));
-  QVERIFY(button);
-  QCOMPARE(button->focusPolicy() & Qt::ClickFocus, 0);  // a click leaves the focus where it is
+  QCOMPARE(bar->focusPolicy() & Qt::ClickFocus, 0);  // a click leaves the focus where it is
 }
 
 void AppTest::CommandsFollowTheViewAfterEachCommand() {
@@ -134,7 +139,7 @@ void AppTest::HidingTheBarsKeepsTheCommandsWorking() {
   QAction* toggle = h.frame.Command(res::kIdViewToolBar);
   QVERIFY(toggle->isChecked());
   toggle->trigger();
-  QVERIFY(h.frame.ToolBar()->isHidden());
+  QVERIFY(h.frame.ToolBarRow()->isHidden());
   QTRY_VERIFY(!toggle->isChecked());
   h.frame.Command(res::kIdViewStatusBar)->trigger();
   QVERIFY(h.frame.statusBar()->isHidden());
@@ -147,7 +152,7 @@ void AppTest::HidingTheBarsKeepsTheCommandsWorking() {
   QCOMPARE(h.frame.View()->File().CurrentRecord(), 1);
   QTRY_COMPARE(h.Enabled(), QStringLiteral("-CBF"));
   toggle->trigger();
-  QVERIFY(!h.frame.ToolBar()->isHidden());
+  QVERIFY(!h.frame.ToolBarRow()->isHidden());
   QTRY_VERIFY(toggle->isChecked());
 }
 

@@ -111,9 +111,33 @@ void PlaceDropDownList(QComboBox* combo, QRect rect) {
   combo->setMaxVisibleItems(std::max(1, (rect.height() - closed) / entry));
 }
 
+bool LabelFits(const QFont& font, const QLabel& label, QRect rect) {
+  const QFontMetrics metrics(font);
+  const QRect needed = metrics.boundingRect(
+      QRect(0, 0, rect.width(), 0x7fff), int(label.alignment()) | Qt::TextWordWrap, label.text());
+  return needed.width() <= rect.width() && needed.height() <= rect.height();
+}
+
+// The stand-in fonts are a little wider than the classic one for some
+// words; a label that would wrap or lose a line in its box is drawn a
+// little narrower instead, so the box keeps its place and size.
+void FitLabel(QLabel* label, QRect rect) {
+  if (label->text().isEmpty()) return;
+  QFont font = label->font();
+  constexpr int kNarrowest = 75;
+  for (int stretch = 100; stretch >= kNarrowest; stretch -= 5) {
+    font.setStretch(stretch);
+    if (LabelFits(font, *label, rect)) break;
+  }
+  if (font.stretch() != 100) label->setFont(font);
+}
+
 void Place(QWidget* widget, const ControlTemplate& c, QRect rect) {
   if (auto* combo = qobject_cast<QComboBox*>(widget)) {
     PlaceDropDownList(combo, rect);
+  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setGeometry(rect);
+    FitLabel(label, rect);
   } else {
     widget->setGeometry(rect);
   }

@@ -21,6 +21,8 @@
 
 using namespace korvale::res;
 
+Q_DECLARE_METATYPE(const korvale::res::DialogTemplate*)
+
 class ResourcesTest : public QObject {
   Q_OBJECT
 
@@ -32,6 +34,8 @@ class ResourcesTest : public QObject {
   void ControlsArePlacedInPixels();
   void EveryKindOfControlIsBuilt();
   void AboutBoxTemplate();
+  void EveryLabelShowsItsWholeText_data();
+  void EveryLabelShowsItsWholeText();
   void MenuHasTheExactStructure();
   void MenuCommandsHavePromptsAndNoShortcuts();
   void StringsSplitIntoPromptAndTip_data();
@@ -150,6 +154,29 @@ void ResourcesTest::AboutBoxTemplate() {
   QVERIFY(icon);
   QCOMPARE(frames, 3);
   QCOMPARE(texts, QStringList({"Courtline '98 Editor", "Version: 0.2 Beta", "1/26/98"}));
+}
+
+void ResourcesTest::EveryLabelShowsItsWholeText_data() {
+  QTest::addColumn<const DialogTemplate*>("dialog");
+  QTest::newRow("about box") << &korvale::res::AboutBoxTemplate();
+  QTest::newRow("editor form") << &EditorFormTemplate();
+  QTest::newRow("Player Data") << &PlayerDataPageTemplate();
+  QTest::newRow("Player Data 2") << &PlayerData2PageTemplate();
+  QTest::newRow("Player Ratings") << &PlayerRatingsPageTemplate();
+  QTest::newRow("Season Stats") << &SeasonStatsPageTemplate();
+}
+
+// Laid out as the label lays itself out, every text keeps all its lines
+// inside the label's box.
+void ResourcesTest::EveryLabelShowsItsWholeText() {
+  QFETCH(const DialogTemplate*, dialog);
+  QWidget form;
+  const ControlMap controls = BuildDialog(*dialog, &form);
+  for (QWidget* w : controls.InOrder()) {
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!label || label->text().isEmpty()) continue;
+    QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(label->text()));
+  }
 }
 
 namespace {

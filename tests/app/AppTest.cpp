@@ -10,6 +10,7 @@
 #include "CKorvaleView.h"
 #include "CMainFrame.h"
 #include "CToolBarEx.h"
+#include "FrameHarness.h"
 #include "LockKeyPanes.h"
 #include "ResourceIds.h"
 #include "ViewHarness.h"
@@ -26,26 +27,6 @@ PlayerFileBuilder TwoPlayers() {
   Player(b, 1, "Avery", "Tom", 102, 4, 0);
   return b;
 }
-
-struct FrameHarness {
-  FrameHarness() : frame(files, messages) {
-    frame.View()->SetFileChooser([this](QWidget*) { return chosen; });
-  }
-  // Which of Select, Close, Back, Forward the actions offer.
-  QString Enabled() const {
-    QString state;
-    state += frame.Command(res::kIdSelect)->isEnabled() ? 'S' : '-';
-    state += frame.Command(res::kIdClose)->isEnabled() ? 'C' : '-';
-    state += frame.Command(res::kIdBack)->isEnabled() ? 'B' : '-';
-    state += frame.Command(res::kIdForward)->isEnabled() ? 'F' : '-';
-    return state;
-  }
-  TempDir dir;
-  FaultyFileSystem files;
-  RecordingSink messages;
-  std::optional<QString> chosen;
-  CMainFrame frame;
-};
 
 }  // namespace
 
@@ -210,7 +191,7 @@ void AppTest::AboutBoxClosesWithEnterAndEscape() {
 void AppTest::CommandLineFileOpensNoPlayerFile() {
   TempDir dir;
   FaultyFileSystem files;
-  RecordingSink messages;
+  RecordingMessages messages;
   const auto path = TwoPlayers().WriteTo(dir / "Players.dbf");
   const std::string before = ReadAll(path);
   CKorvaleApp app(files, messages);
@@ -230,7 +211,7 @@ void AppTest::CommandLineFileOpensNoPlayerFile() {
 void AppTest::CommandLineFileThatCannotBeOpenedEndsTheProgram() {
   TempDir dir;
   FaultyFileSystem files;
-  RecordingSink messages;
+  RecordingMessages messages;
   const QString missing = QString::fromStdString((dir / "Players.dbf").string());
   CKorvaleApp app(files, messages);
   QVERIFY(!app.InitInstance({missing}));

@@ -48,22 +48,21 @@ QString ViewHarness::Enabled() const {
   return state;
 }
 
-void ViewHarness::PickPlayer(const QString& entry) {
-  QComboBox* combo = view->PlayerList();
-  const int index = combo->findText(entry);
-  QVERIFY2(index >= 0, qPrintable(entry));
+void ViewHarness::PickPlayer(const QString& entry) { PickEntry(view->PlayerList(), entry); }
+
+void ViewHarness::PickTeam(int index) { PickEntry(view->TeamChoice(), index); }
+
+void PickEntry(QComboBox* combo, int index) {
   combo->showPopup();
   QAbstractItemView* list = combo->view();
   list->setCurrentIndex(combo->model()->index(index, 0));
   QTest::keyClick(list, Qt::Key_Return);
 }
 
-void ViewHarness::PickTeam(int index) {
-  QComboBox* combo = view->TeamChoice();
-  combo->showPopup();
-  QAbstractItemView* list = combo->view();
-  list->setCurrentIndex(combo->model()->index(index, 0));
-  QTest::keyClick(list, Qt::Key_Return);
+void PickEntry(QComboBox* combo, const QString& entry) {
+  const int index = combo->findText(entry);
+  QVERIFY2(index >= 0, qPrintable(entry));
+  PickEntry(combo, index);
 }
 
 void ViewHarness::ClickRoster(int row) {

@@ -10,19 +10,10 @@
 
 #include "CKorvaleView.h"
 #include "FaultyFileSystem.h"
-#include "MessageSink.h"
 #include "PlayerFileBuilder.h"
+#include "RecordingMessages.h"
 
 namespace korvale::testing {
-
-// Keeps the messages instead of showing them.
-class RecordingSink final : public MessageSink {
- public:
-  void Warn(const QString& text) override { warnings << text; }
-  void Stop(const QString& text) override { stops << text; }
-  QStringList warnings;
-  QStringList stops;
-};
 
 // A view on a fault-injecting file system whose file dialog answers with
 // `chosen` (nothing: cancelled).
@@ -49,10 +40,14 @@ struct ViewHarness {
 
   TempDir dir;
   FaultyFileSystem files;
-  RecordingSink messages;
+  RecordingMessages messages;
   std::optional<QString> chosen;
   std::unique_ptr<CKorvaleView> view;
 };
+
+// The user's pick in a drop-down list: opened, moved to the entry, Enter.
+void PickEntry(QComboBox* combo, const QString& entry);
+void PickEntry(QComboBox* combo, int index);
 
 // A record with the fields the lists show.
 PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,

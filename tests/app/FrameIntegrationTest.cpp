@@ -1,0 +1,356 @@
+// The main window with the real view and pages, driven as a person drives
+// it: tool-bar clicks, menus, typing and list clicks, with the bytes in the
+// file checked after each step.
+#include <fstream>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+
+#include "CAboutDlg.h"
+#include "CKorvaleApp.h"
+#include "CKorvaleView.h"
+#include "CPlayerData2Page.h"
+#include "CPlayerDataPage.h"
+#include "CPlayerRatingsPage.h"
+#include "CToolBarEx.h"
+#include "FrameHarness.h"
+#include "PlayerData2PageTemplate.h"
+#include "Ratings.h"
+#include "ToolBarButton.h"
+
+using namespace korvale;
+using namespace korvale::testing;
+using P = CPlayerDataPage;
+namespace ids2 = korvale::res::playerdata2;
+
+namespace {
+
+constexpr int kCalculatedOverall = 1046;
+constexpr int kJumpShooting = 1003;  // the ratings page's first rating
+
+// Moss and Avery play for team 2, Brook for team 4. Moss has every rating
+// 60 and the package ":ABCD".
+PlayerFileBuilder ThreePlayers() {
+  PlayerFileBuilder b(3);
+  Player(b, 0, "Moss", "Eli", 101, 2, 4);
+  Player(b, 1, "Avery", "Tom", 102, 2, 0);
+  Player(b, 2, "Brook", "Sam", 103, 4, 1);
+  for (int k = 0; k < 3; ++k) b.Text(k, FieldId::Nickname, "Nick" + std::to_string(k));
+  for (const FieldId field : kRatingFields) b.Number(0, field, 20);
+  b.Raw(0, FieldId::PlayerPkg, ":ABCD");
+  return b;
+}
+
+class Window : public FrameHarness {
+ public:
+  Window() {
+    frame.show();
+    frame.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&frame));
+  }
+
+  void Open(const PlayerFileBuilder& builder = ThreePlayers()) {
+    path = builder.WriteTo(dir / "Players.dbf");
+    chosen = QString::fromStdString(path.string());
+    Click(res::kIdSelect);
+    QCOMPARE(View()->File().FilePath(), path.string());
+    QCOMPARE(messages.stops, QStringList());
+    QCOMPARE(messages.warnings, QStringList());
+    QTRY_COMPARE(Enabled(), QStringLiteral("-C-F"));  // the idle-time update has run
+  }
+
+  CKorvaleView* View() const { return frame.View(); }
+  CToolBarEx* Bar() const { return frame.ToolBar(); }
+  QLineEdit* Edit(int id) const { return View()->PlayerDataPage()->Edit(id); }
+  std::string Stored(int record, FieldId field) const {
+    return FieldBytes(ReadAll(path), record, field);
+  }
+  int Writes() const { return files.Calls(FileOp::Write); }
+  // Stores a value in the file as another program would.
+  void Patch(int record, FieldId field, std::int64_t value) const {
+    std::fstream file(path, std::ios::binary | std::ios::in | std::ios::out);
+    file.seekp(static_cast<std::streamoff>(Field(field).OffsetIn(record)));
+    file << FieldBytes(PlayerFileBuilder(1).Number(0, field, value).Bytes(), 0, field);
+  }
+
+  // A click on the tool-bar button of this command, as the user makes it.
+  void Click(int command) {
+    const int index = Bar()->CommandToIndex(command);
+    QTest::mouseClick(Bar(), Qt::LeftButton, {}, Bar()->ItemRect(index).center());
+  }
+  // Text typed into an edit of the Player Data page, not yet left.
+  void Type(int id, const QString& text) {
+    QLineEdit* edit = Edit(id);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+  }
+  void Tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+  bool ButtonEnabled(int command) const {
+    const int index = Bar()->CommandToIndex(command);
+    return ((Bar()->ButtonWord(index) >> 16) & ButtonState::kEnabled) != 0;
+  }
+  // The button as drawn: only face, highlight and shadow when embossed.
+  bool ButtonLooksEmbossed(int command) const {
+    const QImage shot = Bar()->grab(Bar()->ItemRect(Bar()->CommandToIndex(command))).toImage();
+    const ToolBarColors& c = Bar()->Colors();
+    for (int y = 0; y < shot.height(); ++y) {
+      for (int x = 0; x < shot.width(); ++x) {
+        const QRgb pixel = shot.pixel(x, y) & RGB_MASK;
+        if (pixel != (c.face.rgb() & RGB_MASK) && pixel != (c.highlight.rgb() & RGB_MASK) &&
+            pixel != (c.shadow.rgb() & RGB_MASK)) {
+          return false;
+        }
+      }
+    }
+    return true;
+  }
+
+  std::filesystem::path path;
+};
+
+}  // namespace
+
+class FrameIntegrationTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { CKorvaleApp::SetApplicationNames(); }
+  void ToolBarButtonsRunTheCommands();
+  void BackButtonFollowsTheRecord();
+  void PromptsFollowThePointerOverTheBar();
+  void HidingTheBarKeepsTheMenuCommands();
+  void OpeningAMenuDoesNotCommit();
+  void ForwardFromTheBarReplacesTypedText();
+  void ClickingAListCommitsIntoTheRecordShownBefore_data();
+  void ClickingAListCommitsIntoTheRecordShownBefore();
+  void ANameCommitRebuildsBothListsAndReselects();
+  void ACodePickLeavesTheCalculatedOverall();
+  void CloseWithTypedTextWritesNothingAfterwards();
+  void CommandLineFileThenSelectFromTheBar();
+};
+
+void FrameIntegrationTest::ToolBarButtonsRunTheCommands() {
+  Window w;
+  w.Open();
+  QCOMPARE(w.View()->PlayerList()->currentText(), QStringLiteral("Moss, Eli,  101"));
+  w.Click(res::kIdForward);
+  QCOMPARE(w.View()->File().CurrentRecord(), 1);
+  QCOMPARE(w.Edit(P::kLastName)->text(), QStringLiteral("Avery"));
+  QTRY_COMPARE(w.Enabled(), QStringLiteral("-CBF"));
+  w.Click(res::kIdBack);
+  QCOMPARE(w.View()->File().CurrentRecord(), 0);
+  QCOMPARE(w.Edit(P::kLastName)->text(), QStringLiteral("Moss"));
+  w.Click(res::kIdSelect);  // disabled while a file is selected
+  QCOMPARE(w.View()->File().FilePath(), w.path.string());
+
+  QString shown;
+  QTimer::singleShot(0, [&shown] {
+    if (auto* about = qobject_cast<CAboutDlg*>(QApplication::activeModalWidget())) {
+      shown = about->windowTitle();
+      about->reject();
+    }
+  });
+  w.Click(res::kIdAbout);
+  QCOMPARE(shown, QStringLiteral("About Korvale"));
+}
+
+void FrameIntegrationTest::BackButtonFollowsTheRecord() {
+  Window w;
+  w.Open();
+  QVERIFY(!w.ButtonEnabled(res::kIdBack));
+  QVERIFY(w.ButtonLooksEmbossed(res::kIdBack));
+  QVERIFY(!w.ButtonLooksEmbossed(res::kIdForward));
+  w.Click(res::kIdForward);
+  QTRY_VERIFY(w.ButtonEnabled(res::kIdBack));
+  QVERIFY(!w.ButtonLooksEmbossed(res::kIdBack));
+  QVERIFY(w.ButtonLooksEmbossed(res::kIdSelect));
+  w.Click(res::kIdBack);
+  QTRY_VERIFY(!w.ButtonEnabled(res::kIdBack));
+  QVERIFY(w.ButtonLooksEmbossed(res::kIdBack));
+}
+
+void FrameIntegrationTest::PromptsFollowThePointerOverTheBar() {
+  Window w;
+  const QRect forward = w.Bar()->ItemRect(w.Bar()->CommandToIndex(res::kIdForward));
+  QTest::mouseMove(w.Bar(), forward.center());
+  QTRY_COMPARE(w.frame.statusBar()->currentMessage(), QStringLiteral("Moves to the next record"));
+  QVERIFY(w.frame.IdlePane()->isHidden());
+  QEvent leave(QEvent::Leave);
+  QApplication::sendEvent(w.Bar(), &leave);
+  QCOMPARE(w.frame.statusBar()->currentMessage(), QString());
+  QVERIFY(!w.frame.IdlePane()->isHidden());
+  QCOMPARE(w.frame.IdlePane()->text(), QStringLiteral("Ready"));
+}
+
+void FrameIntegrationTest::HidingTheBarKeepsTheMenuCommands() {
+  Window w;
+  w.Open();
+  w.frame.Command(res::kIdViewToolBar)->trigger();
+  QVERIFY(w.frame.ToolBarRow()->isHidden());
+  w.frame.Command(res::kIdForward)->trigger();
+  QCOMPARE(w.View()->File().CurrentRecord(), 1);
+  QTRY_COMPARE(w.Enabled(), QStringLiteral("-CBF"));
+  w.frame.Command(res::kIdBack)->trigger();
+  QCOMPARE(w.View()->File().CurrentRecord(), 0);
+  w.frame.Command(res::kIdForward)->trigger();
+  QTRY_COMPARE(w.Enabled(), QStringLiteral("-CBF"));
+  QVERIFY(w.ButtonEnabled(res::kIdBack));  // the hidden bar kept up
+  w.frame.Command(res::kIdViewToolBar)->trigger();
+  QVERIFY(!w.frame.ToolBarRow()->isHidden());
+  QTRY_VERIFY(w.frame.Command(res::kIdViewToolBar)->isChecked());
+}
+
+void FrameIntegrationTest::OpeningAMenuDoesNotCommit() {
+  Window w;
+  w.Open();
+  const std::string before = ReadAll(w.path);
+  w.Type(P::kNickname, "Ace");
+  QMenuBar* bar = w.frame.menuBar();
+  QAction* record = bar->actions().at(1);
+  QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(record).center());
+  QTRY_VERIFY(record->menu()->isVisible());
+  QTest::keyClick(record->menu(), Qt::Key_Escape);
+  QTRY_VERIFY(!record->menu()->isVisible());
+  QTest::keyClick(bar, Qt::Key_Escape);
+  QTRY_COMPARE(QApplication::focusWidget(), w.Edit(P::kNickname));
+  QTest::keyClick(w.Edit(P::kNickname), Qt::Key_Alt);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+  QTRY_COMPARE(QApplication::focusWidget(), w.Edit(P::kNickname));
+  QCOMPARE(ReadAll(w.path), before);
+  QCOMPARE(w.Edit(P::kNickname)->text(), QStringLiteral("Ace"));
+  w.Tab();  // a real move commits what was typed
+  QCOMPARE(w.Stored(0, FieldId::Nickname), std::string("Ace") + std::string(23, ' '));
+}
+
+void FrameIntegrationTest::ForwardFromTheBarReplacesTypedText() {
+  Window w;
+  w.Open();
+  const std::string before = ReadAll(w.path);
+  w.Type(P::kNickname, "Ace");
+  w.Click(res::kIdForward);
+  QCOMPARE(QApplication::focusWidget(), w.Edit(P::kNickname));  // the button took no focus
+  QCOMPARE(w.Edit(P::kNickname)->text(), QStringLiteral("Nick1"));
+  QCOMPARE(ReadAll(w.path), before);
+  const int writes = w.Writes();
+  w.Tab();
+  QCOMPARE(w.Writes(), writes + 1);  // the new record's value, into the new record
+  QCOMPARE(ReadAll(w.path), before);
+  QCOMPARE(w.Stored(1, FieldId::Nickname).substr(0, 6), std::string("Nick1 "));
+}
+
+void FrameIntegrationTest::ClickingAListCommitsIntoTheRecordShownBefore_data() {
+  QTest::addColumn<bool>("roster");
+  QTest::newRow("player list") << false;
+  QTest::newRow("roster list") << true;
+}
+
+void FrameIntegrationTest::ClickingAListCommitsIntoTheRecordShownBefore() {
+  QFETCH(bool, roster);
+  Window w;
+  w.Open();
+  w.Type(P::kNickname, "Ace");
+  if (roster) {
+    QListWidget* list = w.View()->RosterList();
+    QCOMPARE(list->item(0)->text(), QStringLiteral(" 1 |  Avery, Tom,  102"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+  } else {
+    QComboBox* combo = w.View()->PlayerList();
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QCOMPARE(w.Stored(0, FieldId::Nickname).substr(0, 4), std::string("Ace "));
+    combo->hidePopup();
+    PickEntry(combo, QStringLiteral("Avery, Tom,  102"));
+  }
+  QCOMPARE(w.Stored(0, FieldId::Nickname).substr(0, 4), std::string("Ace "));
+  QCOMPARE(w.Stored(1, FieldId::Nickname).substr(0, 6), std::string("Nick1 "));
+  QCOMPARE(w.View()->File().CurrentRecord(), 1);
+  QCOMPARE(w.Edit(P::kNickname)->text(), QStringLiteral("Nick1"));
+  QCOMPARE(w.View()->PlayerIdDisplay()->text(), QStringLiteral("102"));
+}
+
+void FrameIntegrationTest::ANameCommitRebuildsBothListsAndReselects() {
+  Window w;
+  w.Open();
+  w.Click(res::kIdForward);
+  w.Type(P::kLastName, "Zane");
+  w.Tab();
+  QCOMPARE(w.Stored(1, FieldId::LastName).substr(0, 5), std::string("Zane "));
+  QStringList players;
+  for (int i = 0; i < w.View()->PlayerList()->count(); ++i) {
+    players << w.View()->PlayerList()->itemText(i);
+  }
+  QCOMPARE(players, QStringList({"Brook, Sam,  103", "Moss, Eli,  101", "Zane, Tom,  102"}));
+  QCOMPARE(w.View()->PlayerList()->currentText(), QStringLiteral("Zane, Tom,  102"));
+  QListWidget* roster = w.View()->RosterList();
+  QCOMPARE(roster->count(), 2);
+  QCOMPARE(roster->item(0)->text(), QStringLiteral(" 1 |  Zane, Tom,  102"));
+  QVERIFY(roster->selectedItems().isEmpty());
+  QCOMPARE(w.View()->File().CurrentRecord(), 1);
+}
+
+void FrameIntegrationTest::ACodePickLeavesTheCalculatedOverall() {
+  Window w;
+  w.Open();
+  CPlayerRatingsPage* ratings = w.View()->PlayerRatingsPage();
+  auto* overall = ratings->findChild<QLineEdit*>(QString::number(kCalculatedOverall));
+  auto* jump = ratings->findChild<QLineEdit*>(QString::number(kJumpShooting));
+  const QString shown = overall->text();
+  QCOMPARE(jump->text(), QStringLiteral("60"));
+  // The rating changes in the file behind the editor's back; a redisplay
+  // shows it, but only a recalculation would change the overall.
+  w.Patch(0, FieldId::JumpShooting, 40);
+  auto* list = qobject_cast<QComboBox*>(
+      w.View()->PlayerData2Page()->findChild<QWidget*>(QString::number(ids2::kHairStyle)));
+  list->setFocus(Qt::TabFocusReason);
+  list->setCurrentIndex(0);
+  QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(w.Stored(0, FieldId::HairStyle), std::string("B"));
+  QCOMPARE(jump->text(), QStringLiteral("70"));  // redisplayed
+  QCOMPARE(overall->text(), shown);
+}
+
+void FrameIntegrationTest::CloseWithTypedTextWritesNothingAfterwards() {
+  Window w;
+  w.Open();
+  const std::string before = ReadAll(w.path);
+  w.Type(P::kNickname, "Ace");
+  w.frame.Command(res::kIdClose)->trigger();
+  QCOMPARE(w.Edit(P::kNickname)->text(), QString());
+  const int writes = w.Writes();
+  w.Tab();
+  w.Type(P::kWeight, "250");
+  w.Tab();
+  QCOMPARE(w.Writes(), writes);
+  QCOMPARE(ReadAll(w.path), before);
+  QVERIFY(w.messages.warnings.isEmpty());
+}
+
+void FrameIntegrationTest::CommandLineFileThenSelectFromTheBar() {
+  TempDir dir;
+  FaultyFileSystem files;
+  RecordingMessages messages;
+  const auto path = ThreePlayers().WriteTo(dir / "Players.dbf");
+  CKorvaleApp app(files, messages);
+  QVERIFY(app.InitInstance({QString::fromStdString(path.string())}));
+  CMainFrame* frame = app.MainFrame();
+  QVERIFY(frame->View()->File().FilePath().empty());
+  frame->View()->SetFileChooser([&](QWidget*) { return QString::fromStdString(path.string()); });
+  CToolBarEx* bar = frame->ToolBar();
+  QTRY_VERIFY(bar->isVisible());
+  QTest::mouseClick(bar, Qt::LeftButton, {},
+                    bar->ItemRect(bar->CommandToIndex(res::kIdSelect)).center());
+  QCOMPARE(frame->View()->File().FilePath(), path.string());
+  QCOMPARE(frame->View()->PlayerList()->count(), 3);
+}
+
+QTEST_MAIN(FrameIntegrationTest)
+#include "FrameIntegrationTest.moc"

@@ -14,10 +14,8 @@ std::int32_t Number(const RecordSpan& record, FieldId field) {
 }
 
 std::string OverallOf(const RecordSpan& record) {
-  std::int32_t sum =
-      Number(record, FieldId::ShootingRange) + Number(record, FieldId::ShootingRange2);
-  for (const FieldId id : kRatingFields) sum += Number(record, id);
-  return OverallText(CalculatedOverallOf(sum));
+  return OverallText(
+      CalculatedOverallOf(OverallSumOf([&](FieldId field) { return Number(record, field); })));
 }
 
 SeasonTotals TotalsOf(const RecordSpan& record) {

@@ -137,12 +137,8 @@ void CPlayerRatingsPage::LoadRecord() {
 }
 
 void CPlayerRatingsPage::RecalculateOverall() {
-  std::array<std::int32_t, korvale::kRatingFields.size() + 2> parts{};
-  std::size_t n = 0;
-  for (const FieldId field : korvale::kRatingFields) parts[n++] = values_[EntryOf(field)];
-  parts[n++] = values_[EntryOf(FieldId::ShootingRange)];
-  parts[n++] = values_[EntryOf(FieldId::ShootingRange2)];
-  calculatedOverall_ = korvale::CalculatedOverallOf(korvale::OverallSum(parts));
+  calculatedOverall_ = korvale::CalculatedOverallOf(
+      korvale::OverallSumOf([this](FieldId field) { return values_[EntryOf(field)]; }));
   exchange_.Show();
 }
 

@@ -36,6 +36,15 @@ std::int32_t OverallSum(std::span<const std::int32_t> values) {
   return static_cast<std::int32_t>(sum);
 }
 
+std::int32_t OverallSumOf(const std::function<std::int32_t(FieldId)>& shown) {
+  std::array<std::int32_t, kRatingFields.size() + 2> parts{};
+  std::size_t n = 0;
+  for (const FieldId field : kRatingFields) parts[n++] = shown(field);
+  parts[n++] = shown(FieldId::ShootingRange);
+  parts[n++] = shown(FieldId::ShootingRange2);
+  return OverallSum(parts);
+}
+
 double CalculatedOverallOf(std::int32_t sum) { return static_cast<double>(sum) * 0.05; }
 
 std::string OverallText(double overall) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 
@@ -26,6 +27,9 @@ inline constexpr std::int32_t kHighestRating = 99;
 // The 32-bit sum of the values that enter the calculated overall. Values
 // typed out of range may be anything, so the sum wraps rather than overflows.
 [[nodiscard]] std::int32_t OverallSum(std::span<const std::int32_t> values);
+// The sum that the calculated overall is taken from: the twenty ratings and
+// the two shooting ranges, each as `shown` gives its shown value.
+[[nodiscard]] std::int32_t OverallSumOf(const std::function<std::int32_t(FieldId)>& shown);
 // The calculated overall: the 32-bit sum of the twenty shown ratings and
 // the two shooting ranges, times 0.05.
 [[nodiscard]] double CalculatedOverallOf(std::int32_t sum);

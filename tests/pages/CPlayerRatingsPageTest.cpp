@@ -7,9 +7,9 @@
 #include "CPlayerRatingsPage.h"
 #include "DialogTemplates.h"
 #include "FakePageHost.h"
+#include "PageBench.h"
 #include "PlayerFileBuilder.h"
 #include "Ratings.h"
-#include "TemplateControls.h"
 
 namespace {
 
@@ -29,42 +29,10 @@ PlayerFileBuilder Player() {
   return file.Number(1, FieldId::OverallRating, 77);
 }
 
-// The page on record 1 of a file, shown and active like the view shows it.
-class RatingsBench {
- public:
-  // `startIn`: the edit that holds the focus when the page comes up.
+// The page on record 1, the focus in Jump Shooting unless told otherwise.
+struct RatingsBench : PageBench<CPlayerRatingsPage> {
   explicit RatingsBench(const PlayerFileBuilder& file, int startIn = 1003)
-      : path_(file.WriteTo(dir_ / "Players.dbf")) {
-    host.file.OpenPlayerFile(path_.string());
-    host.file.SetCurrentRecord(1);
-    page.LoadRecord();
-    page.RecalculateOverall();
-    Edit(startIn)->setFocus();
-    page.show();
-    page.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
-  }
-
-  QLineEdit* Edit(int id) { return EditById(&page, id); }
-  std::string Stored(FieldId field) { return FieldBytes(ReadAll(path_), 1, field); }
-  std::string File() { return ReadAll(path_); }
-
-  // The user types into the edit and presses Tab.
-  void Enter(int id, const QString& text) {
-    QLineEdit* edit = Edit(id);
-    edit->setFocus(Qt::TabFocusReason);
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Tab);
-  }
-
- private:
-  TempDir dir_;
-  std::filesystem::path path_;
-
- public:
-  FakePageHost host;
-  CPlayerRatingsPage page{host, nullptr};
+      : PageBench(file, startIn) {}
 };
 
 QString Between(int low, int high) {
@@ -117,7 +85,11 @@ TEST(PlayerRatingsPage, EnteredRatingsAreWrittenAsTwoByteCodes) {
   for (const auto& c : cases) {
     RatingsBench bench(Player().Raw(1, FieldId::Stealing, c.stored));
     const std::string before = bench.File();
-    bench.Enter(1028, c.typed);
+    if (*c.typed) {
+      bench.Enter(1028, c.typed);
+    } else {
+      bench.Leave(1028);
+    }
     const std::string after = bench.File();
     EXPECT_EQ(bench.Stored(FieldId::Stealing), c.written) << c.typed;
     EXPECT_EQ(after.size(), before.size());

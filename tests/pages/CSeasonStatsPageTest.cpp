@@ -7,8 +7,8 @@
 #include "CSeasonStatsPage.h"
 #include "DialogTemplates.h"
 #include "FakePageHost.h"
+#include "PageBench.h"
 #include "PlayerFileBuilder.h"
-#include "TemplateControls.h"
 
 namespace {
 
@@ -40,41 +40,11 @@ PlayerFileBuilder Season() {
   return file.Number(1, FieldId::Games, 4);
 }
 
-class SeasonBench {
- public:
+// The page on record 1, the focus in Minutes unless told otherwise.
+struct SeasonBench : PageBench<CSeasonStatsPage> {
   explicit SeasonBench(const PlayerFileBuilder& file, int startIn = 1046)
-      : path_(file.WriteTo(dir_ / "Players.dbf")) {
-    host.file.OpenPlayerFile(path_.string());
-    host.file.SetCurrentRecord(1);
-    page.LoadRecord();
-    Box(startIn)->setFocus();
-    page.show();
-    page.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
-  }
-
-  QLineEdit* Box(int id) { return EditById(&page, id); }
-  QString Shown(int id) { return Box(id)->text(); }
-  std::string Stored(FieldId field) { return FieldBytes(ReadAll(path_), 1, field); }
-  std::string File() { return ReadAll(path_); }
-
-  // The user types into the box (replacing its text) and presses Tab.
-  void Enter(int id, const QString& text) {
-    QLineEdit* box = Box(id);
-    box->setFocus(Qt::TabFocusReason);
-    box->selectAll();
-    if (text.isEmpty()) QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-    QTest::keyClick(box, Qt::Key_Tab);
-  }
-
- private:
-  TempDir dir_;
-  std::filesystem::path path_;
-
- public:
-  FakePageHost host;
-  CSeasonStatsPage page{host, nullptr};
+      : PageBench(file, startIn) {}
+  QLineEdit* Box(int id) { return Edit(id); }
 };
 
 const QString kRange = "Please enter an integer between 0 and 99999.";

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Biography.h"
 #include "ListEntries.h"
@@ -39,6 +41,18 @@ TEST(Ratings, OverallSumWrapsInThirtyTwoBits) {
   EXPECT_EQ(OverallSum(inRange), 157);
   const std::int32_t huge[] = {2147483647, 1};
   EXPECT_EQ(OverallSum(huge), -2147483647 - 1);
+}
+
+TEST(Ratings, OverallSumOfTakesTheRatingsAndBothRanges) {
+  std::vector<FieldId> asked;
+  const std::int32_t sum = OverallSumOf([&](FieldId field) {
+    asked.push_back(field);
+    return field == FieldId::ShootingRange2 ? 7 : 1;
+  });
+  EXPECT_EQ(sum, 20 + 1 + 7);
+  EXPECT_EQ(asked.size(), 22U);
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), FieldId::DunkPackage), 0);
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), FieldId::ShootingRange), 1);
 }
 
 TEST(Biography, HeightTextInFeetAndInches) {

@@ -12,12 +12,14 @@ int ExportCommand(const ExportOptions& options, Io io) {
   const TableFormat format = FormatFor(options.format, options.output);
   if (options.output == "-") {
     ExportTable(file, io.out, format, options.derived);
+    file.ClosePlayerFile();
     io.out.flush();
     return io.out ? kSuccess : kFailure;
   }
   std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
   if (out) ExportTable(file, out, format, options.derived);
   out.close();
+  file.ClosePlayerFile();
   if (!out) {
     io.err << "korvale-cli: cannot write " << options.output << '\n';
     return kFailure;

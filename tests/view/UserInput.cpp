@@ -52,9 +52,7 @@ void PressTab() {
   QApplication::processEvents();
 }
 
-namespace {
-
-void PickInPopup(QComboBox* combo, int index) {
+void PickInOpenList(QComboBox* combo, int index) {
   QAbstractItemView* list = combo->view();
   if (!list->isVisible()) combo->showPopup();
   list->setCurrentIndex(combo->model()->index(index, 0));
@@ -62,12 +60,14 @@ void PickInPopup(QComboBox* combo, int index) {
   QApplication::processEvents();
 }
 
-}  // namespace
-
-void PickEntry(QComboBox* combo, int index) {
+void OpenList(QComboBox* combo) {
   QTest::mouseClick(combo, Qt::LeftButton, {}, combo->rect().center());
   QApplication::processEvents();
-  PickInPopup(combo, index);
+}
+
+void PickEntry(QComboBox* combo, int index) {
+  OpenList(combo);
+  PickInOpenList(combo, index);
 }
 
 void ClickButton(QAbstractButton* button) {

@@ -31,6 +31,9 @@ void TypeInto(QLineEdit* edit, const QString& text);
 void PressTab();
 // Clicks the combo box open and picks entry `index` with the keyboard.
 void PickEntry(QComboBox* combo, int index);
+// The same in two steps: the click that opens the list, then the pick.
+void OpenList(QComboBox* combo);
+void PickInOpenList(QComboBox* combo, int index);
 void ClickButton(QAbstractButton* button);
 // The view's own lists, the same way.
 void PickPlayerEntry(CKorvaleView& view, const QString& entry);

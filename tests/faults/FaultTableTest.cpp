@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 
 #include "CKorvaleView.h"
@@ -159,6 +160,39 @@ TEST_P(FaultTableTest, ReportsKeepsWhatWasDoneAndRecovers) {
               "");
   }
 }
+
+// A commit whose field the file no longer holds whole (another program cut
+// the file while the editor showed the record) writes nothing at all.
+class BeyondTheEndTest : public ::testing::TestWithParam<const Handler*> {};
+
+TEST_P(BeyondTheEndTest, WritesNothingAndSaysSo) {
+  const Handler& handler = *GetParam();
+  FaultRig rig(FivePlayers());
+  Arrange(rig, handler);
+  const Written& w = handler.writes.front();
+  const std::uint64_t cut = Field(w.field).OffsetIn(w.record) + w.bytes.size() - 1;
+  std::filesystem::resize_file(rig.path, cut);
+  const std::string before = rig.Bytes();
+  handler.act(rig);
+  EXPECT_EQ(rig.Reported(),
+            QStringList("The record lies beyond the end of " + QString::fromStdString(rig.Path()) +
+                        "; nothing was written."));
+  EXPECT_EQ(rig.Bytes(), before);
+  rig.ForgetMessages();
+  rig.h.view->Close();
+  EXPECT_TRUE(rig.Reported().isEmpty());
+}
+
+std::vector<const Handler*> Commits() {
+  std::vector<const Handler*> commits;
+  for (const Handler& handler : FaultTable()) {
+    if (!handler.cli && !handler.writes.empty()) commits.push_back(&handler);
+  }
+  return commits;
+}
+
+INSTANTIATE_TEST_SUITE_P(Commits, BeyondTheEndTest, ::testing::ValuesIn(Commits()),
+                         [](const auto& info) { return info.param->name; });
 
 // A row's cells are exactly the operations its handler uses.
 TEST(FaultTable, EveryRowHasACellForEachOperationItsHandlerUses) {

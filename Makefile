@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan release fuzz coverage clean
+.PHONY: setup build run test test-asan release fuzz soak coverage clean
 
 JOBS ?= $(shell nproc)
 
@@ -44,6 +44,13 @@ fuzz:
 	  build/fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=8192 \
 	    build/fuzz/work/$$t fuzz/corpus/$$t || exit 1; \
 	done
+
+# A long random editing walk on the editor (CTest runs a short one).
+# KORVALE_SOAK_SEED chooses another walk; a failure names the seed to rerun.
+SOAK_ACTIONS ?= 20000
+
+soak: build
+	KORVALE_SOAK_ACTIONS=$(SOAK_ACTIONS) QT_QPA_PLATFORM=offscreen build/dev/tests/soak/SoakTest
 
 # Line coverage of the whole suite, summed up per layer.
 coverage:

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -12,12 +13,21 @@ int ExportCommand(const ExportOptions& options, Io io) {
   const TableFormat format = FormatFor(options.format, options.output);
   if (options.output == "-") {
     ExportTable(file, io.out, format, options.derived);
+    file.ClosePlayerFile();
     io.out.flush();
     return io.out ? kSuccess : kFailure;
   }
   std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
-  if (out) ExportTable(file, out, format, options.derived);
+  try {
+    if (out) ExportTable(file, out, format, options.derived);
+  } catch (const FileError&) {
+    // A table cut off by a file error is never left to pass for a whole one.
+    out.close();
+    std::filesystem::remove(options.output);
+    throw;
+  }
   out.close();
+  file.ClosePlayerFile();
   if (!out) {
     io.err << "korvale-cli: cannot write " << options.output << '\n';
     return kFailure;

@@ -43,7 +43,9 @@ void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
   if (options.dryRun) io.out << "dry run: nothing was written\n";
 }
 
-// Writes every change; on a file error says exactly which were written.
+// Writes every change and closes the file; on a file error says exactly
+// which were written. A failing close may have lost what was written, so it
+// is reported like a failing write.
 int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
   std::size_t written = 0;
   try {
@@ -52,6 +54,7 @@ int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
       file.WriteField(change.field, change.stored);
       ++written;
     }
+    file.ClosePlayerFile();
   } catch (const FileError& e) {
     io.err << "korvale-cli: " << e.Message() << '\n'
            << written << " of " << plan.changes.size() << " changes were written"
@@ -97,6 +100,7 @@ int ImportCommand(const ImportOptions& options, Io io) {
     }
     if (const int failed = Apply(file, plan, io); failed != kSuccess) return failed;
   }
+  file.ClosePlayerFile();
   Summary(plan, options, io);
   return kSuccess;
 }

@@ -1,4 +1,9 @@
+#include <filesystem>
 #include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "Cli.h"
+#include "FaultyFileSystem.h"
 
 #include "CliFixture.h"
 #include "SampleRoster.h"
@@ -144,6 +149,24 @@ TEST_F(ExportTest, SampleIsTheSharedGeneratorAndRefusesToOverwrite) {
   EXPECT_EQ(Run({"sample", Path("s.dbf"), "--players", "3", "--force"}).code, 0);
   EXPECT_EQ(testing::ReadAll(Path("s.dbf")), SampleRosterBytes(3));
   EXPECT_EQ(Run({"sample", Path("t.dbf"), "--players", "1000001"}).code, 2);
+}
+
+}  // namespace
+}  // namespace korvale::cli
+
+namespace korvale::cli {
+namespace {
+
+TEST_F(ExportTest, AFileErrorLeavesNoTableBehind) {
+  const std::string file = Make(PlayerFileBuilder(3));
+  for (const testing::FileOp op : {testing::FileOp::Read, testing::FileOp::Length}) {
+    testing::FaultyFileSystem faulty;
+    faulty.Fail(op, FileErrorCause::HardwareIo);
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({"export", file, "-o", Path("out.csv")}, in, out, err, faulty), 2);
+    EXPECT_FALSE(std::filesystem::exists(Path("out.csv")));
+  }
 }
 
 }  // namespace

@@ -229,6 +229,24 @@ TEST_F(ImportTest, FileErrorWhileWritingSaysWhatWasWritten) {
   EXPECT_EQ(FieldBytes(ReadAll(file), 1, FieldId::Height), "80");
 }
 
+// A close that fails may have lost what was written: never a success.
+TEST_F(ImportTest, AFailingCloseIsReported) {
+  const std::string file = MakeBase();
+  for (const char* command : {"import", "export"}) {
+    testing::FaultyFileSystem faulty;
+    faulty.Fail(testing::FileOp::Close, FileErrorCause::HardwareIo);
+    std::istringstream in;
+    std::ostringstream out, err;
+    std::vector<std::string> args{command, file};
+    if (command == std::string("import")) args.push_back(Write("in.csv", "Record,Height\n0,81\n"));
+    EXPECT_EQ(RunCli(args, in, out, err, faulty), 2) << command;
+    EXPECT_EQ(err.str().substr(0, err.str().find('\n')),
+              "korvale-cli: A hardware I/O error was reported while accessing an unnamed file.")
+        << command;
+  }
+  EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::Height), "81");
+}
+
 TEST_F(ImportTest, RefusesAFileAnotherProgramHolds) {
   const std::string file = MakeBase();
   const std::string before = ReadAll(file);

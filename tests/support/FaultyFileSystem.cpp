@@ -10,7 +10,7 @@ void FaultyFileSystem::Fail(FileOp op, FileErrorCause cause, int skip, int times
 
 void FaultyFileSystem::Clear() {
   faults_ = {};
-  shortWrite_.reset();
+  cut_.reset();
 }
 
 std::optional<FileErrorCause> FaultyFileSystem::Trip(FileOp op) {
@@ -26,38 +26,64 @@ std::optional<FileErrorCause> FaultyFileSystem::Trip(FileOp op) {
   return cause;
 }
 
+std::size_t FaultyFileSystem::WriteSize(std::size_t n) {
+  if (!cut_) return n;
+  if (cut_->skip > 0) {
+    --cut_->skip;
+    return n;
+  }
+  const std::size_t size = std::min(n, cut_->bytes);
+  if (cut_->once) cut_.reset();
+  return size;
+}
+
+SysResult FaultyFileSystem::Logged(FileOp op, std::uint64_t position, SysResult result) {
+  const bool moves = op == FileOp::Read || op == FileOp::Write;
+  log_.push_back({op, position, !result.ok,
+                  op == FileOp::Write && result.ok ? static_cast<std::size_t>(result.value) : 0});
+  if (op == FileOp::Seek && result.ok) position_ = position;
+  if (moves && result.ok) position_ += static_cast<std::uint64_t>(result.value);
+  return result;
+}
+
 SysResult FaultyFileSystem::Open(const std::string& path) {
-  if (auto cause = Trip(FileOp::Open)) return SysResult::Failure(*cause);
-  return SystemFileSystem().Open(path);
+  position_ = 0;
+  if (auto cause = Trip(FileOp::Open)) return Logged(FileOp::Open, 0, SysResult::Failure(*cause));
+  return Logged(FileOp::Open, 0, SystemFileSystem().Open(path));
 }
 
 SysResult FaultyFileSystem::Seek(int handle, std::uint64_t offset) {
-  if (auto cause = Trip(FileOp::Seek)) return SysResult::Failure(*cause);
-  return SystemFileSystem().Seek(handle, offset);
+  if (auto cause = Trip(FileOp::Seek))
+    return Logged(FileOp::Seek, offset, SysResult::Failure(*cause));
+  return Logged(FileOp::Seek, offset, SystemFileSystem().Seek(handle, offset));
 }
 
 SysResult FaultyFileSystem::Read(int handle, char* buffer, std::size_t n) {
-  if (auto cause = Trip(FileOp::Read)) return SysResult::Failure(*cause);
-  return SystemFileSystem().Read(handle, buffer, n);
+  if (auto cause = Trip(FileOp::Read))
+    return Logged(FileOp::Read, position_, SysResult::Failure(*cause));
+  return Logged(FileOp::Read, position_, SystemFileSystem().Read(handle, buffer, n));
 }
 
 SysResult FaultyFileSystem::Write(int handle, const char* buffer, std::size_t n) {
-  if (auto cause = Trip(FileOp::Write)) return SysResult::Failure(*cause);
-  return SystemFileSystem().Write(handle, buffer, shortWrite_ ? std::min(n, *shortWrite_) : n);
+  if (auto cause = Trip(FileOp::Write)) {
+    return Logged(FileOp::Write, position_, SysResult::Failure(*cause));
+  }
+  return Logged(FileOp::Write, position_, SystemFileSystem().Write(handle, buffer, WriteSize(n)));
 }
 
 SysResult FaultyFileSystem::Length(int handle) {
-  if (auto cause = Trip(FileOp::Length)) return SysResult::Failure(*cause);
-  return SystemFileSystem().Length(handle);
+  if (auto cause = Trip(FileOp::Length))
+    return Logged(FileOp::Length, 0, SysResult::Failure(*cause));
+  return Logged(FileOp::Length, 0, SystemFileSystem().Length(handle));
 }
 
 SysResult FaultyFileSystem::Close(int handle) {
   if (auto cause = Trip(FileOp::Close)) {
     // The descriptor is gone all the same, as with a failing close(2).
     (void)SystemFileSystem().Close(handle);
-    return SysResult::Failure(*cause);
+    return Logged(FileOp::Close, 0, SysResult::Failure(*cause));
   }
-  return SystemFileSystem().Close(handle);
+  return Logged(FileOp::Close, 0, SystemFileSystem().Close(handle));
 }
 
 }  // namespace korvale::testing

@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "FileSystem.h"
 
@@ -12,16 +14,27 @@ enum class FileOp { Open, Seek, Read, Write, Length, Close };
 
 // The real file system, with faults on request: an operation can fail with
 // a chosen cause (from its n-th call on, once or until cleared), and writes
-// can be cut short.
+// can be cut short. Every call is logged with the file position it acted at.
 class FaultyFileSystem final : public FileSystem {
  public:
+  struct Call {
+    FileOp op;
+    std::uint64_t position;  // Seek: the target; Read, Write: where they began
+    bool failed;
+    std::size_t stored;  // Write: bytes stored
+  };
+
   // Fails the operation from its (skip + 1)-th call from now on; `times`
   // failures in all (0: until Clear).
   void Fail(FileOp op, FileErrorCause cause, int skip = 0, int times = 0);
   // Writes store at most this many bytes and report the count.
-  void CutWritesTo(std::size_t bytes) { shortWrite_ = bytes; }
+  void CutWritesTo(std::size_t bytes) { cut_ = Cut{bytes, 0, false}; }
+  // Only the (skip + 1)-th write from now stores at most `bytes`.
+  void CutOneWrite(std::size_t bytes, int skip = 0) { cut_ = Cut{bytes, skip, true}; }
   void Clear();
   [[nodiscard]] int Calls(FileOp op) const { return calls_[Index(op)]; }
+  [[nodiscard]] const std::vector<Call>& Log() const { return log_; }
+  void ClearLog() { log_.clear(); }
 
   SysResult Open(const std::string& path) override;
   SysResult Seek(int handle, std::uint64_t offset) override;
@@ -36,12 +49,21 @@ class FaultyFileSystem final : public FileSystem {
     int skip;
     int times;
   };
+  struct Cut {
+    std::size_t bytes;
+    int skip;
+    bool once;
+  };
   static std::size_t Index(FileOp op) { return static_cast<std::size_t>(op); }
   std::optional<FileErrorCause> Trip(FileOp op);
+  std::size_t WriteSize(std::size_t n);
+  SysResult Logged(FileOp op, std::uint64_t position, SysResult result);
 
   std::array<std::optional<Fault>, 6> faults_{};
   std::array<int, 6> calls_{};
-  std::optional<std::size_t> shortWrite_;
+  std::optional<Cut> cut_;
+  std::vector<Call> log_;
+  std::uint64_t position_ = 0;
 };
 
 }  // namespace korvale::testing

@@ -1,0 +1,331 @@
+#include "FaultTable.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+
+#include "CKorvaleView.h"
+#include "UserInput.h"
+
+namespace korvale::testing {
+namespace {
+
+using F = Fault;
+
+constexpr int kPlayerData = 0;
+constexpr int kPlayerData2 = 1;
+constexpr int kRatings = 2;
+constexpr int kSeason = 3;
+
+const QString kMoss = "Moss, Eli,  101";
+const QString kAvery = "Avery, Tom,  102";
+// Records 0 and 4 share the id 101: the list selects the first such entry.
+const QString kSynced = "Bell, Ann,  101";
+const QStringList kTeam2Roster{" 1 |  Cole, Ray,  103", " 2 |  Dunn, Kim,  104",
+                               " 5 |  Moss, Eli,  101"};
+const QStringList kTeam4Roster{" 1 |  Avery, Tom,  102", " 3 |  Bell, Ann,  101"};
+
+CKorvaleView& View(FaultRig& r) { return *r.h.view; }
+QString Shown(FaultRig& r) { return View(r).PlayerIdDisplay()->text(); }
+
+// The record on display and the PlayerID it shows.
+void ExpectRecord(FaultRig& r, int record, const QString& shownId) {
+  EXPECT_EQ(r.h.Current(), record);
+  EXPECT_EQ(Shown(r), shownId);
+}
+
+// Nothing was done: still record 0, lists as Select left them.
+void NothingDone(FaultRig& r, const Cell&) {
+  ExpectRecord(r, 0, "101");
+  EXPECT_EQ(r.h.ChosenPlayer(), kSynced);
+  EXPECT_EQ(r.h.RosterEntries(), kTeam2Roster);
+}
+
+// A commit: typing into an edit of a page, then Tab.
+Handler EditCommit(std::string name, int page, int id, QString typed, FieldId field,
+                   std::string bytes) {
+  return {std::move(name),
+          true,
+          [=](FaultRig& r) {
+            ChooseTab(View(r), page);
+            TypeInto(ControlOf<QLineEdit>(View(r), page, id), typed);
+          },
+          [](FaultRig&) { PressTab(); },
+          {{0, field, std::move(bytes)}},
+          [=](FaultRig& r, const Cell& c) {
+            NothingDone(r, c);
+            EXPECT_EQ(ControlOf<QLineEdit>(View(r), page, id)->text(), typed);
+          },
+          {{F::Length}, {F::Seek}, {F::Write}, {F::ShortWrite}}};
+}
+
+// A commit: a pick in a list of a page.
+Handler PickCommit(std::string name, int page, int id, int index, FieldId field,
+                   std::string bytes) {
+  return {std::move(name),
+          true,
+          [=](FaultRig& r) { ChooseTab(View(r), page); },
+          [=](FaultRig& r) { PickEntry(ControlOf<QComboBox>(View(r), page, id), index); },
+          {{0, field, std::move(bytes)}},
+          [=](FaultRig& r, const Cell& c) {
+            NothingDone(r, c);
+            EXPECT_EQ(ControlOf<QComboBox>(View(r), page, id)->currentIndex(), index);
+          },
+          {{F::Length}, {F::Seek}, {F::Write}, {F::ShortWrite}}};
+}
+
+std::vector<Handler> ViewHandlers() {
+  std::vector<Handler> rows;
+  rows.push_back({"Select",
+                  false,
+                  {},
+                  [](FaultRig& r) { r.Select(); },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    if (c.fault == F::Open) {
+                      EXPECT_EQ(r.h.Enabled(), "S---");
+                      EXPECT_EQ(View(r).TeamChoice()->count(), 0);
+                      EXPECT_EQ(View(r).PlayerList()->count(), 0);
+                      return;
+                    }
+                    // Record 0 shown, with its team; the player list unselected.
+                    EXPECT_EQ(r.h.Enabled(), "-C-F");
+                    EXPECT_EQ(r.h.PlayerEntries().size(), 5);
+                    ExpectRecord(r, 0, "101");
+                    EXPECT_EQ(r.h.ChosenTeam(), 2);
+                    EXPECT_EQ(r.h.ChosenPlayer(), "");
+                    EXPECT_EQ(r.h.RosterEntries(),
+                              c.fault == F::Length ? QStringList() : kTeam2Roster);
+                  },
+                  {{F::Open}, {F::Length, At::Last}, {F::Seek, At::Last}, {F::Read, At::Last}}});
+  rows.push_back({"Forward",
+                  true,
+                  {},
+                  [](FaultRig& r) { View(r).Forward(); },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    if (c.fault == F::Length) return NothingDone(r, c);
+                    if (c.fault == F::Seek) return ExpectRecord(r, 1, "101");
+                    ExpectRecord(r, 1, "102");  // shown, roster filled, not synced
+                    EXPECT_EQ(r.h.RosterEntries(), kTeam4Roster);
+                    EXPECT_EQ(r.h.ChosenPlayer(), kSynced);
+                  },
+                  {{F::Length}, {F::Seek}, {F::Read, At::Last}}});
+  rows.push_back({"Back",
+                  true,
+                  [](FaultRig& r) { View(r).Forward(); },
+                  [](FaultRig& r) { View(r).Back(); },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    if (c.fault == F::Seek) return ExpectRecord(r, 0, "102");
+                    ExpectRecord(r, 0, "101");
+                    EXPECT_EQ(r.h.ChosenTeam(), 2);
+                    EXPECT_EQ(r.h.RosterEntries(),
+                              c.fault == F::Length ? QStringList() : kTeam2Roster);
+                    EXPECT_EQ(r.h.ChosenPlayer(), kAvery);
+                  },
+                  {{F::Seek}, {F::Length}, {F::Read, At::Last}}});
+  rows.push_back({"PlayerListFill",
+                  false,
+                  {},
+                  [](FaultRig& r) { r.Select(); },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    if (c.fault == F::Open) {
+                      EXPECT_EQ(r.h.Enabled(), "S---");
+                      return;
+                    }
+                    EXPECT_EQ(r.h.Enabled(), "-C-F");
+                    EXPECT_EQ(View(r).TeamChoice()->count(), 32);
+                    EXPECT_EQ(r.h.ChosenTeam(), -1);  // record 0 never shown
+                    EXPECT_EQ(r.h.PlayerEntries(),
+                              c.fault == F::Length ? QStringList() : QStringList({kAvery, kMoss}));
+                  },
+                  {{F::Open},
+                   {F::Length},
+                   {F::Seek, At::Field, 2, FieldId::LastName},
+                   {F::Read, At::Field, 2, FieldId::LastName}}});
+  rows.push_back({"RosterFill",
+                  true,
+                  {},
+                  [](FaultRig& r) { PickTeamEntry(View(r), 4); },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    ExpectRecord(r, 0, "101");
+                    EXPECT_EQ(r.h.ChosenTeam(), 4);
+                    EXPECT_EQ(r.h.RosterEntries(), c.fault == F::Length
+                                                       ? QStringList()
+                                                       : QStringList(kTeam4Roster.front()));
+                  },
+                  {{F::Length},
+                   {F::Seek, At::Field, 4, FieldId::Team},
+                   {F::Read, At::Field, 4, FieldId::Team}}});
+  // Records 0 and 4 hold the chosen id: the walk fails after showing 0.
+  rows.push_back({"ChoiceWalk",
+                  true,
+                  [](FaultRig& r) { View(r).Forward(); },
+                  [](FaultRig& r) { PickPlayerEntry(View(r), "Bell, Ann,  101"); },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    if (c.fault == F::Length) return ExpectRecord(r, 1, "102");
+                    ExpectRecord(r, 0, "101");
+                    EXPECT_EQ(r.h.ChosenTeam(), 2);
+                    EXPECT_EQ(r.h.RosterEntries(), kTeam2Roster);
+                  },
+                  {{F::Length},
+                   {F::Seek, At::Field, 1, FieldId::PlayerId},
+                   {F::Read, At::Field, 1, FieldId::PlayerId}}});
+  rows.push_back({"PlayerListChoice",
+                  true,
+                  {},
+                  [](FaultRig& r) { PickPlayerEntry(View(r), kAvery); },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    ExpectRecord(r, 1, "102");
+                    EXPECT_EQ(r.h.RosterEntries(),
+                              c.fault == F::Length ? QStringList() : kTeam4Roster);
+                  },
+                  {{F::Length, At::Last}, {F::Seek, At::Last}, {F::Read, At::Last}}});
+  rows.push_back({"RosterListChoice",
+                  true,
+                  {},
+                  [](FaultRig& r) { ClickRosterRow(View(r), 1); },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    EXPECT_EQ(View(r).RosterList()->currentRow(), 1);
+                    EXPECT_EQ(r.h.RosterEntries(), kTeam2Roster);
+                    if (c.fault == F::Length) return ExpectRecord(r, 0, "101");
+                    ExpectRecord(r, 3, "104");
+                    EXPECT_EQ(r.h.ChosenPlayer(), "Dunn, Kim,  104");
+                  },
+                  {{F::Length}, {F::Seek, At::Last}, {F::Read, At::Last}}});
+  rows.push_back(EditCommit("TextCommit", kPlayerData, 1006, "Lowell", FieldId::BirthTown,
+                            "Lowell              "));
+  rows.push_back(EditCommit("IntegerCommit", kPlayerData, 1010, "230", FieldId::Weight, "230"));
+  rows.push_back(PickCommit("ListPickCommit", kPlayerData, 1014, 1, FieldId::Hand, "1"));
+  rows.push_back(
+      {"CheckBoxCommit",
+       true,
+       [](FaultRig& r) { ChooseTab(View(r), kPlayerData2); },
+       [](FaultRig& r) { ClickButton(ControlOf<QCheckBox>(View(r), kPlayerData2, 1040)); },
+       {{0, FieldId::IsPlayable, "F"}},
+       [](FaultRig& r, const Cell& c) {
+         NothingDone(r, c);
+         EXPECT_FALSE(ControlOf<QCheckBox>(View(r), kPlayerData2, 1040)->isChecked());
+       },
+       {{F::Length}, {F::Seek}, {F::Write}, {F::ShortWrite}}});
+  // A rating of 80 is stored as its code, 60.
+  rows.push_back(EditCommit("RatingCommit", kRatings, 1003, "80", FieldId::JumpShooting, "60"));
+  rows.push_back(EditCommit("SeasonTotalCommit", kSeason, 1049, "82", FieldId::Games, "   82"));
+  Handler code = PickCommit("CodePickCommit", kPlayerData2, 1031, 5, FieldId::HairStyle, "F");
+  code.cells.push_back({F::Read});  // the redisplay that follows
+  rows.push_back(code);
+  Handler name = EditCommit("NameCommit", kPlayerData, 1003, "Zeller", FieldId::LastName,
+                            "Zeller                   ");
+  name.kept = [](FaultRig& r, const Cell& c) {
+    if (c.fault != F::Read && c.fault != F::Length) return NothingDone(r, c);
+    if (c.fault == F::Read) {  // the player list rebuilt up to record 2
+      EXPECT_EQ(r.h.PlayerEntries(), QStringList({kAvery, "Zeller, Eli,  101"}));
+      return;
+    }
+    EXPECT_TRUE(r.h.PlayerEntries().contains("Zeller, Eli,  101"));  // rebuilt
+    EXPECT_EQ(r.h.ChosenPlayer(), kSynced);                          // and synced
+    EXPECT_EQ(r.h.RosterEntries(), QStringList());
+  };
+  name.cells = {{F::Length, At::Last},
+                {F::Seek},
+                {F::Write},
+                {F::ShortWrite},
+                {F::Read, At::Field, 2, FieldId::LastName}};
+  rows.push_back(name);
+  rows.push_back({"Close",
+                  true,
+                  {},
+                  [](FaultRig& r) { View(r).Close(); },
+                  {},
+                  [](FaultRig& r, const Cell&) {
+                    EXPECT_EQ(r.h.Enabled(), "S---");  // no file selected all the same
+                    EXPECT_EQ(View(r).PlayerList()->count(), 0);
+                    EXPECT_EQ(View(r).TeamChoice()->count(), 0);
+                    EXPECT_EQ(View(r).RosterList()->count(), 0);
+                  },
+                  {{F::Close}}});
+  return rows;
+}
+
+std::vector<Handler> CliHandlers() {
+  std::vector<Handler> rows;
+  rows.push_back(
+      {"CliImport",
+       false,
+       [](FaultRig& r) { std::ofstream(r.h.dir / "in.csv") << "Record,Height\n0,81\n3,82\n"; },
+       [](FaultRig& r) {
+         r.RunCli({"import", r.Path(), (r.h.dir / "in.csv").string()});
+       },
+       {{0, FieldId::Height, "81"}, {3, FieldId::Height, "82"}},
+       [](FaultRig& r, const Cell& c) {
+         EXPECT_EQ(r.code, 2);
+         if (c.fault == F::Write) {
+           EXPECT_NE(r.err.find("\n1 of 2 changes were written:\n"), std::string::npos) << r.err;
+         }
+         if (c.fault == F::ShortWrite) {
+           EXPECT_NE(r.err.find("\n0 of 2 changes were written\n"), std::string::npos) << r.err;
+         }
+       },
+       {{F::Open},
+        {F::Length},
+        {F::Seek},
+        {F::Read},
+        {F::Write, At::Last},
+        {F::ShortWrite},
+        {F::Close}},
+       true});
+  rows.push_back({"CliExport",
+                  false,
+                  {},
+                  [](FaultRig& r) {
+                    r.RunCli({"export", r.Path(), "--format", "csv"});
+                  },
+                  {},
+                  [](FaultRig& r, const Cell& c) {
+                    EXPECT_EQ(r.code, 2);
+                    // Only a failing close comes after the table is out.
+                    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'),
+                              c.fault == F::Close ? 6 : 0);
+                  },
+                  {{F::Open}, {F::Length}, {F::Seek}, {F::Read}, {F::Close}},
+                  true});
+  return rows;
+}
+
+}  // namespace
+
+const std::vector<Handler>& FaultTable() {
+  static const std::vector<Handler> table = [] {
+    std::vector<Handler> rows = ViewHandlers();
+    for (Handler& h : CliHandlers()) rows.push_back(std::move(h));
+    return rows;
+  }();
+  return table;
+}
+
+const char* FaultName(Fault fault) {
+  switch (fault) {
+    case F::Open: return "Open";
+    case F::Seek: return "Seek";
+    case F::Read: return "Read";
+    case F::Write: return "Write";
+    case F::ShortWrite: return "ShortWrite";
+    case F::Length: return "Length";
+    case F::Close: return "Close";
+  }
+  return "?";
+}
+
+}  // namespace korvale::testing

@@ -44,12 +44,12 @@ void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
 }
 
 // Writes every change; on a file error says exactly which were written.
+// The plan has checked every change against the file's length.
 int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
   std::size_t written = 0;
   try {
     for (const Change& change : plan.changes) {
-      file.SetCurrentRecord(static_cast<std::int32_t>(change.record));
-      file.WriteField(change.field, change.stored);
+      file.WriteFieldInside(change.record, change.field, change.stored);
       ++written;
     }
   } catch (const FileError& e) {

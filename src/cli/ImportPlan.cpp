@@ -118,23 +118,26 @@ std::string ValueProblem(const FieldDescriptor& field, const Shown& value) {
   return {};
 }
 
-// Validates and plans one row against its record.
+// Validates and plans one row against its record. A written field can
+// overlap others (PlayerPkg holds the appearance codes), so every value is
+// compared with the record as the changes planned before it leave it.
 class RowPlanner {
  public:
   RowPlanner(const InputRow& row, const RecordSpan& record, std::uint64_t fileLength,
              ImportPlan& plan)
-      : row_(row), record_(record), fileLength_(fileLength), plan_(plan) {}
+      : row_(row), record_(record), bytes_(record.bytes), fileLength_(fileLength), plan_(plan) {}
 
   void Plan() {
     std::map<FieldId, const Cell*> cells;
     for (const auto& [column, cell] : row_.cells) {
       if (const FieldDescriptor* f = FieldNamed(column)) cells[IdOf(*f)] = &cell;
     }
-    pkg_ = StoredText(record_, Field(FieldId::PlayerPkg));
     for (const auto& [id, cell] : cells) PlanField(Field(id), *cell);
   }
 
  private:
+  [[nodiscard]] RecordSpan Now() const { return {record_.index, bytes_}; }
+
   void Fail(const FieldDescriptor& field, std::string message) {
     plan_.problems.push_back({row_.where, std::string(field.name), std::move(message)});
   }
@@ -143,8 +146,8 @@ class RowPlanner {
     const Taken taken = TakeCell(field, cell);
     if (!taken.problem.empty()) return Fail(field, taken.problem);
     if (!taken.value) return;
-    const Shown before = ShownValue(record_, field);
-    if (*taken.value == before) return;
+    if (*taken.value == ShownValue(Now(), field)) return;
+    const Shown before = ShownValue(record_, field);  // as the file showed it
     const FieldId id = IdOf(field);
     if (id == FieldId::PlayerId) {
       return Fail(field, Render(*taken.value) + " is not the record's PlayerId " + Render(before));
@@ -153,7 +156,7 @@ class RowPlanner {
     if (std::string problem = ValueProblem(field, *taken.value); !problem.empty()) {
       return Fail(field, problem);
     }
-    if (IsAppearanceCode(id) && !AppearanceApplies(pkg_)) {
+    if (IsAppearanceCode(id) && !AppearanceApplies(StoredText(Now(), Field(FieldId::PlayerPkg)))) {
       return Fail(field, "PlayerPkg does not begin with \":\"");
     }
     if (field.OffsetIn(record_.index) + field.writeWidth > fileLength_) {
@@ -164,18 +167,18 @@ class RowPlanner {
 
   void Record(const FieldDescriptor& field, const Shown& before, const Shown& after) {
     std::string stored = StoredForm(field, after);
-    if (IdOf(field) == FieldId::PlayerPkg) pkg_ = stored;
     const std::size_t at = field.position - RecordStart(0);
-    if (record_.bytes.substr(std::min(at, record_.bytes.size()), stored.size()) == stored) return;
+    if (bytes_.compare(at, stored.size(), stored) == 0) return;
+    bytes_.replace(at, stored.size(), stored);
     plan_.changes.push_back({record_.index, ShownNumber(record_, FieldId::PlayerId), IdOf(field),
                              before, after, std::move(stored)});
   }
 
   const InputRow& row_;
   const RecordSpan& record_;
+  std::string bytes_;  // the record with the changes planned so far
   std::uint64_t fileLength_;
   ImportPlan& plan_;
-  std::string pkg_;
 };
 
 // The columns a row may carry, checked once for a CSV header and per

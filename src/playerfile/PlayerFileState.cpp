@@ -74,10 +74,18 @@ std::string PlayerFileState::ReadField(std::int64_t record, FieldId field) {
 void PlayerFileState::WriteField(std::uint16_t position, std::string_view bytes) {
   const std::uint64_t offset =
       kRecordLength * static_cast<std::uint64_t>(currentRecord_) + position;
-  const int handle = Handle();
   if (offset + bytes.size() > FileLength()) {
     throw FileError(FileErrorCause::BeyondEnd, filePath_);
   }
+  PutBytes(offset, bytes);
+}
+
+void PlayerFileState::WriteFieldInside(std::int64_t record, FieldId field, std::string_view bytes) {
+  PutBytes(Field(field).OffsetIn(record), bytes);
+}
+
+void PlayerFileState::PutBytes(std::uint64_t offset, std::string_view bytes) {
+  const int handle = Handle();
   const SysResult moved = system_.Seek(handle, offset);
   if (!moved.ok) throw FileError(moved.cause, FileError::kUnnamedFile);
   const SysResult put = system_.Write(handle, bytes.data(), bytes.size());

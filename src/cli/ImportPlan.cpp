@@ -1,7 +1,7 @@
 #include "ImportPlan.h"
 
 #include <algorithm>
-#include <map>
+#include <array>
 #include <set>
 #include <unordered_map>
 
@@ -128,11 +128,15 @@ class RowPlanner {
       : row_(row), record_(record), bytes_(record.bytes), fileLength_(fileLength), plan_(plan) {}
 
   void Plan() {
-    std::map<FieldId, const Cell*> cells;
+    std::array<const Cell*, kFieldCount> cells{};  // in field order
     for (const auto& [column, cell] : row_.cells) {
-      if (const FieldDescriptor* f = FieldNamed(column)) cells[IdOf(*f)] = &cell;
+      if (const FieldDescriptor* f = FieldNamed(column))
+        cells[static_cast<std::size_t>(IdOf(*f))] = &cell;
     }
-    for (const auto& [id, cell] : cells) PlanField(Field(id), *cell);
+    playerId_ = ShownNumber(record_, FieldId::PlayerId);
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+      if (cells[i] != nullptr) PlanField(kRecordLayout[i], *cells[i]);
+    }
   }
 
  private:
@@ -170,8 +174,8 @@ class RowPlanner {
     const std::size_t at = field.position - RecordStart(0);
     if (bytes_.compare(at, stored.size(), stored) == 0) return;
     bytes_.replace(at, stored.size(), stored);
-    plan_.changes.push_back({record_.index, ShownNumber(record_, FieldId::PlayerId), IdOf(field),
-                             before, after, std::move(stored)});
+    plan_.changes.push_back(
+        {record_.index, playerId_, IdOf(field), before, after, std::move(stored)});
   }
 
   const InputRow& row_;
@@ -179,6 +183,7 @@ class RowPlanner {
   std::string bytes_;  // the record with the changes planned so far
   std::uint64_t fileLength_;
   ImportPlan& plan_;
+  std::int64_t playerId_ = 0;
 };
 
 // The columns a row may carry, checked once for a CSV header and per
@@ -209,10 +214,10 @@ std::vector<std::string> ColumnsOf(const InputRow& row) {
   return columns;
 }
 
-// The record each row names, or a problem.
-std::map<std::int64_t, const InputRow*> RowsByRecord(const InputTable& table, std::int64_t count,
-                                                     ImportPlan& plan) {
-  std::map<std::int64_t, const InputRow*> rows;
+// The row that names each record (null for none), or a problem.
+std::vector<const InputRow*> RowsByRecord(const InputTable& table, std::int64_t count,
+                                          ImportPlan& plan) {
+  std::vector<const InputRow*> rows(static_cast<std::size_t>(count), nullptr);
   for (const InputRow& row : table.rows) {
     const auto cell = std::find_if(row.cells.begin(), row.cells.end(),
                                    [](const auto& c) { return c.first == kRecordColumn; });
@@ -228,10 +233,12 @@ std::map<std::int64_t, const InputRow*> RowsByRecord(const InputTable& table, st
       plan.problems.push_back({row.where, column,
                                "record " + std::to_string(k) + " does not exist (the file has " +
                                    std::to_string(count) + " records)"});
-    } else if (const auto [at, added] = rows.emplace(k, &row); !added) {
+    } else if (const InputRow*& first = rows[static_cast<std::size_t>(k)]; first != nullptr) {
       plan.problems.push_back(
           {row.where, column,
-           "record " + std::to_string(k) + " appears again (first at " + at->second->where + ")"});
+           "record " + std::to_string(k) + " appears again (first at " + first->where + ")"});
+    } else {
+      first = &row;
     }
   }
   return rows;
@@ -254,10 +261,13 @@ std::string DescribeChange(const Change& change) {
          ": " + Render(change.before) + " -> " + Render(change.after);
 }
 
+// The changes come in file order: a record's changes follow each other.
 std::size_t ImportPlan::RecordsChanged() const {
-  std::set<std::int64_t> records;
-  for (const Change& c : changes) records.insert(c.record);
-  return records.size();
+  std::size_t records = 0;
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    if (i == 0 || changes[i].record != changes[i - 1].record) ++records;
+  }
+  return records;
 }
 
 ImportPlan PlanImport(const InputTable& table, RecordSource& source) {
@@ -274,9 +284,14 @@ ImportPlan PlanImport(const InputTable& table, RecordSource& source) {
   std::sort(ignored.begin(), ignored.end(),
             [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
   const auto rows = RowsByRecord(table, source.Count(), plan);
+  // At most one change per cell: room for all of them is set aside (and
+  // only touched as it is used), so the list is never moved while growing.
+  std::size_t cells = 0;
+  for (const InputRow& row : table.rows) cells += row.cells.size();
+  plan.changes.reserve(cells);
   source.ForEach([&](const RecordSpan& record) {
-    const auto row = rows.find(record.index);
-    if (row != rows.end()) RowPlanner(*row->second, record, source.Length(), plan).Plan();
+    const InputRow* row = rows[static_cast<std::size_t>(record.index)];
+    if (row != nullptr) RowPlanner(*row, record, source.Length(), plan).Plan();
   });
   std::stable_sort(plan.problems.begin(), plan.problems.end(),
                    [](const Problem& a, const Problem& b) { return Before(a.where, b.where); });

@@ -17,6 +17,7 @@
 #include "FileSystem.h"
 #include "MessageSink.h"
 #include "PlayerFileBuilder.h"
+#include "SampleRoster.h"
 
 using korvale::FieldId;
 using korvale::testing::PlayerFileBuilder;
@@ -26,7 +27,8 @@ namespace {
 
 class SilentSink final : public MessageSink {
  public:
-  void Warn(const QString&) override {}
+  // A refused value would leave the page waiting for its message box.
+  void Warn(const QString& text) override { qFatal("%s", qPrintable(text)); }
   void Stop(const QString& text) override { qFatal("%s", qPrintable(text)); }
 };
 
@@ -54,6 +56,17 @@ const std::filesystem::path& Roster(int records) {
         .Number(k, FieldId::RosterSlot, (k / 30) % 15);
   }
   it->second = b.WriteTo(dir / ("Players-" + std::to_string(records) + ".dbf"));
+  return it->second;
+}
+
+// A sample roster: every field holds a value its page accepts, so that a
+// commit takes the whole page without a refusal.
+const std::filesystem::path& Sample(int records) {
+  static TempDir dir;
+  static std::map<int, std::filesystem::path> files;
+  auto [it, added] =
+      files.try_emplace(records, dir / ("Sample-" + std::to_string(records) + ".dbf"));
+  if (added) korvale::WriteSampleRoster(it->second, records, korvale::kSampleSeed, true);
   return it->second;
 }
 
@@ -115,7 +128,7 @@ void CommitEach(benchmark::State& state, CKorvaleView& view, QWidget* page, int 
 // is recalculated. No list is touched.
 void BM_RatingCommit(benchmark::State& state) {
   SilentSink sink;
-  auto view = MakeView(sink, Roster(static_cast<int>(state.range(0))));
+  auto view = MakeView(sink, Sample(static_cast<int>(state.range(0))));
   view->Select();
   CommitEach(state, *view, view->PlayerRatingsPage(), 1003, FieldId::JumpShooting, {"61", "62"},
              {"22", "24"});
@@ -125,7 +138,7 @@ void BM_RatingCommit(benchmark::State& state) {
 // filled again.
 void BM_NameCommit(benchmark::State& state) {
   SilentSink sink;
-  auto view = MakeView(sink, Roster(static_cast<int>(state.range(0))));
+  auto view = MakeView(sink, Sample(static_cast<int>(state.range(0))));
   view->Select();
   CommitEach(state, *view, view->PlayerDataPage(), CPlayerDataPage::kFirstName, FieldId::FirstName,
              {"Karen", "Morla"}, {"Karen", "Morla"});

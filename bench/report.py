@@ -130,7 +130,12 @@ def main():
              "wall time is shown beside it.", ""]
     text += tools
     text += ["", "Targets: export at least 10× faster than dbfread and no slower than",
-             "dbview; import of all ratings at least 10× faster than python3-dbf.", ""]
+             "dbview; import of all ratings at least 10× faster than python3-dbf.", "",
+             "An import writes every changed field on its own, where it lies: a",
+             "positioned seek and a write through the file layer per field, and never",
+             "a byte between two fields (the twenty ratings of a record are not",
+             "adjacent). 300,000 changed ratings are 600,000 system calls; the",
+             "length of the file is asked once, before the first write.", ""]
     with open(out_path, "w") as out:
         out.write("\n".join(text))
     print("wrote " + out_path)

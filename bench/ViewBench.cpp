@@ -1,5 +1,6 @@
-// Select (file chosen -> record 0 shown, all three lists filled) and a
-// choice in the player list, at three roster sizes. Run headless:
+// Select (file chosen -> record 0 shown, all three lists filled), a
+// choice in the player list, a rating commit and a name commit, at three
+// roster sizes. Run headless:
 //   QT_QPA_PLATFORM=offscreen build/release/bench/view_bench
 #include <map>
 #include <memory>
@@ -7,11 +8,16 @@
 #include <benchmark/benchmark.h>
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
 
 #include "CKorvaleView.h"
+#include "CPlayerDataPage.h"
+#include "CPlayerRatingsPage.h"
 #include "FileSystem.h"
 #include "MessageSink.h"
 #include "PlayerFileBuilder.h"
+#include "SampleRoster.h"
 
 using korvale::FieldId;
 using korvale::testing::PlayerFileBuilder;
@@ -21,7 +27,8 @@ namespace {
 
 class SilentSink final : public MessageSink {
  public:
-  void Warn(const QString&) override {}
+  // A refused value would leave the page waiting for its message box.
+  void Warn(const QString& text) override { qFatal("%s", qPrintable(text)); }
   void Stop(const QString& text) override { qFatal("%s", qPrintable(text)); }
 };
 
@@ -49,6 +56,17 @@ const std::filesystem::path& Roster(int records) {
         .Number(k, FieldId::RosterSlot, (k / 30) % 15);
   }
   it->second = b.WriteTo(dir / ("Players-" + std::to_string(records) + ".dbf"));
+  return it->second;
+}
+
+// A sample roster: every field holds a value its page accepts, so that a
+// commit takes the whole page without a refusal.
+const std::filesystem::path& Sample(int records) {
+  static TempDir dir;
+  static std::map<int, std::filesystem::path> files;
+  auto [it, added] =
+      files.try_emplace(records, dir / ("Sample-" + std::to_string(records) + ".dbf"));
+  if (added) korvale::WriteSampleRoster(it->second, records, korvale::kSampleSeed, true);
   return it->second;
 }
 
@@ -85,10 +103,53 @@ void BM_PlayerListChoice(benchmark::State& state) {
   if (view->File().CurrentRecord() != record) state.SkipWithError("wrong record");
 }
 
+// The user leaves an edit with Tab after typing `text`: the page commits.
+void Commit(QLineEdit* edit, const QString& text) {
+  edit->setText(text);
+  QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(edit, &leave);
+}
+
+// Types one of two values into an edit of a page of record 0 and commits;
+// the field then starts with the stored form of one of them.
+void CommitEach(benchmark::State& state, CKorvaleView& view, QWidget* page, int control,
+                FieldId field, std::pair<const char*, const char*> shown,
+                std::pair<std::string, std::string> stored) {
+  auto* edit = page->findChild<QLineEdit*>(QString::number(control), Qt::FindDirectChildrenOnly);
+  if (edit == nullptr) return state.SkipWithError("no such edit");
+  bool flip = false;
+  for (auto _ : state) Commit(edit, (flip = !flip) ? shown.first : shown.second);
+  const std::string now = view.File().ReadField(0, field);
+  if (now.rfind(stored.first, 0) != 0 && now.rfind(stored.second, 0) != 0)
+    state.SkipWithError("not written");
+}
+
+// Jump shooting (the ratings page's first edit): written, then the overall
+// is recalculated. No list is touched.
+void BM_RatingCommit(benchmark::State& state) {
+  SilentSink sink;
+  auto view = MakeView(sink, Sample(static_cast<int>(state.range(0))));
+  view->Select();
+  CommitEach(state, *view, view->PlayerRatingsPage(), 1003, FieldId::JumpShooting, {"61", "62"},
+             {"22", "24"});
+}
+
+// A first name: written, then the player list and the roster list are
+// filled again.
+void BM_NameCommit(benchmark::State& state) {
+  SilentSink sink;
+  auto view = MakeView(sink, Sample(static_cast<int>(state.range(0))));
+  view->Select();
+  CommitEach(state, *view, view->PlayerDataPage(), CPlayerDataPage::kFirstName, FieldId::FirstName,
+             {"Karen", "Morla"}, {"Karen", "Morla"});
+}
+
 }  // namespace
 
 BENCHMARK(BM_Select)->Arg(1500)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlayerListChoice)->Arg(1500)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RatingCommit)->Arg(1500)->Arg(15000)->Arg(150000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NameCommit)->Arg(1500)->Arg(15000)->Arg(150000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

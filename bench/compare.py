@@ -3,10 +3,11 @@
 
   bench/compare.py [BUILD_DIR]      (default build/release)
 
-Export of 15,000 and 150,000 sample records to CSV beside python3-dbfread
-(+ csv) and dbview; an import that changes all twenty ratings of 15,000
-players beside python3-dbf doing the same updates. Prints seconds and
-ratios; asserts nothing. Tools that are not installed are skipped.
+Export of sample records to CSV beside python3-dbfread (+ csv) and dbview;
+an import that changes all twenty ratings of every player beside
+python3-dbf doing the same updates. Prints wall and CPU seconds and ratios
+(other tool / korvale-cli, on CPU time); asserts nothing. Tools that are
+not installed are skipped. bench/report.py uses the same measurements.
 """
 import csv
 import os
@@ -49,10 +50,25 @@ table.close()
 """
 
 
-def seconds(command, **kwargs):
+class Timing:
+    """Wall and CPU (user + system) seconds of one process."""
+
+    def __init__(self, wall, cpu):
+        self.wall = wall
+        self.cpu = cpu
+
+    def __str__(self):
+        return "%.3f s (CPU %.3f s)" % (self.wall, self.cpu)
+
+
+def run(command):
     start = time.perf_counter()
-    subprocess.run(command, check=True, stdout=subprocess.DEVNULL, **kwargs)
-    return time.perf_counter() - start
+    process = subprocess.Popen(command, stdout=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    wall = time.perf_counter() - start
+    if os.waitstatus_to_exitcode(status) != 0:
+        raise subprocess.CalledProcessError(os.waitstatus_to_exitcode(status), command)
+    return Timing(wall, usage.ru_utime + usage.ru_stime)
 
 
 def have_module(name):
@@ -69,60 +85,74 @@ def dbf_column(field, names):
     raise KeyError(field)
 
 
-def export_rows(cli, work):
-    print("export to CSV (seconds; ratio = other tool / korvale-cli)")
-    for players in (15000, 150000):
-        sample = os.path.join(work, "Players%d.dbf" % players)
-        subprocess.run([cli, "sample", sample, "--players", str(players), "--force"], check=True)
-        ours = seconds([cli, "export", sample, "-o", os.path.join(work, "out.csv")])
-        line = "  %7d records: korvale-cli %.3f" % (players, ours)
-        if have_module("dbfread"):
-            theirs = seconds(["/usr/bin/python3", "-c", DBFREAD, sample])
-            line += " | dbfread %.3f (%.1fx)" % (theirs, theirs / ours)
-        if shutil.which("dbview"):
-            theirs = seconds(["dbview", "-b", "-t", sample])
-            line += " | dbview %.3f (%.1fx)" % (theirs, theirs / ours)
-        print(line)
+def sample(cli, work, players, name="Players"):
+    path = os.path.join(work, "%s%d.dbf" % (name, players))
+    subprocess.run([cli, "sample", path, "--players", str(players), "--force"], check=True)
+    return path
 
 
-def import_ratings(cli, work):
-    players = 15000
-    sample = os.path.join(work, "Ratings.dbf")
-    subprocess.run([cli, "sample", sample, "--players", str(players), "--force"], check=True)
-    exported = subprocess.run([cli, "export", sample], check=True, capture_output=True, text=True)
+def export_rows(cli, work, players):
+    """{tool: Timing} for a CSV dump of a sample of `players` records."""
+    path = sample(cli, work, players)
+    times = {"korvale-cli": run([cli, "export", path, "-o", os.path.join(work, "out.csv")])}
+    if have_module("dbfread"):
+        times["dbfread"] = run(["/usr/bin/python3", "-c", DBFREAD, path])
+    if shutil.which("dbview"):
+        times["dbview"] = run(["dbview", "-b", "-t", path])
+    return times
+
+
+def ratings_table(cli, path, table):
+    exported = subprocess.run([cli, "export", path], check=True, capture_output=True, text=True)
     rows = list(csv.DictReader(exported.stdout.splitlines()))
-    table = os.path.join(work, "ratings.csv")
     with open(table, "w", newline="") as out:
         writer = csv.writer(out)
         writer.writerow(["Record"] + RATINGS)
         for row in rows:
             writer.writerow([row["Record"]] + [50 if int(row[r]) == 99 else int(row[r]) + 1
                                                for r in RATINGS])
+
+
+def import_ratings(cli, work, players):
+    """({tool: Timing}, same values) for new values of all twenty ratings."""
+    path = sample(cli, work, players, "Ratings")
+    table = os.path.join(work, "ratings.csv")
+    ratings_table(cli, path, table)
     copy = os.path.join(work, "Ratings-dbf.dbf")
-    shutil.copyfile(sample, copy)
-    ours = seconds([cli, "import", sample, table])
-    line = "import of all 20 ratings, %d players: korvale-cli %.3f" % (players, ours)
+    shutil.copyfile(path, copy)
+    times = {"korvale-cli": run([cli, "import", path, table])}
+    same = None
     if have_module("dbf"):
         names = subprocess.run(["/usr/bin/python3", "-c",
                                 "import sys,dbf; t=dbf.Table(sys.argv[1]); t.open();"
                                 "print(','.join(t.field_names))", copy],
                                check=True, capture_output=True, text=True).stdout.strip()
         columns = [dbf_column(r, names.split(",")) for r in RATINGS]
-        theirs = seconds(["/usr/bin/python3", "-c", DBF_UPDATE, copy, ",".join(columns)])
+        times["python3-dbf"] = run(["/usr/bin/python3", "-c", DBF_UPDATE, copy, ",".join(columns)])
         # python3-dbf left-aligns what it stores (" 8" becomes "8 "), so the
         # results are compared as shown values, not bytes.
-        same = subprocess.run([cli, "diff", sample, copy], stdout=subprocess.DEVNULL).returncode == 0
-        line += " | python3-dbf %.3f (%.1fx)%s" % (theirs, theirs / ours,
-                                                   ", same values" if same else " [values differ]")
-    print(line)
+        same = subprocess.run([cli, "diff", path, copy], stdout=subprocess.DEVNULL).returncode == 0
+    return times, same
+
+
+def line(title, times):
+    ours = times["korvale-cli"]
+    text = "%s: korvale-cli %s" % (title, ours)
+    for tool, theirs in times.items():
+        if tool != "korvale-cli":
+            text += " | %s %s (%.1fx)" % (tool, theirs, theirs.cpu / ours.cpu)
+    return text
 
 
 def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build/release"
     cli = os.path.abspath(os.path.join(build, "src", "cli", "korvale-cli"))
     with tempfile.TemporaryDirectory() as work:
-        export_rows(cli, work)
-        import_ratings(cli, work)
+        for players in (15000, 150000):
+            print(line("export to CSV, %d records" % players, export_rows(cli, work, players)))
+        times, same = import_ratings(cli, work, 15000)
+        print(line("import of all 20 ratings, 15000 players", times) +
+              ("" if same is None else ", same values" if same else " [values differ]"))
 
 
 if __name__ == "__main__":

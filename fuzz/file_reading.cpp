@@ -1,43 +1,21 @@
 // Whole-file reading on arbitrary bytes: the file is opened as the editor
 // opens it, and every field of every record read one by one equals the same
 // field cut from the record read in one piece.
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdlib>
-#include <fstream>
 #include <string>
 
 #include "FuzzCheck.h"
 #include "PlayerFileState.h"
+#include "ScratchFile.h"
 
 using namespace korvale;
 
-namespace {
-
-std::string ScratchFile() {
-  static const std::string path = [] {
-    std::string pattern = "/tmp/korvale-fuzz-XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
-    FUZZ_CHECK(fd >= 0);
-    ::close(fd);
-    return pattern;
-  }();
-  return path;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  // Short inputs stand for the record area: put them after a blank header
-  // so that they reach the fields.
+  // Inputs that begin with R stand for the record area.
   std::string bytes(reinterpret_cast<const char*>(data), size);
-  if (!bytes.empty() && bytes[0] == 'R') bytes.insert(0, 3745 + 1, ' ');
-  const std::string path = ScratchFile();
-  {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
+  if (!bytes.empty() && bytes[0] == 'R') bytes = AfterBlankHeader(bytes);
+  static const std::string path = ScratchFile("reading");
+  WriteWhole(path, bytes);
   PlayerFileState file;
   file.OpenPlayerFile(path);
   const std::uint64_t length = file.FileLength();

@@ -45,13 +45,13 @@ void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
 
 // Writes every change and closes the file; on a file error says exactly
 // which were written. A failing close may have lost what was written, so it
-// is reported like a failing write.
+// is reported like a failing write. The plan has checked every change
+// against the file's length.
 int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
   std::size_t written = 0;
   try {
     for (const Change& change : plan.changes) {
-      file.SetCurrentRecord(static_cast<std::int32_t>(change.record));
-      file.WriteField(change.field, change.stored);
+      file.WriteFieldInside(change.record, change.field, change.stored);
       ++written;
     }
     file.ClosePlayerFile();

@@ -1,7 +1,7 @@
 #include "ImportPlan.h"
 
 #include <algorithm>
-#include <map>
+#include <array>
 #include <set>
 #include <unordered_map>
 
@@ -118,23 +118,30 @@ std::string ValueProblem(const FieldDescriptor& field, const Shown& value) {
   return {};
 }
 
-// Validates and plans one row against its record.
+// Validates and plans one row against its record. A written field can
+// overlap others (PlayerPkg holds the appearance codes), so every value is
+// compared with the record as the changes planned before it leave it.
 class RowPlanner {
  public:
   RowPlanner(const InputRow& row, const RecordSpan& record, std::uint64_t fileLength,
              ImportPlan& plan)
-      : row_(row), record_(record), fileLength_(fileLength), plan_(plan) {}
+      : row_(row), record_(record), bytes_(record.bytes), fileLength_(fileLength), plan_(plan) {}
 
   void Plan() {
-    std::map<FieldId, const Cell*> cells;
+    std::array<const Cell*, kFieldCount> cells{};  // in field order
     for (const auto& [column, cell] : row_.cells) {
-      if (const FieldDescriptor* f = FieldNamed(column)) cells[IdOf(*f)] = &cell;
+      if (const FieldDescriptor* f = FieldNamed(column))
+        cells[static_cast<std::size_t>(IdOf(*f))] = &cell;
     }
-    pkg_ = StoredText(record_, Field(FieldId::PlayerPkg));
-    for (const auto& [id, cell] : cells) PlanField(Field(id), *cell);
+    playerId_ = ShownNumber(record_, FieldId::PlayerId);
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+      if (cells[i] != nullptr) PlanField(kRecordLayout[i], *cells[i]);
+    }
   }
 
  private:
+  [[nodiscard]] RecordSpan Now() const { return {record_.index, bytes_}; }
+
   void Fail(const FieldDescriptor& field, std::string message) {
     plan_.problems.push_back({row_.where, std::string(field.name), std::move(message)});
   }
@@ -143,8 +150,8 @@ class RowPlanner {
     const Taken taken = TakeCell(field, cell);
     if (!taken.problem.empty()) return Fail(field, taken.problem);
     if (!taken.value) return;
-    const Shown before = ShownValue(record_, field);
-    if (*taken.value == before) return;
+    if (*taken.value == ShownValue(Now(), field)) return;
+    const Shown before = ShownValue(record_, field);  // as the file showed it
     const FieldId id = IdOf(field);
     if (id == FieldId::PlayerId) {
       return Fail(field, Render(*taken.value) + " is not the record's PlayerId " + Render(before));
@@ -153,7 +160,7 @@ class RowPlanner {
     if (std::string problem = ValueProblem(field, *taken.value); !problem.empty()) {
       return Fail(field, problem);
     }
-    if (IsAppearanceCode(id) && !AppearanceApplies(pkg_)) {
+    if (IsAppearanceCode(id) && !AppearanceApplies(StoredText(Now(), Field(FieldId::PlayerPkg)))) {
       return Fail(field, "PlayerPkg does not begin with \":\"");
     }
     if (field.OffsetIn(record_.index) + field.writeWidth > fileLength_) {
@@ -164,18 +171,19 @@ class RowPlanner {
 
   void Record(const FieldDescriptor& field, const Shown& before, const Shown& after) {
     std::string stored = StoredForm(field, after);
-    if (IdOf(field) == FieldId::PlayerPkg) pkg_ = stored;
     const std::size_t at = field.position - RecordStart(0);
-    if (record_.bytes.substr(std::min(at, record_.bytes.size()), stored.size()) == stored) return;
-    plan_.changes.push_back({record_.index, ShownNumber(record_, FieldId::PlayerId), IdOf(field),
-                             before, after, std::move(stored)});
+    if (bytes_.compare(at, stored.size(), stored) == 0) return;
+    bytes_.replace(at, stored.size(), stored);
+    plan_.changes.push_back(
+        {record_.index, playerId_, IdOf(field), before, after, std::move(stored)});
   }
 
   const InputRow& row_;
   const RecordSpan& record_;
+  std::string bytes_;  // the record with the changes planned so far
   std::uint64_t fileLength_;
   ImportPlan& plan_;
-  std::string pkg_;
+  std::int64_t playerId_ = 0;
 };
 
 // The columns a row may carry, checked once for a CSV header and per
@@ -206,10 +214,10 @@ std::vector<std::string> ColumnsOf(const InputRow& row) {
   return columns;
 }
 
-// The record each row names, or a problem.
-std::map<std::int64_t, const InputRow*> RowsByRecord(const InputTable& table, std::int64_t count,
-                                                     ImportPlan& plan) {
-  std::map<std::int64_t, const InputRow*> rows;
+// The row that names each record (null for none), or a problem.
+std::vector<const InputRow*> RowsByRecord(const InputTable& table, std::int64_t count,
+                                          ImportPlan& plan) {
+  std::vector<const InputRow*> rows(static_cast<std::size_t>(count), nullptr);
   for (const InputRow& row : table.rows) {
     const auto cell = std::find_if(row.cells.begin(), row.cells.end(),
                                    [](const auto& c) { return c.first == kRecordColumn; });
@@ -225,10 +233,12 @@ std::map<std::int64_t, const InputRow*> RowsByRecord(const InputTable& table, st
       plan.problems.push_back({row.where, column,
                                "record " + std::to_string(k) + " does not exist (the file has " +
                                    std::to_string(count) + " records)"});
-    } else if (const auto [at, added] = rows.emplace(k, &row); !added) {
+    } else if (const InputRow*& first = rows[static_cast<std::size_t>(k)]; first != nullptr) {
       plan.problems.push_back(
           {row.where, column,
-           "record " + std::to_string(k) + " appears again (first at " + at->second->where + ")"});
+           "record " + std::to_string(k) + " appears again (first at " + first->where + ")"});
+    } else {
+      first = &row;
     }
   }
   return rows;
@@ -251,10 +261,13 @@ std::string DescribeChange(const Change& change) {
          ": " + Render(change.before) + " -> " + Render(change.after);
 }
 
+// The changes come in file order: a record's changes follow each other.
 std::size_t ImportPlan::RecordsChanged() const {
-  std::set<std::int64_t> records;
-  for (const Change& c : changes) records.insert(c.record);
-  return records.size();
+  std::size_t records = 0;
+  for (std::size_t i = 0; i < changes.size(); ++i) {
+    if (i == 0 || changes[i].record != changes[i - 1].record) ++records;
+  }
+  return records;
 }
 
 ImportPlan PlanImport(const InputTable& table, RecordSource& source) {
@@ -271,9 +284,14 @@ ImportPlan PlanImport(const InputTable& table, RecordSource& source) {
   std::sort(ignored.begin(), ignored.end(),
             [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
   const auto rows = RowsByRecord(table, source.Count(), plan);
+  // At most one change per cell: room for all of them is set aside (and
+  // only touched as it is used), so the list is never moved while growing.
+  std::size_t cells = 0;
+  for (const InputRow& row : table.rows) cells += row.cells.size();
+  plan.changes.reserve(cells);
   source.ForEach([&](const RecordSpan& record) {
-    const auto row = rows.find(record.index);
-    if (row != rows.end()) RowPlanner(*row->second, record, source.Length(), plan).Plan();
+    const InputRow* row = rows[static_cast<std::size_t>(record.index)];
+    if (row != nullptr) RowPlanner(*row, record, source.Length(), plan).Plan();
   });
   std::stable_sort(plan.problems.begin(), plan.problems.end(),
                    [](const Problem& a, const Problem& b) { return Before(a.where, b.where); });

@@ -73,7 +73,7 @@ void CPlayerData2Page::ConnectHandlers(const ControlMap& controls) {
   OnPick(skinColor_, exchange_, [this] { CommitIndex(FieldId::SkinColor, skinColor_, false); });
   OnPick(bodyType_, exchange_, [this] { CommitIndex(FieldId::BodyType, bodyType_, false); });
   for (const auto& [field, list] : CodeLists()) {
-    OnPick(list, exchange_, [this, field, list] { CommitIndex(field, list, true); });
+    OnPick(list, exchange_, [this, field = field, list = list] { CommitIndex(field, list, true); });
   }
   const std::pair<int, FlagBinding> boxes[] = {
       {ids::kIsCreated, {FieldId::IsCreated, &isCreated_}},
@@ -83,7 +83,7 @@ void CPlayerData2Page::ConnectHandlers(const ControlMap& controls) {
   };
   for (const auto& [id, flag] : boxes) {
     OnClick(controls.Get<QCheckBox>(id), exchange_,
-            [this, flag] { CommitFlag(flag.first, *flag.second); });
+            [this, flag = flag] { CommitFlag(flag.first, *flag.second); });
   }
   const std::pair<int, TextBinding> edits[] = {
       {ids::kPortrait, {FieldId::Portrait, &portrait_}},
@@ -95,7 +95,7 @@ void CPlayerData2Page::ConnectHandlers(const ControlMap& controls) {
   for (const auto& [id, text] : edits) {
     const bool redisplay = text.first == FieldId::PlayerPkg;
     OnLeave(controls.Get<QLineEdit>(id), exchange_,
-            [this, text, redisplay] { CommitText(text.first, *text.second, redisplay); });
+            [this, text = text, redisplay] { CommitText(text.first, *text.second, redisplay); });
   }
 }
 

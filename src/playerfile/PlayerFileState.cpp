@@ -1,5 +1,6 @@
 #include "PlayerFileState.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -7,8 +8,7 @@ namespace korvale {
 namespace {
 
 std::string UpToZero(std::string_view bytes) {
-  const auto zero = bytes.find('\0');
-  return std::string(zero == std::string_view::npos ? bytes : bytes.substr(0, zero));
+  return std::string(bytes.substr(0, bytes.find('\0')));
 }
 
 }  // namespace
@@ -63,7 +63,10 @@ std::string PlayerFileState::ReadBytes(std::uint64_t offset, std::size_t size) {
 
 std::string PlayerFileState::ReadField(std::int64_t record, std::uint16_t position,
                                        std::size_t width) {
-  return UpToZero(ReadBytes(kRecordLength * static_cast<std::uint64_t>(record) + position, width));
+  std::string bytes =
+      ReadBytes(kRecordLength * static_cast<std::uint64_t>(record) + position, width);
+  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+  return bytes;
 }
 
 std::string PlayerFileState::ReadField(std::int64_t record, FieldId field) {
@@ -74,10 +77,18 @@ std::string PlayerFileState::ReadField(std::int64_t record, FieldId field) {
 void PlayerFileState::WriteField(std::uint16_t position, std::string_view bytes) {
   const std::uint64_t offset =
       kRecordLength * static_cast<std::uint64_t>(currentRecord_) + position;
-  const int handle = Handle();
   if (offset + bytes.size() > FileLength()) {
     throw FileError(FileErrorCause::BeyondEnd, filePath_);
   }
+  PutBytes(offset, bytes);
+}
+
+void PlayerFileState::WriteFieldInside(std::int64_t record, FieldId field, std::string_view bytes) {
+  PutBytes(Field(field).OffsetIn(record), bytes);
+}
+
+void PlayerFileState::PutBytes(std::uint64_t offset, std::string_view bytes) {
+  const int handle = Handle();
   const SysResult moved = system_.Seek(handle, offset);
   if (!moved.ok) throw FileError(moved.cause, FileError::kUnnamedFile);
   const SysResult put = system_.Write(handle, bytes.data(), bytes.size());

@@ -192,6 +192,23 @@ TEST_F(ImportTest, PackageIsAppliedBeforeItsCodesAndEmptyCellsChangeNothing) {
   EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::Height), "80");
 }
 
+// PlayerPkg's twelve bytes hold the appearance codes: a new package
+// overwrites them, so a code the table keeps at its old value is written
+// back, and one the package already gives is not written again.
+TEST_F(ImportTest, CodesHoldTheTableValuesAfterANewPackage) {
+  const std::string file = MakeBase();
+  const Outcome o = Import(file,
+                           "Record,PlayerPkg,PlayerType,HairStyle,FacialHair\n"
+                           "1,\":BBBB\",2,1,0\n",
+                           {"--verbose"});
+  ASSERT_EQ(o.code, 0) << o.err;
+  EXPECT_EQ(FieldBytes(ReadAll(file), 1, FieldId::PlayerPkg), ":CBAB" + std::string(7, ' '));
+  EXPECT_EQ(o.out,
+            JoinLines({"record 1 (id 101) PlayerPkg: \":CAAA1\" -> \":BBBB\"",
+                       "record 1 (id 101) PlayerType: 2 -> 2",
+                       "record 1 (id 101) FacialHair: 0 -> 0", "3 fields changed in 1 records"}));
+}
+
 TEST_F(ImportTest, DryRunWritesNothingAndBackupCopiesFirst) {
   const std::string file = MakeBase();
   const std::string before = ReadAll(file);

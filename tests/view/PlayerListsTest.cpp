@@ -1,7 +1,10 @@
 #include <QLineEdit>
 #include <QTest>
 
+#include "ListEntries.h"
+#include "ListText.h"
 #include "ViewHarness.h"
+#include "Windows1252.h"
 
 using namespace korvale;
 using namespace korvale::testing;
@@ -22,6 +25,7 @@ class PlayerListsTest : public QObject {
   void ClickingARosterEntryShowsThePlayer();
   void SelectionsSetByTheProgramNeverChoose();
   void AFileErrorInAChoiceKeepsTheRecordMadeCurrent();
+  void ListTextIsTheFileBytesDecoded();
 };
 
 void PlayerListsTest::EntriesShowNamesAndTheRawPlayerId() {
@@ -210,6 +214,26 @@ void PlayerListsTest::AFileErrorInAChoiceKeepsTheRecordMadeCurrent() {
   h.PickPlayer("N3, F,    9");
   QCOMPARE(h.messages.stops.size(), 1);
   QCOMPARE(h.Current(), 0);
+}
+
+// Each byte is one shown character; an entry's id is read from its last
+// four characters, with any character outside Latin-1 taken as '?'.
+void PlayerListsTest::ListTextIsTheFileBytesDecoded() {
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string one(1, static_cast<char>(byte));
+    QCOMPARE(ShownText(one), QString::fromStdString(Cp1252ToUtf8(one)));
+  }
+  const QString entries[] = {"",
+                             "7",
+                             "Moss, Eli,   12",
+                             "Ng, Al,-3 4",
+                             "Zo\u00eb, A,\u0411 12",
+                             "A,\u20ac 99",
+                             "A, B,+\u0416\u0416\u0416"};
+  for (const QString& entry : entries) {
+    QCOMPARE(EntryIdOf(entry), EntryId(entry.right(4).toLatin1().toStdString()));
+  }
+  QCOMPARE(EntryIdOf("Moss, Eli,   12"), 12);
 }
 
 QTEST_MAIN(PlayerListsTest)

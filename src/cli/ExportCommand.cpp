@@ -3,6 +3,7 @@
 
 #include "Commands.h"
 #include "TableExport.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 
@@ -15,7 +16,7 @@ int ExportCommand(const ExportOptions& options, Io io) {
     io.out.flush();
     return io.out ? kSuccess : kFailure;
   }
-  std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
+  std::ofstream out(PathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
   if (out) ExportTable(file, out, format, options.derived);
   out.close();
   if (!out) {

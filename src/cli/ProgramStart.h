@@ -9,8 +9,9 @@ namespace korvale::cli {
 // Windows taken from the UTF-16 command line, not the ANSI code page).
 [[nodiscard]] std::vector<std::string> ProgramArguments(int argc, char** argv);
 
-// Standard input and output carry bytes: no line-end translation (Windows
-// turns LF into CR LF and stops reading at Ctrl-Z in text mode).
+// The standard streams carry bytes: no line-end translation (in text mode
+// Windows turns LF into CR LF and stops reading at a Ctrl-Z byte), so
+// exports, imports and messages are the same bytes on every system.
 void UseBinaryStandardStreams();
 
 }  // namespace korvale::cli

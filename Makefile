@@ -28,12 +28,13 @@ release: setup
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS)
 
-# The Debian package: build/release/korvale_<version>_amd64.deb.
+# The Debian package: build/package/korvale_<version>_amd64.deb, then its
+# checks (file list, desktop entry, metainfo, the programs run from it).
 package: setup
-	cmake --preset release >/dev/null
-	cmake --build --preset release -j $(JOBS)
-	cd build/release && cpack -G DEB
-	@ls -l build/release/*.deb
+	cmake --preset package >/dev/null
+	cmake --build --preset package -j $(JOBS)
+	cd build/package && cpack -G DEB
+	scripts/check-package build/package/korvale_*_amd64.deb
 
 # korvale-cli.exe for 64-bit Windows, on its own: build/windows/bin/.
 windows-cli:

@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan release fuzz soak bench coverage clean
+.PHONY: setup build run test test-asan release package windows-cli test-windows fuzz soak bench coverage clean
 
 JOBS ?= $(shell nproc)
 
@@ -27,6 +27,28 @@ test-asan: setup
 release: setup
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS)
+
+# The Debian package: build/package/korvale_<version>_amd64.deb, then its
+# checks (file list, desktop entry, metainfo, the programs run from it).
+package: setup
+	cmake --preset package >/dev/null
+	cmake --build --preset package -j $(JOBS)
+	cd build/package && cpack -G DEB
+	scripts/check-package build/package/korvale_*_amd64.deb
+
+# korvale-cli.exe for 64-bit Windows, on its own: build/windows/bin/.
+windows-cli:
+	@scripts/setup windows
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS) --target korvale-cli
+	@ls -l build/windows/bin/korvale-cli.exe
+
+# The command-line tests against korvale-cli.exe, under Wine.
+test-windows:
+	@scripts/setup windows
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS)
+	scripts/test-windows
 
 # Fuzz every target for FUZZ_SECONDS each (libFuzzer, clang). New inputs
 # go to build/fuzz/work; copy the interesting ones into fuzz/corpus/. The

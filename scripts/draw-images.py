@@ -1,10 +1,13 @@
 #!/usr/bin/env python3
 """Draws the tool-bar strip (128 x 30, four 32 x 30 images) and the
 application icon (32 x 32) in the 16 standard colours and writes them as
-XPM files into src/res/. Run it again after changing a drawing; the output
-is committed."""
+XPM files into src/res/, and the same icon drawn at the desktop's sizes as
+PNG files into dist/linux/icons/. Run it again after changing a drawing;
+the output is committed."""
 import math
 import pathlib
+import struct
+import zlib
 
 PALETTE = {
     'k': '#000000', 'm': '#800000', 'g': '#008000', 'o': '#808000',
@@ -101,19 +104,52 @@ def about():
     return c
 
 
-def icon():
-    c = Canvas(32, 32, ' ')
-    c.disc(16, 16, 14.5, 'r', 'k')
-    c.line((2, 16), (30, 16), 'k')
-    c.line((16, 2), (16, 30), 'k')
-    for x in range(32):
-        for y in range(32):
-            r = math.hypot(x + 0.5 - 16, y + 0.5 - 16)
-            bend = abs(math.hypot(x + 0.5 - 2, y + 0.5 - 16) - 10.5) < 0.6 or \
-                abs(math.hypot(x + 0.5 - 30, y + 0.5 - 16) - 10.5) < 0.6
-            if bend and r < 14:
+def icon(size=32):
+    """The ball of the about box. At 32 pixels it is the about box's icon
+    itself; other sizes scale every measure and widen the seams."""
+    k = size / 32
+    seam = max(1, round(k))
+    c = Canvas(size, size, ' ')
+    c.disc(16 * k, 16 * k, 14.5 * k, 'r', 'k')
+    if size != 32:
+        # the outline grows with the ball
+        for y in range(size):
+            for x in range(size):
+                d = math.hypot(x + 0.5 - 16 * k, y + 0.5 - 16 * k)
+                if 14.5 * k - 1.2 * k < d <= 14.5 * k:
+                    c.dot(x, y, 'k')
+    middle = round(16 * k)
+    for w in range(seam):
+        at = middle - seam // 2 + w
+        c.line((round(2 * k), at), (round(30 * k), at), 'k')
+        c.line((at, round(2 * k)), (at, round(30 * k)), 'k')
+    for x in range(size):
+        for y in range(size):
+            r = math.hypot(x + 0.5 - 16 * k, y + 0.5 - 16 * k)
+            bend = abs(math.hypot(x + 0.5 - 2 * k, y + 0.5 - 16 * k) - 10.5 * k) < 0.6 * k or \
+                abs(math.hypot(x + 0.5 - 30 * k, y + 0.5 - 16 * k) - 10.5 * k) < 0.6 * k
+            if bend and r < 14 * k:
                 c.dot(x, y, 'k')
     return c
+
+
+ICON_SIZES = (16, 24, 32, 48, 64, 128, 256)
+
+
+def png(canvas):
+    """The canvas as an RGBA PNG; ' ' is transparent."""
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack('>I', len(data)) + body + struct.pack('>I', zlib.crc32(body))
+    rows = b''
+    for row in canvas.cells:
+        rows += b'\0'
+        for cell in row:
+            colour = PALETTE.get(cell)
+            rows += bytes.fromhex(colour[1:]) + b'\xff' if colour else b'\0\0\0\0'
+    header = struct.pack('>IIBBBBB', canvas.width, canvas.height, 8, 6, 0, 0, 0)
+    return (b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+            chunk(b'IDAT', zlib.compress(rows, 9)) + chunk(b'IEND', b''))
 
 
 def xpm(name, canvas):
@@ -135,6 +171,10 @@ def main():
         strip.blit(image, 32 * i, 0)
     (out / 'toolbar128.xpm').write_text(xpm('toolbar128', strip))
     (out / 'icon128.xpm').write_text(xpm('icon128', icon()))
+    icons = out.parent.parent / 'dist' / 'linux' / 'icons'
+    icons.mkdir(parents=True, exist_ok=True)
+    for size in ICON_SIZES:
+        (icons / f'korvale-{size}.png').write_bytes(png(icon(size)))
 
 
 if __name__ == '__main__':

@@ -1,9 +1,11 @@
 #include "CKorvaleApp.h"
 
 #include <QApplication>
+#include <string_view>
 
 #include "CKorvaleDoc.h"
 #include "CMainFrame.h"
+#include "KorvaleVersion.h"
 #include "MessageSink.h"
 #include "ResourceIds.h"
 #include "StringTable.h"
@@ -21,6 +23,17 @@ void CKorvaleApp::SetApplicationNames() {
   QGuiApplication::setApplicationDisplayName(title);
   // Nothing is stored there; the branch only names where settings would go.
   QCoreApplication::setOrganizationName(QStringLiteral("Local AppWizard-Generated Applications"));
+}
+
+bool CKorvaleApp::AsksForVersion(int argc, const char* const* argv) {
+  for (int i = 1; i < argc; ++i) {
+    if (std::string_view(argv[i]) == "--version") return true;
+  }
+  return false;
+}
+
+std::string CKorvaleApp::VersionText() {
+  return std::string("korvale ") + korvale::kKorvaleVersion;
 }
 
 bool CKorvaleApp::InitInstance(const QStringList& arguments) {

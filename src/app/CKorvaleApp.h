@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include <QStringList>
 
@@ -21,6 +22,13 @@ class CKorvaleApp {
   // Names the application ("Korvale", the caption of every message box) and
   // its settings branch.
   static void SetApplicationNames();
+
+  // Whether the arguments (argv[1] on) hold --version, the editor's only
+  // option: main() then prints VersionText() and ends before anything of Qt
+  // starts, so it needs no display. Every other argument beginning with "-"
+  // is passed over by InitInstance.
+  [[nodiscard]] static bool AsksForVersion(int argc, const char* const* argv);
+  [[nodiscard]] static std::string VersionText();
 
   // `arguments` without the program name. A file name there is opened as the
   // document and nothing more; when that fails the failure is reported and

@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "TableExport.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 
@@ -17,13 +18,13 @@ int ExportCommand(const ExportOptions& options, Io io) {
     io.out.flush();
     return io.out ? kSuccess : kFailure;
   }
-  std::ofstream out(options.output, std::ios::binary | std::ios::trunc);
+  std::ofstream out(PathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
   try {
     if (out) ExportTable(file, out, format, options.derived);
   } catch (const FileError&) {
     // A table cut off by a file error is never left to pass for a whole one.
     out.close();
-    std::filesystem::remove(options.output);
+    std::filesystem::remove(PathFromUtf8(options.output));
     throw;
   }
   out.close();

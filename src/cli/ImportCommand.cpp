@@ -2,13 +2,14 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <memory>
 #include <sstream>
 
 #include "Commands.h"
 #include "ImportPlan.h"
+#include "OutputFile.h"
 #include "RecordSource.h"
 #include "TableFormat.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 namespace {
@@ -19,7 +20,7 @@ std::optional<std::string> ReadInput(const std::string& path, std::istream& in) 
     text << in.rdbuf();
     return text.str();
   }
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(PathFromUtf8(path), std::ios::binary);
   if (!file) return std::nullopt;
   text << file.rdbuf();
   return text.str();
@@ -28,11 +29,10 @@ std::optional<std::string> ReadInput(const std::string& path, std::istream& in) 
 // Copies the held file, through its own handle, to a new file at `path`.
 bool Backup(PlayerFileState& file, const std::string& path) {
   const std::string bytes = file.ReadBytes(0, static_cast<std::size_t>(file.FileLength()));
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::fopen(path.c_str(), "wbx"),
-                                                      &std::fclose);
-  if (!out) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
-  return std::fclose(out.release()) == 0 && written;
+  OutputFile out = OpenOutputFile(PathFromUtf8(path), false);
+  if (!out.file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.file.get()) == bytes.size();
+  return CloseOutputFile(std::move(out.file)) && written;
 }
 
 void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
@@ -68,7 +68,7 @@ int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
 }  // namespace
 
 int ImportCommand(const ImportOptions& options, Io io) {
-  if (!options.backup.empty() && std::filesystem::exists(options.backup)) {
+  if (!options.backup.empty() && std::filesystem::exists(PathFromUtf8(options.backup))) {
     io.err << "korvale-cli: the backup " << options.backup << " exists already\n";
     return kFailure;
   }

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 
@@ -8,7 +9,8 @@ int SampleCommand(const SampleOptions& options, Io io) {
   if (options.output == "-") {
     return WriteSampleRoster(io.out, options.players, options.seed) ? kSuccess : kFailure;
   }
-  switch (WriteSampleRoster(options.output, options.players, options.seed, options.force)) {
+  switch (WriteSampleRoster(PathFromUtf8(options.output), options.players, options.seed,
+                            options.force)) {
     case SampleWrite::Created: return kSuccess;
     case SampleWrite::Exists:
       io.err << "korvale-cli: " << options.output << " exists; use --force to overwrite it\n";

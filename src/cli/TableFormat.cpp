@@ -4,6 +4,8 @@
 #include <cctype>
 #include <filesystem>
 
+#include "Utf8Path.h"
+
 namespace korvale::cli {
 
 std::optional<TableFormat> ParseFormat(std::string_view name) {
@@ -17,7 +19,7 @@ std::optional<TableFormat> ParseFormat(std::string_view name) {
 
 TableFormat FormatFor(const std::string& option, const std::string& path) {
   if (const auto chosen = ParseFormat(option)) return *chosen;
-  const std::string extension = std::filesystem::path(path).extension().string();
+  const std::string extension = Utf8FromPath(PathFromUtf8(path).extension());
   if (!extension.empty()) {
     if (const auto byName = ParseFormat(std::string_view(extension).substr(1))) return *byName;
   }

@@ -1,10 +1,10 @@
 #include "TableInput.h"
 
-#include <csv.h>
-
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <set>
+
+#include "CsvSplitter.h"
 
 namespace korvale::cli {
 namespace {
@@ -14,40 +14,37 @@ std::string_view WithoutByteOrderMark(std::string_view text) {
   return text;
 }
 
-// Collects libcsv's fields and rows, remembering the line each row starts on.
-class CsvCollector {
+// Collects the splitter's fields and rows, remembering the line each row
+// starts on.
+class CsvCollector final : public CsvSink {
  public:
-  void Feed(csv_parser& parser, std::string_view text) {
+  void Feed(CsvSplitter& splitter, std::string_view text) {
     for (std::size_t at = 0; at < text.size() && !failed_;) {
       std::size_t end = text.find('\n', at);
       end = end == std::string_view::npos ? text.size() : end + 1;
       const std::string_view line = text.substr(at, end - at);
       if (fields_.empty() && !inRow_ && (line == "\n" || line == "\r\n")) {
         rowLine_ = line_ + 1;
-      } else if (csv_parse(&parser, line.data(), line.size(), OnField, OnRow, this) !=
-                 line.size()) {
-        Fail(csv_strerror(csv_error(&parser)));
+      } else if (!splitter.Feed(line)) {
+        Fail(splitter.Error());
       }
       ++line_;
       at = end;
     }
-    if (!failed_ && csv_fini(&parser, OnField, OnRow, this) != 0) {
+    if (!failed_ && !splitter.Finish()) {
       line_ = rowLine_;  // an open quote: the row that has it
-      Fail(csv_strerror(csv_error(&parser)));
+      Fail(splitter.Error());
     }
   }
 
   InputTable Take() { return std::move(table_); }
 
- private:
-  static void OnField(void* bytes, std::size_t size, void* self) {
-    auto* c = static_cast<CsvCollector*>(self);
-    if (c->fields_.empty()) c->inRow_ = true;
-    c->fields_.emplace_back(static_cast<const char*>(bytes), size);
+  void Field(std::string_view bytes) override {
+    if (fields_.empty()) inRow_ = true;
+    fields_.emplace_back(bytes);
   }
-  static void OnRow(int, void* self) { static_cast<CsvCollector*>(self)->EndRow(); }
 
-  void EndRow() {
+  void EndRow() override {
     const std::string where = std::to_string(rowLine_);
     if (!table_.header) {
       table_.header = std::move(fields_);
@@ -69,7 +66,8 @@ class CsvCollector {
     rowLine_ = line_ + 1;
   }
 
-  void Fail(const char* why) {
+ private:
+  void Fail(const std::string& why) {
     failed_ = true;
     table_.problems.push_back({std::to_string(line_), "", std::string("not valid CSV: ") + why});
   }
@@ -114,13 +112,8 @@ std::string FormatProblem(const Problem& problem) {
 }
 
 InputTable ReadCsvTable(std::string_view text) {
-  csv_parser parser{};
-  csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI);
-  // Blanks belong to the cell (RFC 4180): nothing is trimmed.
-  csv_set_space_func(&parser, [](unsigned char) { return 0; });
   CsvCollector collector;
-  collector.Feed(parser, WithoutByteOrderMark(text));
-  csv_free(&parser);
+  collector.Feed(*MakeCsvSplitter(collector), WithoutByteOrderMark(text));
   InputTable table = collector.Take();
   if (!table.header && table.problems.empty()) {
     table.problems.push_back({"1", "", "no header row"});

@@ -1,11 +1,11 @@
 #include <iostream>
-#include <string>
-#include <vector>
 
 #include "Cli.h"
+#include "ProgramStart.h"
 
 int main(int argc, char** argv) {
+  korvale::cli::UseBinaryStandardStreams();
   std::ios::sync_with_stdio(false);
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  return korvale::cli::RunCli(args, std::cin, std::cout, std::cerr);
+  return korvale::cli::RunCli(korvale::cli::ProgramArguments(argc, argv), std::cin, std::cout,
+                              std::cerr);
 }

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <memory>
 #include <string_view>
 
 #include "DbaseHeader.h"
+#include "OutputFile.h"
 #include "Ratings.h"
 #include "StoredForms.h"
 
@@ -275,14 +274,13 @@ std::string SampleRosterBytes(int players, std::uint64_t seed) {
 
 SampleWrite WriteSampleRoster(const std::filesystem::path& path, int players, std::uint64_t seed,
                               bool overwrite) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(
-      std::fopen(path.c_str(), overwrite ? "wb" : "wbx"), &std::fclose);
-  if (!file) return errno == EEXIST ? SampleWrite::Exists : SampleWrite::Failed;
+  OutputFile output = OpenOutputFile(path, overwrite);
+  if (!output.file) return output.exists ? SampleWrite::Exists : SampleWrite::Failed;
   bool ok = true;
   Generate(players, seed, [&](const std::string& part) {
-    ok = ok && std::fwrite(part.data(), 1, part.size(), file.get()) == part.size();
+    ok = ok && std::fwrite(part.data(), 1, part.size(), output.file.get()) == part.size();
   });
-  ok = std::fclose(file.release()) == 0 && ok;
+  ok = CloseOutputFile(std::move(output.file)) && ok;
   return ok ? SampleWrite::Created : SampleWrite::Failed;
 }
 

@@ -46,6 +46,7 @@ class AppTest : public QObject {
   void AboutBoxClosesWithEnterAndEscape();
   void CommandLineFileOpensNoPlayerFile();
   void CommandLineFileThatCannotBeOpenedEndsTheProgram();
+  void VersionIsTheOnlyOptionOfItsOwn();
 };
 
 void AppTest::FrameTitleSizeAndNames() {
@@ -218,6 +219,23 @@ void AppTest::CommandLineFileThatCannotBeOpenedEndsTheProgram() {
   QCOMPARE(app.MainFrame(), nullptr);
   QCOMPARE(messages.stops, QStringList(missing + " was not found."));
   QVERIFY(!std::filesystem::exists(dir / "Players.dbf"));
+}
+
+void AppTest::VersionIsTheOnlyOptionOfItsOwn() {
+  const struct {
+    std::vector<const char*> argv;
+    bool asks;
+  } cases[] = {
+      {{"korvale", "--version"}, true},
+      {{"korvale", "Players.dbf", "--version"}, true},
+      {{"korvale"}, false},
+      {{"korvale", "-version", "--versions", "--Version"}, false},
+      {{"korvale", "--style", "fusion", "Players.dbf"}, false},
+  };
+  for (const auto& c : cases) {
+    QCOMPARE(CKorvaleApp::AsksForVersion(static_cast<int>(c.argv.size()), c.argv.data()), c.asks);
+  }
+  QVERIFY(QString::fromStdString(CKorvaleApp::VersionText()).startsWith("korvale "));
 }
 
 QTEST_MAIN(AppTest)

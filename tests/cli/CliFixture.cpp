@@ -1,11 +1,11 @@
 #include "CliFixture.h"
 
-#include <cstdio>
 #include <fstream>
-#include <memory>
 #include <sstream>
 
 #include "Cli.h"
+#include "ProgramPipe.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 
@@ -22,26 +22,29 @@ Outcome CliTest::Run(const std::vector<std::string>& args, const std::string& in
 
 Outcome CliTest::RunProgram(const std::string& arguments, const std::string& input) {
   const std::string errPath = Path("stderr.txt");
-  const std::string command = std::string(KORVALE_CLI_PATH) + " " + arguments + " 2>" + errPath +
-                              " <" + Write("stdin.txt", input);
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(command.c_str(), "r"), &::pclose);
+  const std::string command =
+      ProgramPath() + " " + arguments + " 2>" + errPath + " <" + Write("stdin.txt", input);
+  ProgramPipe pipe(command);
   Outcome o;
   char buffer[4096];
-  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) {
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe.Stream())) > 0;) {
     o.out.append(buffer, n);
   }
-  const int status = ::pclose(pipe.release());
-  o.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  o.err = testing::ReadAll(errPath);
+  o.code = pipe.ExitCode();
+  o.err = testing::ReadAll(PathFromUtf8(errPath));
   return o;
 }
 
+std::string CliTest::Path(const std::string& name) const {
+  return Utf8FromPath(dir.Path() / PathFromUtf8(name));
+}
+
 std::string CliTest::Make(const testing::PlayerFileBuilder& builder, const std::string& name) {
-  return builder.WriteTo(dir / name).string();
+  return Utf8FromPath(builder.WriteTo(dir.Path() / PathFromUtf8(name)));
 }
 
 std::string CliTest::Write(const std::string& name, const std::string& text) {
-  std::ofstream(dir / name, std::ios::binary) << text;
+  std::ofstream(dir.Path() / PathFromUtf8(name), std::ios::binary) << text;
   return Path(name);
 }
 

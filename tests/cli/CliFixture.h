@@ -27,7 +27,8 @@ class CliTest : public ::testing::Test {
   std::string Make(const testing::PlayerFileBuilder& builder,
                    const std::string& name = "Players.dbf");
   std::string Write(const std::string& name, const std::string& text);
-  [[nodiscard]] std::string Path(const std::string& name) const { return (dir / name).string(); }
+  // The UTF-8 path of a file in the folder, as the command line has it.
+  [[nodiscard]] std::string Path(const std::string& name) const;
 
   testing::TempDir dir;
 };

@@ -1,5 +1,6 @@
 #include "CliFixture.h"
 #include "KorvaleVersion.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 namespace {
@@ -46,6 +47,53 @@ TEST_F(CommandLineTest, DashMeansStandardInputAndOutput) {
   EXPECT_EQ(o.out, "record 0 (id 0) Height: 80 -> 81\n1 fields changed in 1 records\n");
   o = RunProgram("import " + file + " -", "Record,Height\n0,82\n");
   EXPECT_EQ(o.out, "1 fields changed in 1 records\n");
+}
+
+// Standard input and output are bytes on every system: a Ctrl-Z byte does
+// not end the input, and a CR LF is not turned into CR CR LF on the way out.
+TEST_F(CommandLineTest, StandardStreamsCarryEveryByte) {
+  const std::string file = Make(PlayerFileBuilder(1));
+  Outcome o = RunProgram("import " + file + " - --verbose",
+                         "Record,LastName\r\n0,a\x1A"
+                         "b\r\n");
+  ASSERT_EQ(o.code, 0) << o.err;
+  EXPECT_EQ(o.out,
+            "record 0 (id 0) LastName: \"\" -> \"a\\u001ab\"\n1 fields changed in 1 records\n");
+  EXPECT_EQ(testing::FieldBytes(testing::ReadAll(PathFromUtf8(file)), 0, FieldId::LastName),
+            "a\x1A"
+            "b" +
+                std::string(22, ' '));
+  o = RunProgram("export " + file + " --format csv");
+  EXPECT_NE(o.out.find("\r\n"), std::string::npos);  // the CSV's own row ends
+  EXPECT_EQ(o.out.find("\r\r"), std::string::npos);
+  EXPECT_NE(o.out.find("a\x1A"
+                       "b"),
+            std::string::npos);
+}
+
+// Names outside every ANSI code page: on Windows they travel as UTF-16 from
+// the command line to every file the program opens or creates.
+TEST_F(CommandLineTest, NamesInAnyScriptReachTheirFiles) {
+  const std::string roster = Path("R\xC3\xB6ster \xE4\xB8\xAD.dbf");
+  const std::string table = Path(
+      "\xCE\xA4"
+      "able.csv");
+  const std::string backup = Path("Sicherung \xC3\xBC.dbf");
+  EXPECT_EQ(RunProgram("sample --players 3 \"" + roster + "\"").code, 0);
+  Outcome o = RunProgram("export \"" + roster + "\" -o \"" + table + "\"");
+  ASSERT_EQ(o.code, 0) << o.err;
+  EXPECT_EQ(testing::ReadAll(PathFromUtf8(table)).substr(0, 7), "Record,");
+  Write(
+      "\xCE\xA4"
+      "able.csv",
+      "Record,Height\n2,77\n");
+  o = RunProgram("import \"" + roster + "\" \"" + table + "\" --backup \"" + backup + "\"");
+  ASSERT_EQ(o.code, 0) << o.err;
+  EXPECT_EQ(testing::ReadAll(PathFromUtf8(backup)).size(),
+            testing::ReadAll(PathFromUtf8(roster)).size());
+  EXPECT_EQ(testing::FieldBytes(testing::ReadAll(PathFromUtf8(roster)), 2, FieldId::Height), "77");
+  o = RunProgram("list \"" + Path("\xC3\xB6.dbf") + "\"");
+  EXPECT_EQ(o.err, "korvale-cli: " + Path("\xC3\xB6.dbf") + " was not found.\n");
 }
 
 }  // namespace

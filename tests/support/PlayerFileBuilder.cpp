@@ -1,9 +1,9 @@
 #include "PlayerFileBuilder.h"
 
-#include <unistd.h>
-
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -51,9 +51,15 @@ std::filesystem::path PlayerFileBuilder::WriteTo(const std::filesystem::path& pa
 }
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "korvale-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  // A random name, created only if new: the same on every system.
+  std::random_device random;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "korvale-test-%08x", static_cast<unsigned>(random()));
+    path_ = std::filesystem::temp_directory_path() / name;
+    if (std::filesystem::create_directory(path_)) return;
+  }
+  throw std::runtime_error("cannot make a temporary directory");
 }
 
 TempDir::~TempDir() {

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace korvale::cli {
+
+// Receives the fields and row ends that a CsvSplitter finds.
+class CsvSink {
+ public:
+  virtual ~CsvSink() = default;
+  virtual void Field(std::string_view bytes) = 0;
+  virtual void EndRow() = 0;
+};
+
+// Cuts CSV text into fields and rows, a piece at a time, strictly after
+// RFC 4180: a quote inside an unquoted field, anything but a comma or a
+// line end after a closing quote, or a quote still open at the end is an
+// error. Blanks belong to the cell; empty lines are skipped; CR, LF and
+// CR LF end a row; line ends inside quotes belong to the cell.
+class CsvSplitter {
+ public:
+  virtual ~CsvSplitter() = default;
+  // False when the piece breaks the format; nothing more is read then.
+  virtual bool Feed(std::string_view piece) = 0;
+  // Delivers a last row that has no line end. False when a quote is open.
+  virtual bool Finish() = 0;
+  // Why Feed or Finish failed.
+  [[nodiscard]] virtual std::string Error() const = 0;
+};
+
+// libcsv where the platform has it, else the built-in splitter.
+[[nodiscard]] std::unique_ptr<CsvSplitter> MakeCsvSplitter(CsvSink& sink);
+// The built-in splitter, on every platform.
+[[nodiscard]] std::unique_ptr<CsvSplitter> MakeBuiltInCsvSplitter(CsvSink& sink);
+
+}  // namespace korvale::cli

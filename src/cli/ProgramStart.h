@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace korvale::cli {
+
+// The arguments after the program name, as UTF-8 text on every system (on
+// Windows taken from the UTF-16 command line, not the ANSI code page).
+[[nodiscard]] std::vector<std::string> ProgramArguments(int argc, char** argv);
+
+// The standard streams carry bytes: no line-end translation (in text mode
+// Windows turns LF into CR LF and stops reading at a Ctrl-Z byte), so
+// exports, imports and messages are the same bytes on every system.
+void UseBinaryStandardStreams();
+
+}  // namespace korvale::cli

@@ -1,0 +1,90 @@
+// The file system seam on Windows. Exclusive access is the share mode 0 of
+// the open handle: while Korvale holds the file, every other opener (the
+// game, an editor, another Korvale) is refused with a sharing violation.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "FileSystem.h"
+#include "Utf8Path.h"
+#include "WindowsErrors.h"
+
+namespace korvale {
+namespace {
+
+SysResult FromLastError() { return SysResult::Failure(CauseOfWindowsError(::GetLastError())); }
+
+// Kernel handles are 32-bit values even in 64-bit processes, so the seam's
+// int carries them unchanged.
+HANDLE HandleOf(int handle) { return ::LongToHandle(handle); }
+
+// ReadFile and WriteFile move at most a DWORD's worth per call.
+DWORD Chunk(std::size_t left) { return static_cast<DWORD>(std::min<std::size_t>(left, 1U << 30)); }
+
+class WindowsFileSystem final : public FileSystem {
+ public:
+  SysResult Open(const std::string& path) override {
+    const HANDLE h = ::CreateFileW(PathFromUtf8(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return FromLastError();
+    // A console, pipe or device name is refused like a directory is.
+    if (::GetFileType(h) != FILE_TYPE_DISK) {
+      ::CloseHandle(h);
+      return SysResult::Failure(FileErrorCause::AccessDenied);
+    }
+    return SysResult::Value(::HandleToLong(h));
+  }
+
+  SysResult Seek(int handle, std::uint64_t offset) override {
+    LARGE_INTEGER to;
+    to.QuadPart = static_cast<LONGLONG>(offset);
+    if (!::SetFilePointerEx(HandleOf(handle), to, nullptr, FILE_BEGIN)) return FromLastError();
+    return SysResult::Value(static_cast<std::int64_t>(offset));
+  }
+
+  SysResult Read(int handle, char* buffer, std::size_t n) override {
+    std::size_t done = 0;
+    while (done < n) {
+      DWORD got = 0;
+      if (!::ReadFile(HandleOf(handle), buffer + done, Chunk(n - done), &got, nullptr)) {
+        return FromLastError();
+      }
+      if (got == 0) break;
+      done += got;
+    }
+    return SysResult::Value(static_cast<std::int64_t>(done));
+  }
+
+  SysResult Write(int handle, const char* buffer, std::size_t n) override {
+    std::size_t done = 0;
+    while (done < n) {
+      DWORD put = 0;
+      if (!::WriteFile(HandleOf(handle), buffer + done, Chunk(n - done), &put, nullptr)) {
+        return FromLastError();
+      }
+      if (put == 0) break;
+      done += put;
+    }
+    return SysResult::Value(static_cast<std::int64_t>(done));
+  }
+
+  SysResult Length(int handle) override {
+    LARGE_INTEGER size;
+    if (!::GetFileSizeEx(HandleOf(handle), &size)) return FromLastError();
+    return SysResult::Value(size.QuadPart);
+  }
+
+  SysResult Close(int handle) override {
+    if (!::CloseHandle(HandleOf(handle))) return FromLastError();
+    return SysResult::Value(0);
+  }
+};
+
+}  // namespace
+
+FileSystem& SystemFileSystem() {
+  static WindowsFileSystem system;
+  return system;
+}
+
+}  // namespace korvale

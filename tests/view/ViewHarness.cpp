@@ -52,13 +52,6 @@ void ViewHarness::PickPlayer(const QString& entry) { PickEntry(view->PlayerList(
 
 void ViewHarness::PickTeam(int index) { PickEntry(view->TeamChoice(), index); }
 
-void PickEntry(QComboBox* combo, int index) {
-  combo->showPopup();
-  QAbstractItemView* list = combo->view();
-  list->setCurrentIndex(combo->model()->index(index, 0));
-  QTest::keyClick(list, Qt::Key_Return);
-}
-
 void PickEntry(QComboBox* combo, const QString& entry) {
   const int index = combo->findText(entry);
   QVERIFY2(index >= 0, qPrintable(entry));

@@ -12,6 +12,7 @@
 #include "FaultyFileSystem.h"
 #include "PlayerFileBuilder.h"
 #include "RecordingMessages.h"
+#include "UserInput.h"
 
 namespace korvale::testing {
 
@@ -45,9 +46,8 @@ struct ViewHarness {
   std::unique_ptr<CKorvaleView> view;
 };
 
-// The user's pick in a drop-down list: opened, moved to the entry, Enter.
+// The user's pick of an entry by its text (see UserInput.h).
 void PickEntry(QComboBox* combo, const QString& entry);
-void PickEntry(QComboBox* combo, int index);
 
 // A record with the fields the lists show.
 PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,

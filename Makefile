@@ -60,7 +60,7 @@ FUZZ_TARGETS ?= stored_forms exchange_integer file_reading export import view_wa
 
 fuzz:
 	@scripts/setup fuzz
-	CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DKORVALE_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DKORVALE_FUZZ=ON -DKORVALE_GUI=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link" >/dev/null
 	cmake --build build/fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
 	@for t in $(FUZZ_TARGETS); do \

@@ -36,7 +36,7 @@ void CToolBarEx::paintEvent(QPaintEvent* e) {
     surface_ = QImage(size(), QImage::Format_RGB32);
     surface_.fill(colors_.face);
   }
-  const QRegion region = e->region();
+  const QRegion& region = e->region();
   {
     QPainter p(&surface_);
     p.setClipRegion(region);

@@ -10,6 +10,8 @@
 
 namespace res = korvale::res;
 
+// The labels belong to the status bar (Qt parent ownership).
+// NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
 LockKeyPanes::LockKeyPanes(QStatusBar* bar)
     : QObject(bar),
       panes_{{Qt::Key_CapsLock, new QLabel(bar), res::LoadString(res::kIdIndicatorCaps)},
@@ -24,6 +26,7 @@ LockKeyPanes::LockKeyPanes(QStatusBar* bar)
   }
   qApp->installEventFilter(this);
 }
+// NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
 
 QString LockKeyPanes::Text(int key) const {
   for (const Pane& pane : panes_) {

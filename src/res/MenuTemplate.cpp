@@ -11,12 +11,12 @@ namespace korvale::res {
 namespace {
 
 constexpr MenuItem Command(std::string_view text, int id) {
-  return {MenuItemKind::Command, text, id, {}};
+  return {MenuItemKind::Command, id, text, {}};
 }
 constexpr MenuItem Popup(std::string_view text, std::span<const MenuItem> items) {
-  return {MenuItemKind::Popup, text, 0, items};
+  return {MenuItemKind::Popup, 0, text, items};
 }
-constexpr MenuItem kSeparator{MenuItemKind::Separator, {}, 0, {}};
+constexpr MenuItem kSeparator{MenuItemKind::Separator, 0, {}, {}};
 
 constexpr MenuItem kSelectItems[] = {Command("Players.dbf...", kIdSelect)};
 constexpr MenuItem kCloseItems[] = {Command("Players.dbf", kIdClose)};

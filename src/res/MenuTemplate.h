@@ -14,8 +14,8 @@ enum class MenuItemKind { Command, Popup, Separator };
 
 struct MenuItem {
   MenuItemKind kind;
+  int id;  // commands only
   std::string_view text;
-  int id;                           // commands only
   std::span<const MenuItem> items;  // popups only
 };
 

@@ -29,7 +29,7 @@ CKorvaleView::CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QW
   BuildForm();
   CreatePages();
   state_.SetCurrentRecord(0);
-  ShowPlayerId(0);
+  CKorvaleView::ShowPlayerId(0);
   LayoutPages();
 }
 

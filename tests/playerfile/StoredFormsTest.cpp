@@ -94,8 +94,10 @@ TEST(Windows1252, MapsTheHighControlsAndRefusesOtherCharacters) {
   EXPECT_EQ(DecodeCp1252(0x81), U'\u0081');
   EXPECT_EQ(DecodeCp1252(0xE9), U'\u00E9');
   EXPECT_EQ(Utf8ToCp1252("Jos\xC3\xA9 \xE2\x82\xAC"), std::string("Jos\xE9 \x80"));
-  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), std::nullopt);  // a CJK character
-  EXPECT_EQ(Utf8ToCp1252("\xC3"), std::nullopt);          // cut short
+  EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), std::nullopt);      // a CJK character
+  EXPECT_EQ(Utf8ToCp1252("\xC3"), std::nullopt);              // cut short
+  EXPECT_EQ(Utf8ToCp1252("\x80"), std::nullopt);              // no lead byte
+  EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x8F\x80"), std::nullopt);  // beyond 16 bits
   EXPECT_TRUE(IsAcceptedTextCharacter(U'\u00E9'));
   EXPECT_TRUE(IsAcceptedTextCharacter(U'\t'));
   for (char32_t refused : {U'\0', U'\r', U'\n', U'\u4E2D'}) {

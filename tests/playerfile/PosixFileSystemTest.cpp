@@ -9,6 +9,14 @@
 namespace korvale {
 namespace {
 
+// Runs `call` on a descriptor of `path` opened with `flags`.
+SysResult OnDescriptor(const char* path, int flags, const std::function<SysResult(int)>& call) {
+  const int fd = ::open(path, flags | O_CLOEXEC);
+  const SysResult result = call(fd);
+  ::close(fd);
+  return result;
+}
+
 // The system's own failures, each reaching the cause whose message the
 // user sees.
 TEST(PosixFileSystem, SystemErrorsReachTheirCauses) {
@@ -21,19 +29,14 @@ TEST(PosixFileSystem, SystemErrorsReachTheirCauses) {
   } cases[] = {
       {"write to a full device",
        [&] {
-         const int fd = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
-         const SysResult r = files.Write(fd, &byte, 1);
-         ::close(fd);
-         return r;
+         return OnDescriptor("/dev/full", O_WRONLY,
+                             [&](int fd) { return files.Write(fd, &byte, 1); });
        },
        FileErrorCause::DiskFull},
       {"seek on a closed handle", [&] { return files.Seek(-1, 0); }, FileErrorCause::InvalidHandle},
       {"read from a folder",
        [&] {
-         const int fd = ::open("/", O_RDONLY | O_CLOEXEC);
-         const SysResult r = files.Read(fd, &byte, 1);
-         ::close(fd);
-         return r;
+         return OnDescriptor("/", O_RDONLY, [&](int fd) { return files.Read(fd, &byte, 1); });
        },
        FileErrorCause::AccessDenied},
       {"open of a device", [&] { return files.Open("/dev/null"); }, FileErrorCause::AccessDenied},

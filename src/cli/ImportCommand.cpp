@@ -100,7 +100,7 @@ int ImportCommand(const ImportOptions& options, Io io) {
     }
     if (const int failed = Apply(file, plan, io); failed != kSuccess) return failed;
   }
-  file.ClosePlayerFile();
+  file.ClosePlayerFile();  // after a dry run or nothing to write (Apply has closed it)
   Summary(plan, options, io);
   return kSuccess;
 }

@@ -1,15 +1,13 @@
 #include "PlayerFileState.h"
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace korvale {
 namespace {
 
-std::string UpToZero(std::string_view bytes) {
-  return std::string(bytes.substr(0, bytes.find('\0')));
-}
+// A field's text ends at its first zero byte.
+std::string_view UpToZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
 
 }  // namespace
 
@@ -65,7 +63,7 @@ std::string PlayerFileState::ReadField(std::int64_t record, std::uint16_t positi
                                        std::size_t width) {
   std::string bytes =
       ReadBytes(kRecordLength * static_cast<std::uint64_t>(record) + position, width);
-  bytes.resize(std::min(bytes.size(), bytes.find('\0')));
+  bytes.resize(UpToZero(bytes).size());
   return bytes;
 }
 
@@ -116,7 +114,7 @@ std::string FieldFromSpan(std::string_view span, std::uint16_t spanStart,
                           const FieldDescriptor& field) {
   const std::size_t from = field.position - spanStart;
   if (from >= span.size()) return {};
-  return UpToZero(span.substr(from, field.readWidth));
+  return std::string(UpToZero(span.substr(from, field.readWidth)));
 }
 
 }  // namespace korvale

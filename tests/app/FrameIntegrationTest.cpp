@@ -51,11 +51,7 @@ PlayerFileBuilder ThreePlayers() {
 
 class Window : public FrameHarness {
  public:
-  Window() {
-    frame.show();
-    frame.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&frame));
-  }
+  Window() { QVERIFY(ShowActive(&frame)); }
 
   void Open(const PlayerFileBuilder& builder = ThreePlayers()) {
     path = builder.WriteTo(dir / "Players.dbf");
@@ -93,7 +89,7 @@ class Window : public FrameHarness {
     edit->selectAll();
     QTest::keyClicks(edit, text);
   }
-  void Tab() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+  static void Tab() { PressTab(); }
   bool ButtonEnabled(int command) const {
     const int index = Bar()->CommandToIndex(command);
     return ((Bar()->ButtonWord(index) >> 16) & ButtonState::kEnabled) != 0;

@@ -14,6 +14,7 @@ const char* Template(FileErrorCause cause) {
     case FileErrorCause::NotFound: return "%1 was not found.";
     case FileErrorCause::BeyondEnd:
       return "The record lies beyond the end of %1; nothing was written.";
+    case FileErrorCause::NotPlayerFile: return "%1 is not a Courtline '98 player file.";
     case FileErrorCause::Unknown: break;
   }
   return "An unknown error occurred while accessing %1.";

@@ -12,8 +12,9 @@ enum class FileErrorCause {
   HardwareIo,
   DiskFull,
   Unknown,
-  NotFound,   // only when opening
-  BeyondEnd,  // a write that would lengthen the file
+  NotFound,       // only when opening
+  BeyondEnd,      // a write that would lengthen the file
+  NotPlayerFile,  // its header is not a player file's
 };
 
 // A failed file operation. The message names the file by its full path for

@@ -3,8 +3,19 @@
 #include <utility>
 #include <vector>
 
+#include "DbaseHeader.h"
+
 namespace korvale {
 namespace {
+
+// Bytes 8-11 of a dBase header: header length and record length, each
+// little-endian in two bytes.
+constexpr std::size_t kPlayerHeaderProbe = 12;
+
+std::uint16_t LittleEndian16(std::string_view bytes, std::size_t at) {
+  return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
+                                    (static_cast<unsigned char>(bytes[at + 1]) << 8));
+}
 
 // A field's text ends at its first zero byte.
 std::string_view UpToZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
@@ -23,6 +34,12 @@ void PlayerFileState::OpenPlayerFile(const std::string& path) {
   if (handle_) (void)system_.Close(*handle_);
   handle_ = static_cast<int>(opened.value);
   filePath_ = path;
+}
+
+void PlayerFileState::CheckPlayerFile() {
+  if (!IsPlayerFileHeader(ReadBytes(0, kPlayerHeaderProbe))) {
+    throw FileError(FileErrorCause::NotPlayerFile, filePath_);
+  }
 }
 
 void PlayerFileState::ClosePlayerFile() {
@@ -108,6 +125,12 @@ std::int64_t PlayerFileState::RecordCount(std::uint64_t length) {
   const std::uint64_t first = Field(FieldId::LastName).position;
   if (length <= first) return 0;
   return static_cast<std::int64_t>((length - first - 1) / kRecordLength + 1);
+}
+
+bool IsPlayerFileHeader(std::string_view firstBytes) {
+  if (firstBytes.size() < kPlayerHeaderProbe) return false;
+  return LittleEndian16(firstBytes, 8) == kDbaseHeaderLength &&
+         LittleEndian16(firstBytes, 10) == kRecordLength;
 }
 
 std::string FieldFromSpan(std::string_view span, std::uint16_t spanStart,

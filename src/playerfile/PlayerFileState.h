@@ -28,6 +28,9 @@ class PlayerFileState {
   // Opens an existing file exclusively for reading and writing. On failure
   // the FileError names the full path and the state stays without a file.
   void OpenPlayerFile(const std::string& path);
+  // Raises NotPlayerFile, naming the full path, unless the file's dBase
+  // header says a player file: header length 3745 and record length 614.
+  void CheckPlayerFile();
   // CurrentRecord 0, handle closed, FilePath empty. A failing close still
   // leaves no file selected; its error is raised afterwards.
   void ClosePlayerFile();
@@ -66,6 +69,10 @@ class PlayerFileState {
   std::int32_t currentRecord_ = 0;
   std::optional<int> handle_;
 };
+
+// Whether the first bytes of a file (at least 12 are needed) carry the
+// header and record lengths of a player file.
+[[nodiscard]] bool IsPlayerFileHeader(std::string_view firstBytes);
 
 // A field's text taken from bytes read in one piece, with ReadField's rules:
 // `span` holds the record's bytes from `spanStart` on (possibly cut short).

@@ -94,6 +94,35 @@ TEST_F(PlayerFileStateTest, RefusesToWritePastTheEndOfTheFile) {
   EXPECT_EQ(ReadAll(path).size(), b.Bytes().size());
 }
 
+TEST_F(PlayerFileStateTest, OnlyAPlayerFileHeaderPassesThePlayerFileTest) {
+  const std::string good = PlayerFileBuilder(0).Bytes();
+  const struct {
+    const char* what;
+    std::string bytes;
+    bool passes;
+  } cases[] = {
+      {"a player file without records", good, true},
+      {"the first twelve bytes alone", good.substr(0, 12), true},
+      {"eleven bytes", good.substr(0, 11), false},
+      {"an empty file", "", false},
+      {"zero bytes", std::string(8000, '\0'), false},
+      {"another record length", PlayerFileBuilder(1).At(10, "\x67\x02").Bytes(), false},
+      {"another header length", PlayerFileBuilder(1).At(8, "\xA2\x0E").Bytes(), false},
+      {"lengths swapped in byte order", PlayerFileBuilder(1).At(8, "\x0E\xA1\x02\x66").Bytes(),
+       false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsPlayerFileHeader(c.bytes), c.passes) << c.what;
+    const std::string path = (dir / "Table.dbf").string();
+    PlayerFileBuilder(0).Truncate(0).At(0, c.bytes).WriteTo(path);
+    PlayerFileState state;
+    state.OpenPlayerFile(path);
+    EXPECT_EQ(Message([&] { state.CheckPlayerFile(); }),
+              c.passes ? "no error" : path + " is not a Courtline '98 player file.")
+        << c.what;
+  }
+}
+
 TEST_F(PlayerFileStateTest, OpenFailuresNameThePathAndLeaveNoFileSelected) {
   const std::string missing = (dir / "Players.dbf").string();
   std::filesystem::create_directory(dir / "folder");

@@ -2,7 +2,9 @@
 // Select, Forward, Back, the player list and team choices and a roster
 // list pick. None of them may fail on what the file holds, write to it, or
 // show anything but the records it counts. The first input byte chooses
-// the team and whether the rest goes after a blank header (bit 7).
+// the team and whether the rest goes after a blank header (bit 7); the
+// header and record lengths of a player file are stamped into bytes 8-11
+// so that Select accepts the file.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -66,13 +68,20 @@ void Walk(CKorvaleView& view, int team, std::int64_t records) {
   FUZZ_CHECK(!view.File().IsSelected());
 }
 
+std::string WithPlayerHeaderLengths(std::string bytes) {
+  if (bytes.size() < 12) bytes.resize(12, ' ');
+  bytes.replace(8, 4, "\xA1\x0E\x66\x02");  // 3745 and 614, little-endian
+  return bytes;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   static Editor editor;
   const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
-  const std::string bytes = (data[0] & 0x80) != 0 ? AfterBlankHeader(rest) : std::string(rest);
+  const std::string bytes =
+      WithPlayerHeaderLengths((data[0] & 0x80) != 0 ? AfterBlankHeader(rest) : std::string(rest));
   WriteWhole(editor.path, bytes);
   Walk(*editor.view, data[0] & 0x1F, korvale::PlayerFileState::RecordCount(bytes.size()));
   FUZZ_CHECK(editor.sink.messages == 0);

@@ -137,6 +137,11 @@ void CMainFrame::showEvent(QShowEvent* event) {
   CenterOnScreen();
 }
 
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  view_->CommitBeforeCommand();  // never stops the close
+  QMainWindow::closeEvent(event);
+}
+
 void CMainFrame::CenterOnScreen() {
   const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
   if (!screen) return;

@@ -45,6 +45,8 @@ class CMainFrame : public QMainWindow, public ToolBarCustomDraw {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  // Typed text not yet left is committed before the window goes.
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateMenu();

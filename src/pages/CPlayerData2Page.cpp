@@ -82,8 +82,9 @@ void CPlayerData2Page::ConnectHandlers(const ControlMap& controls) {
       {ids::kIsRom, {FieldId::IsRom, &isRom_}},
   };
   for (const auto& [id, flag] : boxes) {
-    OnClick(controls.Get<QCheckBox>(id), exchange_,
-            [this, flag = flag] { CommitFlag(flag.first, *flag.second); });
+    auto* box = controls.Get<QCheckBox>(id);
+    OnClick(box, exchange_,
+            [this, flag = flag, box] { CommitFlag(flag.first, *flag.second, box); });
   }
   const std::pair<int, TextBinding> edits[] = {
       {ids::kPortrait, {FieldId::Portrait, &portrait_}},
@@ -94,8 +95,10 @@ void CPlayerData2Page::ConnectHandlers(const ControlMap& controls) {
   };
   for (const auto& [id, text] : edits) {
     const bool redisplay = text.first == FieldId::PlayerPkg;
-    OnLeave(controls.Get<QLineEdit>(id), exchange_,
-            [this, text = text, redisplay] { CommitText(text.first, *text.second, redisplay); });
+    auto* edit = controls.Get<QLineEdit>(id);
+    OnLeave(edit, exchange_, [this, text = text, redisplay, edit] {
+      CommitText(text.first, *text.second, redisplay, edit);
+    });
   }
 }
 
@@ -153,10 +156,10 @@ std::string CPlayerData2Page::ReadCurrent(FieldId field) const {
   return host_.File().ReadField(host_.File().CurrentRecord(), field);
 }
 
-// A value outside the field's codes leaves the list as it was.
+// A value outside the field's codes shows no entry.
 void CPlayerData2Page::LoadListIndex(FieldId field, QComboBox* list) {
   const std::int32_t value = korvale::ReadNumber(ReadCurrent(field));
-  if (Field(field).Accepts(value)) list->setCurrentIndex(value);
+  list->setCurrentIndex(Field(field).Accepts(value) ? value : -1);
 }
 
 void CPlayerData2Page::LoadFlag(FieldId field, std::int32_t& state) {
@@ -173,16 +176,14 @@ void CPlayerData2Page::LoadAppearanceMarker() {
 }
 
 // Without the marker the codes are not read at all. A letter outside the
-// list leaves it as it was.
+// list shows no entry.
 void CPlayerData2Page::LoadCode(FieldId field, QComboBox* list) {
   if (host_.AppearanceMarker() != kCodesApply) {
     list->setCurrentIndex(-1);
     return;
   }
   const int codes = Field(field).high + 1;
-  if (const std::optional<int> index = korvale::DecodeLetter(ReadCurrent(field), codes)) {
-    list->setCurrentIndex(*index);
-  }
+  list->setCurrentIndex(korvale::DecodeLetter(ReadCurrent(field), codes).value_or(-1));
 }
 
 void CPlayerData2Page::LoadText(FieldId field, QString& text) {
@@ -199,20 +200,21 @@ void CPlayerData2Page::CommitIndex(FieldId field, const QComboBox* list, bool re
                redisplay ? std::function<void()>([this] { Redisplay(); }) : nullptr});
 }
 
-void CPlayerData2Page::CommitFlag(FieldId field, const std::int32_t& state) {
+void CPlayerData2Page::CommitFlag(FieldId field, const std::int32_t& state, QWidget* box) {
   CommitField(host_, exchange_,
               {Field(field).position,
                [field, &state]() -> std::optional<std::string> {
                  return korvale::EncodeValue(Field(field), state);
                },
-               nullptr});
+               nullptr, box});
 }
 
-void CPlayerData2Page::CommitText(FieldId field, const QString& text, bool redisplay) {
+void CPlayerData2Page::CommitText(FieldId field, const QString& text, bool redisplay,
+                                  QWidget* edit) {
   CommitField(
       host_, exchange_,
       {Field(field).position, [field, &text] { return PaddedText(text, Field(field).writeWidth); },
-       redisplay ? std::function<void()>([this] { Redisplay(); }) : nullptr});
+       redisplay ? std::function<void()>([this] { Redisplay(); }) : nullptr, edit});
 }
 
 void CPlayerData2Page::Redisplay() { host_.ShowCurrentRecord(); }

@@ -32,6 +32,7 @@ class CPlayerData2Page : public QWidget {
   // Close: lists emptied, boxes unticked, texts emptied. The code lists
   // keep the enabled state the last shown record gave them.
   void Clear();
+  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
 
  private:
   using FlagBinding = std::pair<korvale::FieldId, std::int32_t*>;
@@ -54,8 +55,8 @@ class CPlayerData2Page : public QWidget {
 
   // Writes the list's index in the field's stored form.
   void CommitIndex(korvale::FieldId field, const QComboBox* list, bool redisplay);
-  void CommitFlag(korvale::FieldId field, const std::int32_t& state);
-  void CommitText(korvale::FieldId field, const QString& text, bool redisplay);
+  void CommitFlag(korvale::FieldId field, const std::int32_t& state, QWidget* box);
+  void CommitText(korvale::FieldId field, const QString& text, bool redisplay, QWidget* edit);
   void Redisplay();
 
   PageHost& host_;

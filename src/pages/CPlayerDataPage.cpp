@@ -1,6 +1,7 @@
 #include "CPlayerDataPage.h"
 
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 
@@ -78,22 +79,24 @@ void CPlayerDataPage::DeclareExchange() {
 
 void CPlayerDataPage::ConnectCommits() {
   using Bytes = std::function<std::optional<std::string>()>;
-  auto commit = [this](FieldId field, Bytes bytes, std::function<void()> followUp = {}) {
-    return
-        [this, write = FieldWrite{Field(field).position, std::move(bytes), std::move(followUp)}] {
-          CommitField(host_, exchange_, write);
-        };
+  auto commit = [this](FieldId field, Bytes bytes, std::function<void()> followUp,
+                       QWidget* control) {
+    return [this, write = FieldWrite{Field(field).position, std::move(bytes), std::move(followUp),
+                                     control}] { CommitField(host_, exchange_, write); };
   };
   auto leave = [&](int id, FieldId field, Bytes bytes, std::function<void()> followUp = {}) {
-    OnLeave(Edit(id), exchange_, commit(field, std::move(bytes), std::move(followUp)));
+    OnLeave(Edit(id), exchange_, commit(field, std::move(bytes), std::move(followUp), Edit(id)));
   };
   auto pick = [&](int id, FieldId field, Bytes bytes) {
-    OnPick(List(id), exchange_, commit(field, std::move(bytes)));
+    OnPick(List(id), exchange_, commit(field, std::move(bytes), {}, nullptr));
   };
-  // Text: space-filled to `width`; a longer text is written whole when
-  // `longer` (a 26-character nickname left as read), else not at all.
-  auto padded = [](const QString& value, std::size_t width, bool longer = false) -> Bytes {
-    return [&value, width, longer] { return PaddedText(value, width, longer); };
+  // Text: space-filled to `width`; a longer text (a 26-character nickname
+  // left as read) is written whole when the field's read width holds it,
+  // else not at all.
+  auto padded = [](const QString& value, FieldId field, std::size_t width) -> Bytes {
+    return [&value, width, longest = std::size_t{Field(field).readWidth}] {
+      return PaddedText(value, width, longest);
+    };
   };
   auto ranged = [](FieldId field, const std::int32_t& value) -> Bytes {
     return
@@ -111,18 +114,18 @@ void CPlayerDataPage::ConnectCommits() {
   };
   const Values& v = values_;
 
-  leave(kFirstName, FieldId::FirstName, padded(v.FirstName, 25, true), names);
-  leave(kLastName, FieldId::LastName, padded(v.LastName, 25, true), names);
-  leave(kNickname, FieldId::Nickname, padded(v.Nickname, 25, true));
+  leave(kFirstName, FieldId::FirstName, padded(v.FirstName, FieldId::FirstName, 25), names);
+  leave(kLastName, FieldId::LastName, padded(v.LastName, FieldId::LastName, 25), names);
+  leave(kNickname, FieldId::Nickname, padded(v.Nickname, FieldId::Nickname, 25));
   leave(kDraftYear, FieldId::DraftYear, ranged(FieldId::DraftYear, v.DraftYear));
-  leave(kBirthTown, FieldId::BirthTown, padded(v.BirthTown, 20));
-  leave(kBirthState, FieldId::BirthState, padded(v.BirthState, 20));
+  leave(kBirthTown, FieldId::BirthTown, padded(v.BirthTown, FieldId::BirthTown, 20));
+  leave(kBirthState, FieldId::BirthState, padded(v.BirthState, FieldId::BirthState, 20));
   leave(kPlayerNumber, FieldId::PlayerNumber, ranged(FieldId::PlayerNumber, v.PlayerNumber));
   pick(kPosition, FieldId::Position,
        [=] { return std::optional(korvale::EncodeDigit(index(kPosition))); });
   pick(kHand, FieldId::Hand, [=] { return std::optional(korvale::EncodeDigit(index(kHand))); });
   leave(kWeight, FieldId::Weight, ranged(FieldId::Weight, v.Weight));
-  leave(kDraftedBy, FieldId::DraftedBy, padded(v.DraftedBy, 3));
+  leave(kDraftedBy, FieldId::DraftedBy, padded(v.DraftedBy, FieldId::DraftedBy, 3));
   leave(kDraftRound, FieldId::DraftRound, ranged(FieldId::DraftRound, v.DraftRound));
   leave(kDraftOverall, FieldId::DraftOverall, ranged(FieldId::DraftOverall, v.DraftOverall));
   leave(kDraftPlace, FieldId::DraftPlace, ranged(FieldId::DraftPlace, v.DraftPlace));
@@ -148,18 +151,22 @@ void CPlayerDataPage::FillPositionLists() {
     position->addItem(ListText(name));
     second->addItem(ListText(name));
   }
+  position->setCurrentIndex(-1);
+  second->setCurrentIndex(-1);
 }
 
 void CPlayerDataPage::FillOriginalTeamList() {
   QComboBox* list = List(kOriginalTeam);
   list->clear();
   for (std::string_view name : korvale::TeamNames) list->addItem(ListText(name));
+  list->setCurrentIndex(-1);
 }
 
 void CPlayerDataPage::FillHandList() {
   QComboBox* list = List(kHand);
   list->clear();
   for (std::string_view name : korvale::HandNames) list->addItem(ListText(name));
+  list->setCurrentIndex(-1);
 }
 
 void CPlayerDataPage::LoadRecord() {
@@ -224,13 +231,14 @@ void CPlayerDataPage::ReadDraftedBy() {
 }
 
 void CPlayerDataPage::ReadPosition() {
-  const std::int32_t code = ReadCode(FieldId::Position);
-  if (code >= 0 && code <= 4) List(kPosition)->setCurrentIndex(code);
+  SelectUnchecked(List(kPosition), ReadCode(FieldId::Position));
 }
 
+// "None" is the first entry and code -1.
 void CPlayerDataPage::ReadSecondPosition() {
   const std::int32_t code = ReadCode(FieldId::SecondPosition);
-  if (code >= -1 && code <= 4) List(kSecondPosition)->setCurrentIndex(code + 1);
+  SelectUnchecked(List(kSecondPosition),
+                  code < std::numeric_limits<std::int32_t>::max() ? code + 1 : -1);
 }
 
 void CPlayerDataPage::ReadHand() { SelectUnchecked(List(kHand), ReadCode(FieldId::Hand)); }

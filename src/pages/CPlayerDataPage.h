@@ -68,6 +68,7 @@ class CPlayerDataPage : public QWidget {
   void LoadRecord();
   // Close: lists emptied, values 0 or empty, shown.
   void Clear();
+  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
 
   [[nodiscard]] const Values& Data() const { return values_; }
   [[nodiscard]] QWidget* Control(int id) const { return controls_.Find(id); }

@@ -115,7 +115,7 @@ CPlayerRatingsPage::CPlayerRatingsPage(PageHost& host, QWidget* parent)
   for (std::size_t i = 0; i < kEntries.size(); ++i) {
     auto* edit = controls.Get<QLineEdit>(kEntries[i].control);
     entries.push_back(ExchangeEntry::Ranged(edit, &values_[i], kEntries[i].low, kEntries[i].high));
-    OnLeave(edit, exchange_, [this, i] { Commit(i); });
+    OnLeave(edit, exchange_, [this, i, edit] { Commit(i, edit); });
   }
   entries.push_back(ExchangeEntry::Integer(controls.Find(kOverallRatingControl), &overallRating_));
   entries.push_back(
@@ -149,11 +149,16 @@ void CPlayerRatingsPage::Clear() {
   exchange_.Show();
 }
 
-void CPlayerRatingsPage::Commit(std::size_t i) {
+// The calculated overall follows every write it depends on: the ratings
+// and both shooting ranges.
+void CPlayerRatingsPage::Commit(std::size_t i, QWidget* edit) {
   const RatingsEntry& entry = kEntries[i];
   std::function<void()> followUp;
-  if (entry.scale == Scale::Rating) followUp = [this] { RecalculateOverall(); };
+  if (entry.scale == Scale::Rating || entry.field == FieldId::ShootingRange ||
+      entry.field == FieldId::ShootingRange2) {
+    followUp = [this] { RecalculateOverall(); };
+  }
   CommitField(host_, exchange_,
               {korvale::Field(entry.field).position,
-               [this, i] { return Stored(kEntries[i], values_[i]); }, std::move(followUp)});
+               [this, i] { return Stored(kEntries[i], values_[i]); }, std::move(followUp), edit});
 }

@@ -27,9 +27,10 @@ class CPlayerRatingsPage : public QWidget {
   void RecalculateOverall();
   // Close: every value 0, shown.
   void Clear();
+  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
 
  private:
-  void Commit(std::size_t entry);
+  void Commit(std::size_t entry, QWidget* edit);
 
   PageHost& host_;
   PageExchange exchange_;

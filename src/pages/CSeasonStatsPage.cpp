@@ -71,7 +71,7 @@ CSeasonStatsPage::CSeasonStatsPage(PageHost& host, QWidget* parent)
     auto* edit = controls.Get<QLineEdit>(total.control);
     entries.push_back(
         ExchangeEntry::Ranged(edit, &(this->*total.value), kLowestTotal, kHighestTotal));
-    OnLeave(edit, exchange_, [this, &total] { Commit(total); });
+    OnLeave(edit, exchange_, [this, &total, edit] { Commit(total, edit); });
   }
   // Points is only shown: it is taken back without a range, so a total
   // beyond what one box holds never blocks the commits of the totals.
@@ -155,11 +155,11 @@ void CSeasonStatsPage::Clear() {
   exchange_.Show();
 }
 
-void CSeasonStatsPage::Commit(const TotalEntry& total) {
+void CSeasonStatsPage::Commit(const TotalEntry& total, QWidget* edit) {
   CommitField(host_, exchange_,
               {korvale::Field(total.field).position,
                [this, &total] {
                  return RangedValue(total.field, this->*total.value, kLowestTotal, kHighestTotal);
                },
-               [this] { RecomputeDerived(); }});
+               [this] { RecomputeDerived(); }, edit});
 }

@@ -24,6 +24,7 @@ class CSeasonStatsPage : public QWidget {
   void RecomputeDerived();
   // Close: every value 0 or empty, shown.
   void Clear();
+  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
 
  private:
   // One typed-in total: its box, its field and the page value it fills.
@@ -35,7 +36,7 @@ class CSeasonStatsPage : public QWidget {
   // The totals in the page's exchange order.
   static const std::array<TotalEntry, 16>& Totals();
 
-  void Commit(const TotalEntry& total);
+  void Commit(const TotalEntry& total, QWidget* edit);
 
   PageHost& host_;
   PageExchange exchange_;

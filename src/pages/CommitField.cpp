@@ -1,5 +1,7 @@
 #include "CommitField.h"
 
+#include <algorithm>
+
 #include "FileText.h"
 #include "Guarded.h"
 #include "PageExchange.h"
@@ -8,7 +10,10 @@
 
 void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write) {
   if (!host.File().IsSelected()) return;
-  (void)exchange.Take();
+  if (!exchange.Take(write.control) && exchange.FailedAt() != write.control &&
+      !exchange.TakeOne(write.control, false)) {
+    return;
+  }
   Guarded(host.Messages(), [&] {
     const std::optional<std::string> bytes = write.storedBytes();
     if (!bytes) return;
@@ -23,8 +28,8 @@ std::optional<std::string> RangedValue(korvale::FieldId field, std::int64_t valu
   return korvale::EncodeValue(korvale::Field(field), value);
 }
 
-std::optional<std::string> PaddedText(const QString& text, std::size_t width, bool longerAllowed) {
+std::optional<std::string> PaddedText(const QString& text, std::size_t width, std::size_t longest) {
   std::optional<std::string> bytes = ToFileBytes(text);
-  if (!bytes || (bytes->size() > width && !longerAllowed)) return std::nullopt;
+  if (!bytes || bytes->size() > std::max(width, longest)) return std::nullopt;
   return korvale::EncodeText(*bytes, width);
 }

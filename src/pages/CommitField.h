@@ -10,6 +10,7 @@
 #include "RecordLayout.h"
 
 class PageExchange;
+class QWidget;
 class PageHost;
 
 // How one field is written: where, in which stored form, and what follows.
@@ -20,19 +21,25 @@ struct FieldWrite {
   // longer than the field).
   std::function<std::optional<std::string>()> storedBytes;
   std::function<void()> followUp;  // may be empty
+  // The control whose value is committed (nothing for a list pick, which
+  // reads its control directly).
+  QWidget* control = nullptr;
 };
 
 // The one way a page writes a field: nothing without a file; take over the
 // whole page (its outcome does not stop the commit); the stored form;
-// WriteField into the current record; the follow-ups. A file error ends the
-// commit where it happens and is reported.
+// WriteField into the current record; the follow-ups. When the take stops
+// at an earlier control, the committed control's value is taken on its own,
+// silently, and nothing is written unless it passes: the field never gets
+// its old value back over a valid new one. A file error ends the commit
+// where it happens and is reported.
 void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write);
 
 // Stored-form helpers for the commits.
 // The value in range, encoded in the field's own form; nothing outside.
 [[nodiscard]] std::optional<std::string> RangedValue(korvale::FieldId field, std::int64_t value,
                                                      std::int64_t low, std::int64_t high);
-// The text filled with spaces to `width`; a longer text is written as it is
-// when `longerAllowed`, otherwise not at all.
+// The text filled with spaces to `width`; a text longer than `longest`
+// (by default `width`) is not written at all.
 [[nodiscard]] std::optional<std::string> PaddedText(const QString& text, std::size_t width,
-                                                    bool longerAllowed = false);
+                                                    std::size_t longest = 0);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 #include "PageExchange.h"
@@ -12,15 +13,28 @@ namespace {
 
 class LeaveFilter : public QObject {
  public:
-  LeaveFilter(const PageExchange& exchange, std::function<void()> commit, QObject* parent)
-      : QObject(parent), exchange_(exchange), commit_(std::move(commit)) {}
+  LeaveFilter(PageExchange& exchange, std::function<void()> commit, QLineEdit* edit)
+      : QObject(edit), exchange_(exchange), commit_(std::move(commit)), edit_(edit) {}
 
   bool eventFilter(QObject* /*watched*/, QEvent* event) override {
     if (event->type() == QEvent::FocusOut && Counts(static_cast<QFocusEvent*>(event)->reason()) &&
         !exchange_.Busy()) {
       commit_();
     }
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+      exchange_.Revert(edit_);
+      return true;
+    }
     return false;
+  }
+
+  bool CommitIfChanged() {
+    if (exchange_.StopsCommand()) return false;
+    if (exchange_.Busy() || !exchange_.Changed(edit_)) return true;
+    if (!exchange_.TakeOne(edit_, true)) return false;
+    commit_();
+    return true;
   }
 
  private:
@@ -29,14 +43,22 @@ class LeaveFilter : public QObject {
            reason != Qt::ActiveWindowFocusReason;
   }
 
-  const PageExchange& exchange_;
+  PageExchange& exchange_;
   std::function<void()> commit_;
+  QLineEdit* edit_;
 };
 
 }  // namespace
 
-void OnLeave(QLineEdit* edit, const PageExchange& exchange, std::function<void()> commit) {
+void OnLeave(QLineEdit* edit, PageExchange& exchange, std::function<void()> commit) {
   edit->installEventFilter(new LeaveFilter(exchange, std::move(commit), edit));
+}
+
+bool CommitBeforeCommand(QLineEdit* edit) {
+  for (QObject* child : edit->children()) {
+    if (auto* leave = dynamic_cast<LeaveFilter*>(child)) return leave->CommitIfChanged();
+  }
+  return true;
 }
 
 void OnPick(QComboBox* combo, const PageExchange& exchange, std::function<void()> commit) {

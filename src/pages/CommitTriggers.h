@@ -12,8 +12,15 @@ class QLineEdit;
 //
 // Leaving an edit: the focus moves elsewhere in the window (Tab, Backtab, a
 // click, the program). Opening a menu, a pop-up or another window does not
-// count, so a menu command never commits by itself.
-void OnLeave(QLineEdit* edit, const PageExchange& exchange, std::function<void()> commit);
+// count, so a menu command never commits by itself. Escape in the edit puts
+// back the text of the last display and writes nothing.
+void OnLeave(QLineEdit* edit, PageExchange& exchange, std::function<void()> commit);
+// Before a command changes the shown record or the file: commits the edit as
+// leaving it would, when its text differs from what the last display put
+// there. False only when the edit's own value fails its checks (the message
+// is shown and the focus goes back into the edit) or such a failure is still
+// waiting for the focus to return: the command must stop.
+[[nodiscard]] bool CommitBeforeCommand(QLineEdit* edit);
 // A pick by the user; selections set by the program do not count.
 void OnPick(QComboBox* combo, const PageExchange& exchange, std::function<void()> commit);
 // A click by the user.

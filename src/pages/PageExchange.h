@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -36,19 +37,40 @@ class PageExchange {
  public:
   PageExchange(QWidget* page, MessageSink& messages);
 
-  void SetEntries(std::vector<ExchangeEntry> entries) { entries_ = std::move(entries); }
+  void SetEntries(std::vector<ExchangeEntry> entries);
 
   void Show();
-  bool Take();
+  // Takes every value in order. `committing` is the control whose commit
+  // runs the take: when the take fails at that control itself, a command
+  // waiting on the commit is stopped until the focus is back in it.
+  bool Take(QWidget* committing = nullptr);
+  // Takes one control's value alone; `report` shows a failure as Take does,
+  // otherwise a failure is silent. A control without an entry passes.
+  bool TakeOne(QWidget* control, bool report);
+  // Where the last take stopped, or nothing when it went through.
+  [[nodiscard]] QWidget* FailedAt() const { return failedAt_; }
   // True while a take runs, until the focus is back in a failing control.
   [[nodiscard]] bool Busy() const { return busy_; }
+  // True from a take that failed at the control being committed until the
+  // focus is back in it.
+  [[nodiscard]] bool StopsCommand() const { return stopsCommand_; }
+
+  // Whether an edit's text differs from what the last display put there.
+  [[nodiscard]] bool Changed(const QWidget* control) const;
+  // Puts back the text of the last display.
+  void Revert(QWidget* control);
 
  private:
-  bool TakeEntry(const ExchangeEntry& entry);
+  [[nodiscard]] int IndexOf(const QWidget* control) const;
+  void ShowEntry(std::size_t index);
+  [[nodiscard]] std::optional<QString> TakeEntry(const ExchangeEntry& entry);
   void Fail(QWidget* control, const QString& message);
 
   QPointer<QWidget> page_;
   MessageSink& messages_;
   std::vector<ExchangeEntry> entries_;
+  std::vector<QString> shown_;  // per entry, the text the last display put there
+  QWidget* failedAt_ = nullptr;
   bool busy_ = false;
+  bool stopsCommand_ = false;
 };

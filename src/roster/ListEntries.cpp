@@ -21,8 +21,4 @@ std::string RosterListEntry(std::int32_t rosterSlot, std::string_view playerEntr
   return number + " |  " + std::string(playerEntry);
 }
 
-std::int32_t EntryId(std::string_view entry) {
-  return ReadNumber(entry.size() < 4 ? entry : entry.substr(entry.size() - 4));
-}
-
 }  // namespace korvale

@@ -14,7 +14,5 @@ namespace korvale {
 // player entry; a number of three or more characters is left out with its
 // separator.
 [[nodiscard]] std::string RosterListEntry(std::int32_t rosterSlot, std::string_view playerEntry);
-// The number of an entry's last 4 characters (of the whole entry when shorter).
-[[nodiscard]] std::int32_t EntryId(std::string_view entry);
 
 }  // namespace korvale

@@ -6,10 +6,14 @@
 #include <QListWidget>
 #include <QStringListModel>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "CPlayerData2Page.h"
 #include "CPlayerDataPage.h"
 #include "CPlayerRatingsPage.h"
 #include "CSeasonStatsPage.h"
+#include "CommitTriggers.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "Guarded.h"
@@ -104,11 +108,43 @@ bool CKorvaleView::IsCommandEnabled(int id) const {
   }
 }
 
+namespace {
+
+// An open refused although the file is there to read, for want of write
+// permission or on a read-only medium.
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (::access(path.c_str(), R_OK) != 0) return false;
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
+}  // namespace
+
 bool CKorvaleView::SelectPlayerFile() {
   const std::optional<QString> path = chooser_(this);
   if (!path) return false;
-  // A failed open throws and leaves no file selected: Select ends there.
-  state_.OpenPlayerFile(QFile::encodeName(*path).toStdString());
+  const std::string file = QFile::encodeName(*path).toStdString();
+  // A failed open leaves no file selected: Select ends there.
+  try {
+    state_.OpenPlayerFile(file);
+  } catch (const korvale::FileError& error) {
+    if (error.Cause() != korvale::FileErrorCause::AccessDenied || !IsReadOnlyFile(file)) throw;
+    messages_.Stop(QString::fromStdString(error.Message()) +
+                   QStringLiteral(" The file is read-only."));
+    return false;
+  }
+  // A file that is not a player file is let go at once, before anything
+  // is read from it or written to it.
+  try {
+    state_.CheckPlayerFile();
+  } catch (const korvale::FileError&) {
+    try {
+      state_.ClosePlayerFile();
+    } catch (const korvale::FileError&) {  // the refusal is what the user needs to see
+    }
+    throw;
+  }
   return true;
 }
 
@@ -137,25 +173,42 @@ void CKorvaleView::FillChoiceLists() {
   playerData2_->FillLists();
 }
 
+// Never stopped: a typed value that fails its checks is reported and not
+// written. A failing close is reported and leaves the form as a good one.
 void CKorvaleView::Close() {
-  Guarded(messages_, [this] {
-    ClearLists();
-    state_.ClosePlayerFile();
-    ShowPlayerId(0);
-    playerData_->Clear();
-    ratings_->Clear();
-    playerData2_->Clear();
-    seasonStats_->Clear();
-  });
+  (void)CommitBeforeCommand();
+  ClearLists();
+  Guarded(messages_, [this] { state_.ClosePlayerFile(); });
+  ShowPlayerId(0);
+  ClearPages();
+}
+
+void CKorvaleView::ClearPages() {
+  playerData_->Clear();
+  ratings_->Clear();
+  playerData2_->Clear();
+  seasonStats_->Clear();
+}
+
+bool CKorvaleView::CommitBeforeCommand() {
+  for (const PageExchange* exchange : {&playerData_->Exchange(), &playerData2_->Exchange(),
+                                       &ratings_->Exchange(), &seasonStats_->Exchange()}) {
+    if (exchange->StopsCommand()) return false;
+  }
+  auto* edit = qobject_cast<QLineEdit*>(window()->focusWidget());
+  if (edit == nullptr || !tabs_->isAncestorOf(edit)) return true;
+  return ::CommitBeforeCommand(edit);
 }
 
 void CKorvaleView::ClearLists() {
   playerList_->clear();
+  playerRecords_.clear();
   teamChoice_->clear();
   SetRosterEntries({});
 }
 
 void CKorvaleView::Forward() {
+  if (!CommitBeforeCommand()) return;
   Guarded(messages_, [this] {
     const std::int32_t next = state_.CurrentRecord() + 1;
     if (!PlayerFileState::RecordReaches(state_.FileLength(), next, FieldId::LastName)) return;
@@ -165,6 +218,7 @@ void CKorvaleView::Forward() {
 }
 
 void CKorvaleView::Back() {
+  if (!CommitBeforeCommand()) return;
   Guarded(messages_, [this] {
     if (state_.CurrentRecord() <= 0) return;
     state_.SetCurrentRecord(state_.CurrentRecord() - 1);

@@ -4,10 +4,12 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QScrollArea>
 #include <QStringList>
 
+#include "ListText.h"
 #include "PageHost.h"
 #include "PlayerFileState.h"
 
@@ -45,6 +47,10 @@ class CKorvaleView : public QScrollArea, public PageHost {
   void Close();
   void Forward();
   void Back();
+  // Before a command that changes the shown record or the file: commits the
+  // page edit that holds the focus (see CommitBeforeCommand in the pages).
+  // False when the command must stop.
+  bool CommitBeforeCommand();
   // The enable rules; commands that are not the view's are always enabled.
   [[nodiscard]] bool IsCommandEnabled(int id) const;
 
@@ -88,10 +94,12 @@ class CKorvaleView : public QScrollArea, public PageHost {
   void OnPlayerListChosen();
   void OnTeamChosen();
   void OnRosterSelectionChanged();
-  // Makes every record whose PlayerId reads as `id` current in turn and
-  // runs `shown` after each.
-  void WalkForPlayerId(std::int32_t id, const std::function<void()>& shown);
-  void SetRosterEntries(const QStringList& entries);
+  // Makes the chosen entry's record current and shows it; then the player
+  // list follows it, or the roster list is rebuilt.
+  void ShowChosenRecord(std::int64_t record, bool syncPlayerList);
+  void SetRosterEntries(const std::vector<korvale::ListEntry>& entries);
+  void SelectRosterRow(int row);
+  void ClearPages();
 
   korvale::PlayerFileState state_;
   MessageSink& messages_;
@@ -99,6 +107,8 @@ class CKorvaleView : public QScrollArea, public PageHost {
   std::int32_t playerId_ = 0;
   std::string appearanceMarker_;
   bool settingRoster_ = false;
+  std::vector<std::int64_t> playerRecords_;  // the record of each player list entry
+  int rosterRow_ = -1;                       // the roster entry last chosen
 
   QWidget* form_ = nullptr;
   korvale::res::TabControl* tabs_ = nullptr;

@@ -11,6 +11,7 @@
 #include "StoredForms.h"
 
 using korvale::FieldId;
+using korvale::ListEntry;
 using korvale::PlayerFileState;
 
 namespace {
@@ -19,7 +20,7 @@ namespace {
 // sorted, also when a file error ended the walk early.
 template <typename Walk, typename Put>
 void CollectSorted(Walk&& walk, Put&& put) {
-  QStringList entries;
+  std::vector<ListEntry> entries;
   try {
     walk(entries);
   } catch (...) {
@@ -37,34 +38,40 @@ std::string PlayerEntryBytes(PlayerFileState& file, std::int64_t k) {
                                   file.ReadField(k, FieldId::PlayerId));
 }
 
+constexpr int kRecordRole = Qt::UserRole;
+
 }  // namespace
 
 void CKorvaleView::FillPlayerList() {
   auto* model = static_cast<QStringListModel*>(playerList_->model());
   model->setStringList({});
+  playerRecords_.clear();
   const std::uint64_t length = state_.FileLength();
   CollectSorted(
-      [&](QStringList& entries) {
+      [&](std::vector<ListEntry>& entries) {
         for (std::int64_t k = 0; PlayerFileState::RecordReaches(length, k, FieldId::LastName);
              ++k) {
-          entries << korvale::ShownText(PlayerEntryBytes(state_, k));
+          entries.push_back({korvale::ShownText(PlayerEntryBytes(state_, k)), k});
         }
       },
-      [&](const QStringList& entries) {
-        model->setStringList(entries);
+      [&](const std::vector<ListEntry>& entries) {
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(entries.size()));
+        playerRecords_.reserve(entries.size());
+        for (const ListEntry& entry : entries) {
+          texts << entry.text;
+          playerRecords_.push_back(entry.record);
+        }
+        model->setStringList(texts);
         playerList_->setCurrentIndex(-1);
       });
 }
 
+// Selects the entry of the current record.
 void CKorvaleView::SyncPlayerList() {
-  const QStringList entries = static_cast<QStringListModel*>(playerList_->model())->stringList();
-  std::optional<std::int32_t> id;
-  for (qsizetype i = 0; i < entries.size(); ++i) {
-    if (!id) id = korvale::ReadNumber(state_.ReadField(state_.CurrentRecord(), FieldId::PlayerId));
-    if (korvale::EntryIdOf(entries[i]) == *id) {
-      playerList_->setCurrentIndex(static_cast<int>(i));
-      return;
-    }
+  const auto at = std::find(playerRecords_.begin(), playerRecords_.end(), state_.CurrentRecord());
+  if (at != playerRecords_.end()) {
+    playerList_->setCurrentIndex(static_cast<int>(at - playerRecords_.begin()));
   }
 }
 
@@ -73,40 +80,49 @@ void CKorvaleView::FillRosterList() {
   const int team = teamChoice_->currentIndex();
   const std::uint64_t length = state_.FileLength();
   CollectSorted(
-      [&](QStringList& entries) {
+      [&](std::vector<ListEntry>& entries) {
         for (std::int64_t k = 0; PlayerFileState::RecordReaches(length, k, FieldId::Team); ++k) {
           if (korvale::ReadNumber(state_.ReadField(k, FieldId::Team)) != team) continue;
           const std::string player = PlayerEntryBytes(state_, k);
           const std::int32_t slot = korvale::ReadNumber(state_.ReadField(k, FieldId::RosterSlot));
-          entries << korvale::ShownText(korvale::RosterListEntry(slot, player));
+          entries.push_back({korvale::ShownText(korvale::RosterListEntry(slot, player)), k});
         }
       },
-      [&](const QStringList& entries) { SetRosterEntries(entries); });
+      [&](const std::vector<ListEntry>& entries) { SetRosterEntries(entries); });
 }
 
-void CKorvaleView::SetRosterEntries(const QStringList& entries) {
+void CKorvaleView::SetRosterEntries(const std::vector<ListEntry>& entries) {
   const bool was = std::exchange(settingRoster_, true);
   rosterList_->clear();
-  rosterList_->addItems(entries);
+  for (const ListEntry& entry : entries) {
+    auto* item = new QListWidgetItem(entry.text);
+    item->setData(kRecordRole, QVariant::fromValue<qlonglong>(entry.record));
+    rosterList_->addItem(item);
+  }
+  rosterRow_ = -1;
   settingRoster_ = was;
 }
 
-void CKorvaleView::WalkForPlayerId(std::int32_t id, const std::function<void()>& shown) {
-  const std::uint64_t length = state_.FileLength();
-  for (std::int64_t k = 0; PlayerFileState::RecordReaches(length, k, FieldId::PlayerId); ++k) {
-    if (korvale::ReadNumber(state_.ReadField(k, FieldId::PlayerId)) != id) continue;
-    state_.SetCurrentRecord(static_cast<std::int32_t>(k));
-    shown();
+void CKorvaleView::ShowChosenRecord(std::int64_t record, bool syncPlayerList) {
+  state_.SetCurrentRecord(static_cast<std::int32_t>(record));
+  ShowCurrentRecord();
+  if (syncPlayerList) {
+    SyncPlayerList();
+  } else {
+    FillRosterList();
   }
+  ratings_->RecalculateOverall();
 }
 
 void CKorvaleView::OnPlayerListChosen() {
-  Guarded(messages_, [this] {
-    WalkForPlayerId(korvale::EntryIdOf(playerList_->currentText()), [this] {
-      ShowCurrentRecord();
-      FillRosterList();
-      ratings_->RecalculateOverall();
-    });
+  const int index = playerList_->currentIndex();
+  if (!CommitBeforeCommand()) {
+    SyncPlayerList();  // the entry shown before the click
+    return;
+  }
+  if (index < 0 || static_cast<std::size_t>(index) >= playerRecords_.size()) return;
+  Guarded(messages_, [this, record = playerRecords_[static_cast<std::size_t>(index)]] {
+    ShowChosenRecord(record, false);
     ShowPlayerId(playerId_);
   });
 }
@@ -117,13 +133,22 @@ void CKorvaleView::OnTeamChosen() {
 
 void CKorvaleView::OnRosterSelectionChanged() {
   if (settingRoster_) return;
-  Guarded(messages_, [this] {
-    const QList<QListWidgetItem*> selected = rosterList_->selectedItems();
-    const QString text = selected.isEmpty() ? QString() : selected.front()->text();
-    WalkForPlayerId(korvale::EntryIdOf(text), [this] {
-      ShowCurrentRecord();
-      SyncPlayerList();
-      ratings_->RecalculateOverall();
-    });
+  const QList<QListWidgetItem*> selected = rosterList_->selectedItems();
+  // No user action leaves the list without its entry, and a stopped
+  // command gives the entry back.
+  if (selected.isEmpty() || !CommitBeforeCommand()) {
+    SelectRosterRow(rosterRow_);
+    return;
+  }
+  rosterRow_ = rosterList_->row(selected.front());
+  Guarded(messages_, [this, record = selected.front()->data(kRecordRole).toLongLong()] {
+    ShowChosenRecord(record, true);
   });
+}
+
+void CKorvaleView::SelectRosterRow(int row) {
+  const bool was = std::exchange(settingRoster_, true);
+  rosterList_->clearSelection();
+  if (row >= 0) rosterList_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+  settingRoster_ = was;
 }

@@ -120,12 +120,14 @@ TEST_F(PlayerData2PageTest, SkinColorAndBodyTypeShowTheirDigitAndWriteTheIndex) 
   EXPECT_EQ(List(ids::kSkinColor)->currentText(), "");  // nothing right after opening
   EXPECT_EQ(List(ids::kBodyType)->currentText(), "");
   ShowRecord(1);
-  ShowRecord(0);
   EXPECT_EQ(List(ids::kSkinColor)->currentText(), "Brown");
   EXPECT_EQ(List(ids::kBodyType)->currentText(), "Type 4");
+  ShowRecord(0);  // codes outside the lists: no entry, not record 1's
+  EXPECT_EQ(List(ids::kSkinColor)->currentIndex(), -1);
+  EXPECT_EQ(List(ids::kBodyType)->currentIndex(), -1);
   ShowRecord(2);
   EXPECT_EQ(List(ids::kSkinColor)->currentText(), "Pale White");
-  EXPECT_EQ(List(ids::kBodyType)->currentText(), "Type 4");
+  EXPECT_EQ(List(ids::kBodyType)->currentIndex(), -1);
 
   Pick(List(ids::kSkinColor), 5);
   Pick(List(ids::kBodyType), 0);
@@ -171,22 +173,22 @@ TEST_F(PlayerData2PageTest, CodeListsApplyOnlyBehindAColon) {
   }
 }
 
-TEST_F(PlayerData2PageTest, ACodeOutsideItsListLeavesTheSelection) {
+TEST_F(PlayerData2PageTest, ACodeOutsideItsListShowsNoEntry) {
   Open(PlayerFileBuilder(3)
            .Raw(0, FieldId::PlayerPkg, ":CBBB")
            .Raw(1, FieldId::PlayerPkg, ":MMAA")
            .Raw(2, FieldId::PlayerPkg, ":cQJH"));  // lower case, past the ends
   ShowRecord(1);
-  EXPECT_EQ(List(ids::kPlayerType)->currentText(), "White 1");
+  EXPECT_EQ(List(ids::kPlayerType)->currentIndex(), -1);  // M is past its end
   EXPECT_EQ(List(ids::kHairStyle)->currentText(), "Short Brown");
   EXPECT_EQ(List(ids::kFacialHair)->currentText(), "None");
   EXPECT_EQ(List(ids::kAccessories)->currentText(), "None");
   ShowRecord(0);
-  ShowRecord(2);
-  EXPECT_EQ(List(ids::kPlayerType)->currentText(), "White 1");
+  ShowRecord(2);  // none of record 0's entries stays
+  for (int id : {ids::kPlayerType, ids::kFacialHair, ids::kAccessories}) {
+    EXPECT_EQ(List(id)->currentIndex(), -1) << id;
+  }
   EXPECT_EQ(List(ids::kHairStyle)->currentText(), "Short White");
-  EXPECT_EQ(List(ids::kFacialHair)->currentText(), "Long Sideburns");
-  EXPECT_EQ(List(ids::kAccessories)->currentText(), "Blue Headband");
 }
 
 TEST_F(PlayerData2PageTest, ACodePickRewritesOneCharacterOfThePackageAndRedisplays) {

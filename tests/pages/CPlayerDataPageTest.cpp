@@ -327,7 +327,7 @@ TEST_F(PlayerDataPageTest, BirthDateIsStoredAsYearMonthDay) {
   EXPECT_TRUE(host.messages.warnings.isEmpty());
 }
 
-TEST_F(PlayerDataPageTest, CodesWithoutAnEntryFollowEachListsRule) {
+TEST_F(PlayerDataPageTest, CodesWithoutAnEntryShowNoEntry) {
   Open([](PlayerFileBuilder& b) {
     b.Raw(1, FieldId::Position, "7")
         .Raw(1, FieldId::Hand, "2")
@@ -335,8 +335,8 @@ TEST_F(PlayerDataPageTest, CodesWithoutAnEntryFollowEachListsRule) {
   });
   host.file.SetCurrentRecord(1);
   page->LoadRecord();
-  EXPECT_EQ(page->List(P::kPosition)->currentText(), "Small Forward");  // record 0's
-  EXPECT_EQ(page->List(P::kSecondPosition)->currentText(), "Shooting Guard");
+  EXPECT_EQ(page->List(P::kPosition)->currentIndex(), -1);  // not record 0's
+  EXPECT_EQ(page->List(P::kSecondPosition)->currentIndex(), -1);
   EXPECT_EQ(page->List(P::kHand)->currentIndex(), -1);
   EXPECT_EQ(page->List(P::kHand)->currentText(), "");
 }

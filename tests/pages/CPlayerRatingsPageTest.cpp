@@ -110,20 +110,21 @@ TEST(PlayerRatingsPage, OtherValuesAreWrittenWithinTheirRanges) {
     const char* typed;
     const char* written;  // empty: refused
     QString message;
+    const char* overall;  // the calculated overall afterwards
   } cases[] = {
-      {1017, FieldId::ShootingRange, "8", " 8", ""},
-      {1017, FieldId::ShootingRange, "25", "25", ""},
-      {1017, FieldId::ShootingRange, "7", "", Between(8, 25)},
-      {1017, FieldId::ShootingRange, "26", "", Between(8, 25)},
-      {1047, FieldId::ShootingRange2, "0", " 0", ""},
-      {1047, FieldId::ShootingRange2, "17", "17", ""},
-      {1047, FieldId::ShootingRange2, "18", "", Between(0, 17)},
-      {1015, FieldId::DunkPackage, "6", "6", ""},
-      {1015, FieldId::DunkPackage, "7", "", Between(0, 6)},
-      {1016, FieldId::PreferredDunk, "5", "5", ""},
-      {1016, FieldId::PreferredDunk, "6", "", Between(0, 5)},
-      {1003, FieldId::JumpShooting, "49", "", Between(50, 99)},
-      {1003, FieldId::JumpShooting, "100", "", Between(50, 99)},
+      {1017, FieldId::ShootingRange, "8", " 8", "", "60.9"},
+      {1017, FieldId::ShootingRange, "25", "25", "", "61.75"},
+      {1017, FieldId::ShootingRange, "7", "", Between(8, 25), "61.25"},
+      {1017, FieldId::ShootingRange, "26", "", Between(8, 25), "61.25"},
+      {1047, FieldId::ShootingRange2, "0", " 0", "", "60.75"},
+      {1047, FieldId::ShootingRange2, "17", "17", "", "61.6"},
+      {1047, FieldId::ShootingRange2, "18", "", Between(0, 17), "61.25"},
+      {1015, FieldId::DunkPackage, "6", "6", "", "61.25"},
+      {1015, FieldId::DunkPackage, "7", "", Between(0, 6), "61.25"},
+      {1016, FieldId::PreferredDunk, "5", "5", "", "61.25"},
+      {1016, FieldId::PreferredDunk, "6", "", Between(0, 5), "61.25"},
+      {1003, FieldId::JumpShooting, "49", "", Between(50, 99), "61.25"},
+      {1003, FieldId::JumpShooting, "100", "", Between(50, 99), "61.25"},
   };
   for (const auto& c : cases) {
     RatingsBench bench(Player());
@@ -133,8 +134,8 @@ TEST(PlayerRatingsPage, OtherValuesAreWrittenWithinTheirRanges) {
     EXPECT_EQ(bench.Stored(c.field), refused ? before : c.written) << c.typed;
     EXPECT_EQ(bench.host.messages.warnings, refused ? QStringList{c.message} : QStringList{});
     EXPECT_EQ(bench.Edit(c.edit)->text(), c.typed);
-    // Only a written rating brings the overall up to date.
-    EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+    // A written rating or range brings the overall up to date.
+    EXPECT_EQ(bench.Edit(1046)->text(), c.overall) << c.typed;
     if (refused) {
       QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(c.edit));
       EXPECT_EQ(bench.Edit(c.edit)->selectedText(), c.typed);
@@ -142,15 +143,13 @@ TEST(PlayerRatingsPage, OtherValuesAreWrittenWithinTheirRanges) {
   }
 }
 
-TEST(PlayerRatingsPage, ARangeChangeWaitsForTheNextRatingOrDisplay) {
+TEST(PlayerRatingsPage, TheOverallFollowsRatingAndRangeWrites) {
   RatingsBench bench(Player());
   bench.Enter(1017, "25");
-  EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+  EXPECT_EQ(bench.Edit(1046)->text(), "61.75");  // 1225 + 10
   bench.Enter(1003, "61");
   EXPECT_EQ(bench.Edit(1046)->text(), "61.8");  // 1225 + 10 + 1
   bench.Enter(1047, "0");
-  bench.page.LoadRecord();
-  bench.page.RecalculateOverall();
   EXPECT_EQ(bench.Edit(1046)->text(), "61.3");  // 1225 + 10 + 1 - 10
 }
 
@@ -168,7 +167,7 @@ TEST(PlayerRatingsPage, CalculatedOverallAtTheExtremes) {
   }
 }
 
-TEST(PlayerRatingsPage, AStoredValueOutOfRangeBlocksOnlyTheEntriesAfterIt) {
+TEST(PlayerRatingsPage, AStoredValueOutOfRangeIsReportedYetTheCommittedValueIsWritten) {
   // ShootingRange is ninth in the exchange order; JumpShooting first,
   // Strength last.
   const PlayerFileBuilder file = Player().Raw(1, FieldId::ShootingRange, " 5");
@@ -184,8 +183,9 @@ TEST(PlayerRatingsPage, AStoredValueOutOfRangeBlocksOnlyTheEntriesAfterIt) {
     RatingsBench bench(file, 1038);
     bench.Enter(1038, "80");
     EXPECT_EQ(bench.host.messages.warnings, QStringList{Between(8, 25)});
-    EXPECT_EQ(bench.Stored(FieldId::Strength), "20");  // its old value, not taken
-    EXPECT_EQ(bench.Edit(1038)->text(), "60");
+    // Taken on its own and written: never its old value over the new one.
+    EXPECT_EQ(bench.Stored(FieldId::Strength), "60");
+    EXPECT_EQ(bench.Edit(1038)->text(), "80");
     EXPECT_EQ(bench.Stored(FieldId::ShootingRange), " 5");
     QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(1017));
   }

@@ -157,13 +157,13 @@ TEST(SeasonStatsPage, RefusedTextsAndNumbers) {
   }
 }
 
-TEST(SeasonStatsPage, AnEarlierBoxOutOfRangeBlocksALaterOne) {
+TEST(SeasonStatsPage, AnEarlierBoxOutOfRangeIsReportedYetALaterOneIsWritten) {
   // Field goals attempted come first in the exchange order, games late.
   SeasonBench bench(Season().Raw(1, FieldId::FieldGoalsAttempted, "  -20"), 1049);
   bench.Enter(1049, "9");
   EXPECT_EQ(bench.host.messages.warnings, QStringList{kRange});
-  EXPECT_EQ(bench.Stored(FieldId::Games), "    4");
-  EXPECT_EQ(bench.Shown(1049), "4");
+  EXPECT_EQ(bench.Stored(FieldId::Games), "    9");
+  EXPECT_EQ(bench.Shown(1049), "9");
   QTRY_COMPARE(QApplication::focusWidget(), bench.Box(1048));
 }
 

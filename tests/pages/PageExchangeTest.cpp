@@ -195,7 +195,12 @@ TEST(CommitHelpers, PaddedTextAndRangedValue) {
   EXPECT_EQ(PaddedText("Ab", 5), "Ab   ");
   EXPECT_EQ(PaddedText("", 3), "   ");
   EXPECT_EQ(PaddedText("Abcdef", 5), std::nullopt);
-  EXPECT_EQ(PaddedText("Abcdef", 5, true), "Abcdef");
+  // Names may be longer than they are written (a 26-character nickname),
+  // never longer than they are read.
+  EXPECT_EQ(PaddedText("Abcdef", 5, 6), "Abcdef");
+  EXPECT_EQ(PaddedText("Abcdefg", 5, 6), std::nullopt);
+  EXPECT_EQ(PaddedText(QString(26, 'N'), 25, 26), std::string(26, 'N'));
+  EXPECT_EQ(PaddedText(QString(26, 'N'), 25, 25), std::nullopt);
   EXPECT_EQ(PaddedText(QString::fromUtf8("Jos\xC3\xA9"), 5), std::string("Jos\xE9 "));
   EXPECT_EQ(RangedValue(FieldId::BirthMonth, 3, 1, 12), "03");
   EXPECT_EQ(RangedValue(FieldId::BirthMonth, 13, 1, 12), std::nullopt);

@@ -111,11 +111,6 @@ TEST(ListEntries, PlayerAndRosterEntries) {
   EXPECT_EQ(RosterListEntry(98, player), "99 |  " + player);
   EXPECT_EQ(RosterListEntry(99, player), player);
   EXPECT_EQ(RosterListEntry(-1, player), " 0 |  " + player);
-  EXPECT_EQ(EntryId(player), 12);
-  EXPECT_EQ(EntryId("A, B, 1234"), 1234);
-  EXPECT_EQ(EntryId("A, B, 12"), 0);  // ", 12": the separator comes first
-  EXPECT_EQ(EntryId("7"), 7);
-  EXPECT_EQ(EntryId(""), 0);
 }
 
 TEST(Names, ListsHaveTheirEntries) {

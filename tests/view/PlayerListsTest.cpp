@@ -18,8 +18,8 @@ class PlayerListsTest : public QObject {
   void RosterNumbersFollowTheSlot_data();
   void RosterNumbersFollowTheSlot();
   void ChoosingAPlayerShowsTheRecord();
-  void TheSamePlayerIdShowsTheLaterRecord();
-  void AnEntryIdWithoutARecordChangesNothing();
+  void APickShowsThePlayerPickedWhateverTheIds();
+  void TheCutShortLastRecordIsShownWhenPicked();
   void ATeamCodeOutsideTheChoiceSelectsNothing();
   void ChangingTheTeamByHandKeepsThePlayer();
   void ClickingARosterEntryShowsThePlayer();
@@ -95,25 +95,30 @@ void PlayerListsTest::ChoosingAPlayerShowsTheRecord() {
   QVERIFY(h.messages.stops.isEmpty());
 }
 
-void PlayerListsTest::TheSamePlayerIdShowsTheLaterRecord() {
+void PlayerListsTest::APickShowsThePlayerPickedWhateverTheIds() {
   ViewHarness h;
   PlayerFileBuilder b(3);
   Player(b, 0, "Zed", "A", 7, 1, 0);
   Player(b, 1, "Other", "B", 8, 1, 1);
   Player(b, 2, "Alpha", "C", 7, 2, 0);
   h.SelectFile(b);
-  // Record 0 is shown, but the first entry with its ID in the list is Alpha's.
+  // Two records share an id: each entry still stands for its own record.
   QCOMPARE(h.Current(), 0);
-  QCOMPARE(h.ChosenPlayer(), QStringLiteral("Alpha, C,    7"));
-  h.PickPlayer("Zed, A,    7");
+  QCOMPARE(h.ChosenPlayer(), QStringLiteral("Zed, A,    7"));
+  h.PickPlayer("Alpha, C,    7");
   QCOMPARE(h.Current(), 2);
   QCOMPARE(h.ChosenTeam(), 2);
   h.view->Back();
-  h.PickPlayer("Alpha, C,    7");
-  QCOMPARE(h.Current(), 2);
+  QCOMPARE(h.ChosenPlayer(), QStringLiteral("Other, B,    8"));
+  h.PickPlayer("Zed, A,    7");
+  QCOMPARE(h.Current(), 0);
+  QCOMPARE(h.ChosenTeam(), 1);
+  h.ClickRoster(1);  // " 2 |  Other, B, 8"
+  QCOMPARE(h.Current(), 1);
+  QCOMPARE(h.ChosenPlayer(), QStringLiteral("Other, B,    8"));
 }
 
-void PlayerListsTest::AnEntryIdWithoutARecordChangesNothing() {
+void PlayerListsTest::TheCutShortLastRecordIsShownWhenPicked() {
   ViewHarness h;
   PlayerFileBuilder b(2);
   Player(b, 0, "First", "A", 5, 1, 0);
@@ -125,8 +130,8 @@ void PlayerListsTest::AnEntryIdWithoutARecordChangesNothing() {
   const QString cut = h.PlayerEntries().at(1);
   QCOMPARE(cut, QStringLiteral("Last, B, 1"));
   h.PickPlayer(cut);
-  QCOMPARE(h.Current(), 0);
-  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("5"));
+  QCOMPARE(h.Current(), 1);
+  QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("1"));
 }
 
 void PlayerListsTest::ATeamCodeOutsideTheChoiceSelectsNothing() {
@@ -209,31 +214,19 @@ void PlayerListsTest::AFileErrorInAChoiceKeepsTheRecordMadeCurrent() {
   PlayerFileBuilder b(4);
   for (int k = 0; k < 4; ++k) Player(b, k, "N" + std::to_string(k), "F", 9, 1, k);
   h.SelectFile(b);
-  // The walk finds record 0 and shows it (2 reads), then fails on record 1.
+  // The record is made current, then its display fails on the third read.
   h.files.Fail(FileOp::Read, FileErrorCause::HardwareIo, 3, 1);
   h.PickPlayer("N3, F,    9");
   QCOMPARE(h.messages.stops.size(), 1);
-  QCOMPARE(h.Current(), 0);
+  QCOMPARE(h.Current(), 3);
 }
 
-// Each byte is one shown character; an entry's id is read from its last
-// four characters, with any character outside Latin-1 taken as '?'.
+// Each byte is one shown character.
 void PlayerListsTest::ListTextIsTheFileBytesDecoded() {
   for (int byte = 0; byte < 256; ++byte) {
     const std::string one(1, static_cast<char>(byte));
     QCOMPARE(ShownText(one), QString::fromStdString(Cp1252ToUtf8(one)));
   }
-  const QString entries[] = {"",
-                             "7",
-                             "Moss, Eli,   12",
-                             "Ng, Al,-3 4",
-                             "Zo\u00eb, A,\u0411 12",
-                             "A,\u20ac 99",
-                             "A, B,+\u0416\u0416\u0416"};
-  for (const QString& entry : entries) {
-    QCOMPARE(EntryIdOf(entry), EntryId(entry.right(4).toLatin1().toStdString()));
-  }
-  QCOMPARE(EntryIdOf("Moss, Eli,   12"), 12);
 }
 
 QTEST_MAIN(PlayerListsTest)

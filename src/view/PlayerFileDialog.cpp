@@ -4,14 +4,23 @@
 
 namespace korvale {
 
-std::optional<QString> ChoosePlayerFile(QWidget* owner) {
-  QFileDialog dialog(owner);
+void SetUpPlayerFileDialog(QFileDialog& dialog) {
+  // Qt's own dialog, whose name filter ignores letter case: the roster keeps
+  // the name the game gave it in any case (PLAYERS.DBF from a CD or a
+  // Windows folder), and a desktop's native dialog would match it exactly.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // Any name is accepted; a missing file is reported when it is opened.
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(QStringLiteral("Courtline '98 Player Data Files (Players.dbf)"));
   dialog.setDefaultSuffix(QStringLiteral("dbf"));
   dialog.selectFile(QStringLiteral("Players.dbf"));
+}
+
+std::optional<QString> ChoosePlayerFile(QWidget* owner) {
+  QFileDialog dialog(owner);
+  SetUpPlayerFileDialog(dialog);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return dialog.selectedFiles().constFirst();
 }

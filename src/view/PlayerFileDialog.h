@@ -4,13 +4,16 @@
 
 #include <QString>
 
+class QFileDialog;
 class QWidget;
 
 namespace korvale {
 
 // The file-open dialog of Select: one filter that lists only files named
-// Players.dbf, "Players.dbf" as the initial name, "dbf" as the default
-// extension. The chosen file need not exist. Nothing when cancelled.
+// Players.dbf in any letter case, "Players.dbf" as the initial name, "dbf"
+// as the default extension.
+void SetUpPlayerFileDialog(QFileDialog& dialog);
+// Runs it. The chosen file need not exist. Nothing when cancelled.
 [[nodiscard]] std::optional<QString> ChoosePlayerFile(QWidget* owner);
 
 }  // namespace korvale

@@ -239,6 +239,9 @@ std::vector<Handler> ViewHandlers() {
                     EXPECT_EQ(View(r).PlayerList()->count(), 0);
                     EXPECT_EQ(View(r).TeamChoice()->count(), 0);
                     EXPECT_EQ(View(r).RosterList()->count(), 0);
+                    EXPECT_EQ(Shown(r), "0");  // and the pages as a good close leaves them
+                    EXPECT_EQ(ControlOf<QLineEdit>(View(r), kPlayerData, 1006)->text(), "");
+                    EXPECT_EQ(ControlOf<QLineEdit>(View(r), kRatings, 1003)->text(), "0");
                   },
                   {{F::Close}}});
   return rows;

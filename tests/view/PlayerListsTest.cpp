@@ -186,6 +186,15 @@ void PlayerListsTest::ClickingARosterEntryShowsThePlayer() {
   QCOMPARE(h.RosterEntries().size(), 2);  // kept, with its selection
   QCOMPARE(h.view->RosterList()->currentRow(), 0);
   QVERIFY(h.messages.stops.isEmpty());
+  // Ctrl+click does not take the entry away, and trying reads nothing.
+  QListWidget* list = h.view->RosterList();
+  const int reads = h.files.Calls(FileOp::Read);
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                    list->visualItemRect(list->item(0)).center());
+  QCOMPARE(list->selectedItems().size(), 1);
+  QCOMPARE(list->row(list->selectedItems().front()), 0);
+  QCOMPARE(h.files.Calls(FileOp::Read), reads);
+  QCOMPARE(h.Current(), 2);
 }
 
 void PlayerListsTest::SelectionsSetByTheProgramNeverChoose() {

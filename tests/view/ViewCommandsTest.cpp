@@ -1,10 +1,15 @@
+#include <fstream>
+
+#include <QFileDialog>
 #include <QLineEdit>
+#include <QListView>
 #include <QTest>
 
 #include "CPlayerData2Page.h"
 #include "CPlayerDataPage.h"
 #include "CPlayerRatingsPage.h"
 #include "CSeasonStatsPage.h"
+#include "PlayerFileDialog.h"
 #include "ResourceIds.h"
 #include "TabControl.h"
 #include "ViewHarness.h"
@@ -36,6 +41,7 @@ class ViewCommandsTest : public QObject {
   void AFailedOpenEndsSelect_data();
   void AFailedOpenEndsSelect();
   void CancellingTheDialogChangesNothing();
+  void TheFileDialogListsTheRosterInAnyLetterCase();
   void ShortFiles_data();
   void ShortFiles();
   void TabsShowOnePageAtATime();
@@ -135,6 +141,10 @@ void ViewCommandsTest::AFailedOpenEndsSelect_data() {
                                   << "A sharing violation occurred while accessing %1.";
   QTest::newRow("denied") << static_cast<int>(FileErrorCause::AccessDenied)
                           << "Access to %1 was denied.";
+  QTest::newRow("read-only") << -4 << "Access to %1 was denied. The file is read-only.";
+  const QString notPlayers = QStringLiteral("%1 is not a Courtline '98 player file.");
+  QTest::newRow("another table") << -2 << notPlayers;
+  QTest::newRow("shorter than a header") << -3 << notPlayers;
 }
 
 void ViewCommandsTest::AFailedOpenEndsSelect() {
@@ -142,9 +152,22 @@ void ViewCommandsTest::AFailedOpenEndsSelect() {
   QFETCH(QString, message);
   ViewHarness h;
   std::filesystem::path path = h.dir / "Players.dbf";
-  if (cause < 0) {
+  std::string bytes;  // a file that is there, unchanged by the refusal
+  if (cause == -1) {
     h.SelectPath(path);
     QVERIFY(!std::filesystem::exists(path));  // never created
+  } else if (cause < -1) {
+    bytes = cause == -2 ? ThreePlayers().At(10, "\x67\x02").Bytes() : std::string("DBF\x03");
+    if (cause == -4) bytes = ThreePlayers().Bytes();
+    std::ofstream(path, std::ios::binary) << bytes;
+    if (cause == -4) {
+      std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+      h.files.Fail(FileOp::Open, FileErrorCause::AccessDenied, 0, 1);  // as for a user
+    }
+    h.SelectPath(path);
+    QCOMPARE(ReadAll(path), bytes);
+    QCOMPARE(h.files.Calls(FileOp::Write), 0);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_all);
   } else {
     ThreePlayers().WriteTo(path);
     h.files.Fail(FileOp::Open, static_cast<FileErrorCause>(cause), 0, 1);
@@ -160,6 +183,29 @@ void ViewCommandsTest::AFailedOpenEndsSelect() {
   ThreePlayers().WriteTo(path);
   h.SelectPath(path);
   QCOMPARE(h.view->PlayerList()->count(), 3);
+}
+
+void ViewCommandsTest::TheFileDialogListsTheRosterInAnyLetterCase() {
+  TempDir dir;
+  for (const char* name : {"PLAYERS.DBF", "players.dbf", "Teams.dbf", "Players.dbf.bak"}) {
+    std::ofstream(dir / name) << "x";
+  }
+  QFileDialog dialog;
+  SetUpPlayerFileDialog(dialog);
+  QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+  dialog.setDirectory(QString::fromStdString(dir.Path().string()));
+  dialog.show();
+  auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+  QVERIFY(view != nullptr);
+  const auto listed = [view] {
+    QStringList names;
+    for (int row = 0; row < view->model()->rowCount(view->rootIndex()); ++row) {
+      names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    }
+    names.sort();
+    return names;
+  };
+  QTRY_COMPARE(listed(), QStringList({"PLAYERS.DBF", "players.dbf"}));
 }
 
 void ViewCommandsTest::CancellingTheDialogChangesNothing() {

@@ -1,10 +1,14 @@
 #include "CMainFrame.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QToolBar>
 #include <QWindow>
 
@@ -57,6 +61,11 @@ void CMainFrame::CreateMenu() {
   actions_ = res::BuildMenuBar(res::MainMenu(), menuBar());
   for (QAction* top : menuBar()->actions()) {
     connect(top->menu(), &QMenu::aboutToShow, this, &CMainFrame::UpdateCommandStates);
+    connect(top->menu(), &QMenu::aboutToHide, this, [this] {
+      QTimer::singleShot(0, this, [this] {
+        if (!MenuHighlighted()) statusBar()->clearMessage();
+      });
+    });
   }
   actions_.at(res::kIdViewToolBar)->setCheckable(true);
   actions_.at(res::kIdViewStatusBar)->setCheckable(true);
@@ -135,6 +144,21 @@ void CMainFrame::showEvent(QShowEvent* event) {
   const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
   resize(kFrameSize.shrunkBy(frame));
   CenterOnScreen();
+}
+
+bool CMainFrame::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip && static_cast<QStatusTipEvent*>(event)->tip().isEmpty() &&
+      MenuHighlighted()) {
+    statusBar()->showMessage(QStringLiteral(" "));
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+bool CMainFrame::MenuHighlighted() const {
+  if (menuBar()->activeAction() != nullptr) return true;
+  const QList<QMenu*> menus = menuBar()->findChildren<QMenu*>();
+  return std::any_of(menus.begin(), menus.end(), [](const QMenu* m) { return m->isVisible(); });
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -44,9 +44,13 @@ class CMainFrame : public QMainWindow, public ToolBarCustomDraw {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // While a menu title or item is highlighted, an item without a prompt
+  // leaves the message pane empty; "Ready" comes back when the menu closes.
+  bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   // Typed text not yet left is committed before the window goes.
   void closeEvent(QCloseEvent* event) override;
+  [[nodiscard]] bool MenuHighlighted() const;
 
  private:
   void CreateMenu();

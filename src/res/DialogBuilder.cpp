@@ -67,6 +67,12 @@ QWidget* MakeCheckBox(const ControlTemplate& c, QWidget* parent) {
   return box;
 }
 
+QWidget* MakeGroupBox(const ControlTemplate& c, QWidget* parent) {
+  auto* box = new QGroupBox(Text(c), parent);
+  if (Has(c, style::kCenter)) box->setAlignment(Qt::AlignHCenter);
+  return box;
+}
+
 QWidget* MakePushButton(const ControlTemplate& c, QWidget* parent) {
   auto* button = new QPushButton(Text(c), parent);
   button->setDefault(Has(c, style::kDefault));
@@ -93,7 +99,7 @@ QWidget* MakeControl(const ControlTemplate& c, QWidget* parent) {
     case ControlKind::DropDownList: return MakeDropDownList(c, parent);
     case ControlKind::ListBox: return MakeListBox(c, parent);
     case ControlKind::CheckBox: return MakeCheckBox(c, parent);
-    case ControlKind::GroupBox: return new QGroupBox(Text(c), parent);
+    case ControlKind::GroupBox: return MakeGroupBox(c, parent);
     case ControlKind::PushButton: return MakePushButton(c, parent);
     case ControlKind::Icon: return MakeIcon(c, parent);
     case ControlKind::EtchedFrame: return MakeEtchedFrame(c, parent);

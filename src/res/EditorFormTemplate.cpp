@@ -10,7 +10,7 @@ using namespace style;
 constexpr ControlTemplate kControls[] = {
     {kIdTabControl, TabControl, kTabStop, 0, 0, 212, 203, {}},
     {kStatic, Label, kNone, 235, 7, 36, 8, "PlayerID:"},
-    {kIdPlayerIdDisplay, Edit, kDisabled | kSunken | kRight, 273, 7, 34, 12, {}},
+    {kIdPlayerIdDisplay, Edit, kDisabled | kSunken, 273, 7, 34, 12, {}},
     {kIdPlayerList, DropDownList, kSorted | kVScroll | kTabStop, 215, 25, 104, 141, {}},
     {kIdTeamChoice, DropDownList, kVScroll | kTabStop, 215, 41, 104, 141, {}},
     {kIdRosterList,

@@ -1,4 +1,5 @@
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -152,6 +153,22 @@ void AppTest::PromptsReplaceReadyWhileShown() {
   QStatusTipEvent done{QString()};
   QApplication::sendEvent(&h.frame, &done);
   QVERIFY(!h.frame.IdlePane()->isHidden());
+  // A menu opened from the keyboard: its title, the "&Select" submenu entry
+  // and the separator have no prompt and leave the pane empty.
+  QVERIFY(QTest::qWaitForWindowActive(&h.frame));
+  QTest::keyClick(&h.frame, Qt::Key_F, Qt::AltModifier);
+  QMenu* file = h.frame.menuBar()->actions().front()->menu();
+  QTRY_VERIFY(file->isVisible());
+  QTRY_COMPARE(file->activeAction(), file->actions().front());  // "&Select"
+  QCOMPARE(h.frame.statusBar()->currentMessage(), QStringLiteral(" "));
+  QVERIFY(h.frame.IdlePane()->isHidden());
+  QStatusTipEvent separator{QString()};  // what the menu sends for a separator
+  QApplication::sendEvent(&h.frame, &separator);
+  QVERIFY(h.frame.IdlePane()->isHidden());
+  QTest::keyClick(file, Qt::Key_Escape);
+  QTest::keyClick(h.frame.menuBar(), Qt::Key_Escape);
+  QTRY_VERIFY(!file->isVisible());
+  QTRY_VERIFY(!h.frame.IdlePane()->isHidden());  // "Ready" again
 }
 
 void AppTest::LockKeyPanesFollowTheKeys() {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,6 +84,7 @@ void ResourcesTest::EditorFormHasItsControlsById() {
   QVERIFY(id);
   QVERIFY(!id->isEnabled());
   QVERIFY(id->hasFrame());
+  QCOMPARE(id->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft);  // no alignment style
   QCOMPARE(controls.Find(4242), nullptr);
   QCOMPARE(controls.Get<QListWidget>(kIdPlayerList), nullptr);
   QCOMPARE(controls.InOrder().size(), EditorFormTemplate().controls.size());
@@ -116,6 +118,7 @@ void ResourcesTest::EveryKindOfControlIsBuilt() {
       {11, Edit, style::kReadOnly | style::kBorder, 0, 0, 20, 12, "x"},
       {12, CheckBox, style::kLeftText, 0, 0, 40, 10, "Flag"},
       {13, GroupBox, style::kNone, 0, 0, 40, 40, "Group"},
+      {16, GroupBox, style::kCenter, 0, 0, 40, 40, "Centred"},
       {14, EtchedFrame, style::kHidden, 0, 0, 40, 40, {}},
       {15, ListBox, style::kVScroll, 0, 0, 40, 40, {}},
   };
@@ -128,7 +131,8 @@ void ResourcesTest::EveryKindOfControlIsBuilt() {
   QVERIFY(controls.Get<QLabel>(10)->wordWrap());
   QVERIFY(controls.Get<QLineEdit>(11)->isReadOnly());
   QCOMPARE(controls.Get<QCheckBox>(12)->layoutDirection(), Qt::RightToLeft);
-  QVERIFY(controls.Find(13)->inherits("QGroupBox"));
+  QCOMPARE(controls.Get<QGroupBox>(13)->alignment(), Qt::AlignLeft);
+  QCOMPARE(controls.Get<QGroupBox>(16)->alignment(), Qt::AlignHCenter);
   QVERIFY(controls.Find(14)->isHidden());
   QVERIFY(controls.Get<QListWidget>(15));
 }

@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan release package windows-cli test-windows fuzz soak bench coverage clean
+.PHONY: setup build run test test-asan release test-release package windows-cli test-windows fuzz soak bench coverage clean
 
 JOBS ?= $(shell nproc)
 
@@ -24,9 +24,16 @@ test-asan: setup
 	cmake --build --preset dev-asan -j $(JOBS)
 	ctest --preset dev-asan
 
+# Warnings only stop the optimised build when asked (CI asks: WERROR=ON).
+WERROR ?= OFF
+
 release: setup
-	cmake --preset release >/dev/null
+	cmake --preset release -DKORVALE_WERROR=$(WERROR) >/dev/null
 	cmake --build --preset release -j $(JOBS)
+
+# The optimised build with its tests: a fault only the optimiser shows.
+test-release: release
+	ctest --preset release
 
 # The Debian package: build/package/korvale_<version>_amd64.deb, then its
 # checks (file list, desktop entry, metainfo, the programs run from it).
@@ -60,7 +67,7 @@ FUZZ_TARGETS ?= stored_forms exchange_integer file_reading export import view_wa
 
 fuzz:
 	@scripts/setup fuzz
-	CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DKORVALE_FUZZ=ON -DKORVALE_GUI=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DKORVALE_FUZZ=ON -DKORVALE_GUI=ON -DKORVALE_WERROR=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link" >/dev/null
 	cmake --build build/fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
 	@for t in $(FUZZ_TARGETS); do \

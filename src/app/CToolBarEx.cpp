@@ -4,8 +4,6 @@
 #include <QCursor>
 #include <QFontDatabase>
 
-#include "ToolBarAccessible.h"
-
 namespace {
 
 constexpr int kTopBorder = 2;  // along the sides of the bar
@@ -37,7 +35,6 @@ CToolBarEx::CToolBarEx(QWidget* parent, int id) : QWidget(parent), id_(id), owne
   hoverTimerId_ = 0;
   ComputeImageOffsets();
   textFont_ = CaptionFont();
-  InstallToolBarAccessibility();
 }
 
 CToolBarEx::~CToolBarEx() = default;

@@ -10,7 +10,6 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "AccessibleNames.h"
 #include "Icons.h"
 #include "TabControl.h"
 
@@ -215,7 +214,6 @@ ControlMap BuildDialog(const DialogTemplate& dialog, QWidget* parent) {
     }
     controls.Add(c.id, widget);
   }
-  NameControls(dialog, controls);
   return controls;
 }
 

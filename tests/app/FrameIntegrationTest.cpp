@@ -3,9 +3,7 @@
 // file checked after each step.
 #include <fstream>
 
-#include <QAccessible>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,8 +22,6 @@
 #include "CPlayerDataPage.h"
 #include "CPlayerRatingsPage.h"
 #include "CToolBarEx.h"
-#include "DialogBuilder.h"
-#include "DialogTemplates.h"
 #include "FrameHarness.h"
 #include "PlayerData2PageTemplate.h"
 #include "Ratings.h"
@@ -138,7 +134,6 @@ class FrameIntegrationTest : public QObject {
   void ANameCommitRebuildsBothListsAndReselects();
   void ACodePickLeavesTheCalculatedOverall();
   void CommandLineFileThenSelectFromTheBar();
-  void AScreenReaderFindsEveryControlByName();
 };
 
 void FrameIntegrationTest::ToolBarButtonsRunTheCommands() {
@@ -419,66 +414,6 @@ void FrameIntegrationTest::ACodePickLeavesTheCalculatedOverall() {
   QCOMPARE(w.Stored(0, FieldId::HairStyle), std::string("B"));
   QCOMPARE(jump->text(), QStringLiteral("70"));  // redisplayed
   QCOMPARE(overall->text(), shown);
-}
-
-// What a screen reader reads: every edit, list and check box of every form
-// has a name, lists give their entry as their value, and the tool bar holds
-// push buttons named by their tips that run their commands when pressed.
-void FrameIntegrationTest::AScreenReaderFindsEveryControlByName() {
-  const struct {
-    const res::DialogTemplate& dialog;
-    QMap<int, QString> names;  // a few, by control id
-  } forms[] = {
-      {res::EditorFormTemplate(),
-       {{res::kIdPlayerList, "Player list"},
-        {res::kIdTeamChoice, "Team"},
-        {res::kIdRosterList, "Roster"},
-        {res::kIdPlayerIdDisplay, "PlayerID"}}},
-      {res::PlayerDataPageTemplate(),
-       {{1002, "First Name"},
-        {1016, "Draft Info Year"},
-        {1005, "Birthdate"},
-        {1024, "Birth day"},
-        {1011, "Height in feet and inches"},
-        {1015, "Original Team"}}},
-      {res::PlayerData2PageTemplate(),
-       {{ids2::kSkinColor, "Skin Color"},
-        {ids2::kIsRom, "Is Rom"},
-        {ids2::kSpeechHeader, "Speech Header"}}},
-      {res::PlayerRatingsPageTemplate(),
-       {{1047, "Shooting Range2"}, {1046, "Calculated Overall"}, {1043, "Vorn's Overall"}}},
-      {res::SeasonStatsPageTemplate(), {{1057, "3 Point %"}, {1049, "Games"}}},
-  };
-  for (const auto& form : forms) {
-    QWidget widget;
-    const res::ControlMap controls = res::BuildDialog(form.dialog, &widget);
-    for (QWidget* control : controls.InOrder()) {
-      const bool named = qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control) ||
-                         qobject_cast<QListWidget*>(control) || qobject_cast<QCheckBox*>(control);
-      if (!named) continue;
-      QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(control);
-      QVERIFY2(!reader->text(QAccessible::Name).isEmpty(), qPrintable(control->objectName()));
-      const int id = control->objectName().toInt();
-      if (form.names.contains(id)) QCOMPARE(reader->text(QAccessible::Name), form.names[id]);
-    }
-  }
-  Window w;
-  w.Open();
-  QAccessibleInterface* team = QAccessible::queryAccessibleInterface(w.View()->TeamChoice());
-  QCOMPARE(team->text(QAccessible::Value), w.View()->TeamChoice()->currentText());
-  QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(w.Bar());
-  QCOMPARE(bar->role(), QAccessible::ToolBar);
-  QStringList tips;
-  for (int i = 0; i < bar->childCount(); ++i) {
-    QCOMPARE(bar->child(i)->role(), QAccessible::PushButton);
-    tips << bar->child(i)->text(QAccessible::Name);
-  }
-  QCOMPARE(tips, QStringList({"Select Player File", "Previous Record", "Next Record", "About"}));
-  QVERIFY(bar->child(0)->state().disabled);  // Select, with a file open
-  QVERIFY(!bar->child(2)->state().disabled);
-  bar->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  QCOMPARE(w.View()->File().CurrentRecord(), 1);
-  QTRY_VERIFY(!bar->child(1)->state().disabled);  // Back, kept current
 }
 
 void FrameIntegrationTest::CommandLineFileThenSelectFromTheBar() {

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "AccessibleNames.h"
 #include "Icons.h"
 #include "TabControl.h"
 
@@ -208,6 +209,7 @@ ControlMap BuildDialog(const DialogTemplate& dialog, QWidget* parent) {
     }
     controls.Add(c.id, widget);
   }
+  NameControls(dialog, controls);
   return controls;
 }
 

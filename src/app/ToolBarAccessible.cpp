@@ -40,9 +40,13 @@ QAccessibleInterface* ToolBarAccessible::ButtonChild(int buttonIndex) const {
   if (!Shown().contains(buttonIndex)) return nullptr;
   const auto found = children_.constFind(buttonIndex);
   if (found != children_.constEnd()) return QAccessible::accessibleInterface(*found);
-  auto* button = new ToolBarButtonAccessible(Bar(), buttonIndex);
-  children_.insert(buttonIndex, QAccessible::registerAccessibleInterface(button));
-  return button;
+  // The registry owns the button from here on; the destructor deletes it.
+  // NOLINTBEGIN(clang-analyzer-cplusplus.NewDeleteLeaks)
+  const QAccessible::Id id =
+      QAccessible::registerAccessibleInterface(new ToolBarButtonAccessible(Bar(), buttonIndex));
+  // NOLINTEND(clang-analyzer-cplusplus.NewDeleteLeaks)
+  children_.insert(buttonIndex, id);
+  return QAccessible::accessibleInterface(id);
 }
 
 QAccessibleInterface* ToolBarAccessible::child(int index) const {

@@ -2,9 +2,12 @@
 // every control of every template, the label as the control's buddy, the
 // current entry of a drop-down list as its value, and the flat tool bar's
 // buttons as push buttons.
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -47,6 +50,7 @@ class AccessibilityTest : public QObject {
   void ControlsAreCalledByTheLabelBeforeThem_data();
   void ControlsAreCalledByTheLabelBeforeThem();
   void ToolBarButtonsArePushButtonsNamedByTheirTips();
+  void NoControlOfTheMainWindowIsNameless();
 };
 
 void AccessibilityTest::ControlsAreCalledByTheLabelBeforeThem_data() {
@@ -142,6 +146,23 @@ void AccessibilityTest::ToolBarButtonsArePushButtonsNamedByTheirTips() {
            QStringList{QAccessibleActionInterface::pressAction()});
   bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
   QCOMPARE(backs.size(), 1);
+}
+
+// What the pages and the view build, beyond the templates, is named too.
+void AccessibilityTest::NoControlOfTheMainWindowIsNameless() {
+  FrameHarness h;
+  h.frame.show();
+  QStringList nameless;
+  for (QWidget* w : h.frame.findChildren<QWidget*>()) {
+    const bool control = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                         qobject_cast<QAbstractButton*>(w) || qobject_cast<QListWidget*>(w);
+    // Qt's own overflow buttons of the menu and tool bar rows are left out.
+    const bool own = !w->objectName().startsWith(QLatin1String("qt_"));
+    if (control && own && w->window() == &h.frame && NameOf(w).isEmpty()) {
+      nameless << w->metaObject()->className() + QString(" ") + w->objectName();
+    }
+  }
+  QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(", ")));
 }
 
 QTEST_MAIN(AccessibilityTest)

@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan release test-release package windows-cli test-windows fuzz soak bench coverage clean
+.PHONY: setup build run test test-asan test-spreadsheet release test-release package windows-cli test-windows fuzz soak bench coverage clean
 
 JOBS ?= $(shell nproc)
 
@@ -23,6 +23,14 @@ test-asan: setup
 	cmake --preset dev-asan >/dev/null
 	cmake --build --preset dev-asan -j $(JOBS)
 	ctest --preset dev-asan
+
+# Round trips of korvale-cli tables through LibreOffice Calc, headless, with
+# profiles of its own in build/spreadsheet.
+test-spreadsheet: setup
+	@scripts/setup spreadsheet
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev -j $(JOBS) --target korvale-cli
+	tests/spreadsheet/roundtrip.py build/dev/src/cli/korvale-cli build/spreadsheet
 
 # Warnings only stop the optimised build when asked (CI asks: WERROR=ON).
 WERROR ?= OFF

@@ -4,6 +4,8 @@
 #include <QCursor>
 #include <QFontDatabase>
 
+#include "ToolBarAccessible.h"
+
 namespace {
 
 constexpr int kTopBorder = 2;  // along the sides of the bar
@@ -35,6 +37,7 @@ CToolBarEx::CToolBarEx(QWidget* parent, int id) : QWidget(parent), id_(id), owne
   hoverTimerId_ = 0;
   ComputeImageOffsets();
   textFont_ = CaptionFont();
+  InstallToolBarAccessible();
 }
 
 CToolBarEx::~CToolBarEx() = default;
@@ -203,6 +206,7 @@ void CToolBarEx::UpdateButtons() {
   }
   for (int i = 0; i < count; ++i) {
     if (buttons_[i].Word() == savedStates_[i]) continue;
+    NotifyButtonStateChanged(this, i);
     if (flat_) {
       InvalidateButton(buttons_[i].rect, true);
     } else {

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "AccessibleNames.h"
 #include "Icons.h"
 #include "TabControl.h"
 
@@ -214,6 +215,7 @@ ControlMap BuildDialog(const DialogTemplate& dialog, QWidget* parent) {
     }
     controls.Add(c.id, widget);
   }
+  NameControls(dialog, controls);
   return controls;
 }
 

@@ -1,12 +1,28 @@
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #include "Commands.h"
+#include "ReplacingOutput.h"
 #include "TableExport.h"
 #include "Utf8Path.h"
 
 namespace korvale::cli {
+namespace {
+
+// A table never takes the place of a roster: not of the one exported, by
+// any path or link, nor of any other.
+std::optional<std::string> RefusedOutput(const ExportOptions& options) {
+  const std::filesystem::path output = PathFromUtf8(options.output);
+  if (IsSameFile(output, PathFromUtf8(options.file))) {
+    return options.output + " is the roster being exported; nothing was written";
+  }
+  if (HoldsPlayerFile(output)) {
+    return options.output + " is a player file; a table never replaces a roster";
+  }
+  return std::nullopt;
+}
+
+}  // namespace
 
 int ExportCommand(const ExportOptions& options, Io io) {
   PlayerFileState file(io.files);
@@ -18,18 +34,16 @@ int ExportCommand(const ExportOptions& options, Io io) {
     io.out.flush();
     return io.out ? kSuccess : kFailure;
   }
-  std::ofstream out(PathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
-  try {
-    if (out) ExportTable(file, out, format, options.derived);
-  } catch (const FileError&) {
-    // A table cut off by a file error is never left to pass for a whole one.
-    out.close();
-    std::filesystem::remove(PathFromUtf8(options.output));
-    throw;
+  if (const std::optional<std::string> refused = RefusedOutput(options)) {
+    io.err << "korvale-cli: " << *refused << '\n';
+    return kFailure;
   }
-  out.close();
+  // A table cut off by a file error or an interruption never passes for a
+  // whole one: it replaces the old file only when complete.
+  ReplacingOutput out(PathFromUtf8(options.output));
+  if (out.IsOpen()) ExportTable(file, out.Stream(), format, options.derived);
   file.ClosePlayerFile();
-  if (!out) {
+  if (!out.Commit()) {
     io.err << "korvale-cli: cannot write " << options.output << '\n';
     return kFailure;
   }

@@ -157,16 +157,53 @@ TEST_F(ExportTest, SampleIsTheSharedGeneratorAndRefusesToOverwrite) {
 namespace korvale::cli {
 namespace {
 
-TEST_F(ExportTest, AFileErrorLeavesNoTableBehind) {
+// A failed export leaves the old table, or none, and no temporary file.
+TEST_F(ExportTest, AFileErrorLeavesTheOldTableOrNone) {
   const std::string file = Make(PlayerFileBuilder(3));
-  for (const testing::FileOp op : {testing::FileOp::Read, testing::FileOp::Length}) {
-    testing::FaultyFileSystem faulty;
-    faulty.Fail(op, FileErrorCause::HardwareIo);
-    std::istringstream in;
-    std::ostringstream out, err;
-    EXPECT_EQ(RunCli({"export", file, "-o", Path("out.csv")}, in, out, err, faulty), 2);
-    EXPECT_FALSE(std::filesystem::exists(Path("out.csv")));
+  for (const bool existed : {false, true}) {
+    for (const testing::FileOp op : {testing::FileOp::Read, testing::FileOp::Length}) {
+      if (existed) Write("out.csv", "old\n");
+      testing::FaultyFileSystem faulty;
+      faulty.Fail(op, FileErrorCause::HardwareIo);
+      std::istringstream in;
+      std::ostringstream out, err;
+      EXPECT_EQ(RunCli({"export", file, "-o", Path("out.csv")}, in, out, err, faulty), 2);
+      EXPECT_EQ(std::filesystem::exists(Path("out.csv")), existed);
+      if (existed) {
+        EXPECT_EQ(testing::ReadAll(Path("out.csv")), "old\n");
+      }
+      std::filesystem::remove(Path("out.csv"));
+      EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+    }
   }
+}
+
+// A table never takes a roster's place, whatever path leads to it; other
+// files are replaced whole, keeping their permissions.
+TEST_F(ExportTest, ATableNeverReplacesARoster) {
+  namespace fs = std::filesystem;
+  const std::string roster = Make(PlayerFileBuilder(3));
+  const std::string other = Make(PlayerFileBuilder(2), "Other.dbf");
+  fs::create_symlink(roster, Path("link.csv"));
+  fs::create_hard_link(roster, Path("hard.csv"));
+  const std::string before = testing::ReadAll(roster);
+  for (const std::string& target :
+       {roster, Path("./Players.dbf"), Path("link.csv"), Path("hard.csv"), other}) {
+    const Outcome o = Run({"export", roster, "-o", target, "--format", "csv"});
+    EXPECT_EQ(o.code, 2) << target;
+    EXPECT_NE(o.err.find("korvale-cli: " + target + " is"), std::string::npos) << o.err;
+  }
+  EXPECT_EQ(testing::ReadAll(roster), before);
+  EXPECT_EQ(testing::ReadAll(other), PlayerFileBuilder(2).Bytes());
+
+  Write("table.csv", "old");
+  fs::permissions(Path("table.csv"),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(Run({"export", roster, "-o", Path("table.csv")}).code, 0);
+  EXPECT_EQ(testing::ReadAll(Path("table.csv")).substr(0, 7), "Record,");
+  EXPECT_EQ(fs::status(Path("table.csv")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(Run({"export", roster, "-o", "/dev/null"}).code, 0);
 }
 
 }  // namespace

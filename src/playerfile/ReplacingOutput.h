@@ -1,0 +1,40 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+
+namespace korvale {
+
+// Writes a whole output file so that a failure or an interruption leaves the
+// old file, or none, and never a cut one. A regular file (or a new one) is
+// written under a temporary name in the target's folder and renamed over it
+// only by Commit; a symlink is followed to the file it names, and an
+// existing file's permissions are kept. Anything else (/dev/null,
+// /dev/stdout, a FIFO) is written directly.
+class ReplacingOutput {
+ public:
+  explicit ReplacingOutput(const std::filesystem::path& target);
+  ~ReplacingOutput();
+  ReplacingOutput(const ReplacingOutput&) = delete;
+  ReplacingOutput& operator=(const ReplacingOutput&) = delete;
+
+  // False when the output could not be opened.
+  [[nodiscard]] bool IsOpen() const { return stream_.is_open(); }
+  [[nodiscard]] std::ofstream& Stream() { return stream_; }
+  // Makes the written bytes the target's; false (and the target untouched)
+  // when any of it failed.
+  [[nodiscard]] bool Commit();
+
+ private:
+  std::filesystem::path target_;
+  std::optional<std::filesystem::path> temporary_;  // nothing: written directly
+  std::ofstream stream_;
+};
+
+// Whether two paths name one file (through symlinks and hard links alike).
+[[nodiscard]] bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+// Whether an existing file begins as a player file does.
+[[nodiscard]] bool HoldsPlayerFile(const std::filesystem::path& path);
+
+}  // namespace korvale

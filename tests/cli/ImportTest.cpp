@@ -46,9 +46,15 @@ TEST_F(ImportTest, UntouchedExportChangesNothingByteForByte) {
   ASSERT_EQ(WriteSampleRoster(sample, 100), SampleWrite::Created);
   for (const std::string& file : {Make(odd), sample}) {
     const std::string before = ReadAll(file);
-    for (const char* name : {"t.csv", "t.json"}) {
-      ASSERT_EQ(Run({"export", file, "--derived", "-o", Path(name)}).code, 0);
-      const Outcome o = Run({"import", file, Path(name)});
+    for (const std::vector<std::string>& style :
+         {std::vector<std::string>{"t.csv"},
+          {"t.json", "--labels"},
+          {"t.csv", "--labels", "--excel", "--delimiter", ";"}}) {
+      const std::string name = Path(style[0]);
+      std::vector<std::string> args{"export", file, "--derived", "-o", name};
+      args.insert(args.end(), style.begin() + 1, style.end());
+      ASSERT_EQ(Run(args).code, 0);
+      const Outcome o = Run({"import", file, name});
       EXPECT_EQ(o.code, 0) << o.err;
       EXPECT_EQ(o.out, "0 fields changed in 0 records\n");
       EXPECT_NE(o.err.find("ignoring the derived columns HeightText CalculatedOverall"),

@@ -43,7 +43,14 @@ void AddDelimiter(CLI::App* cmd, char& delimiter, const std::string& what) {
            delimiter = name == "tab" || name == "\\t" ? '\t' : name.at(0);
          },
          what)
-      ->check(CLI::IsMember({",", ";", "\t", "tab", "\\t"}));
+      ->type_name(",|;|tab")
+      ->check(CLI::Validator(
+          [](const std::string& name) {
+            const bool known =
+                name == "," || name == ";" || name == "\t" || name == "tab" || name == "\\t";
+            return known ? std::string() : "a delimiter is , ; or tab, not " + name;
+          },
+          ""));
 }
 
 CLI::App* AddExport(CLI::App& app, Io io, Run& run) {

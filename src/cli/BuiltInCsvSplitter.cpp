@@ -7,7 +7,7 @@ namespace {
 // no blank trimming: the reader gives the same answers on every platform.
 class BuiltInCsvSplitter final : public CsvSplitter {
  public:
-  explicit BuiltInCsvSplitter(CsvSink& sink) : sink_(sink) {}
+  BuiltInCsvSplitter(CsvSink& sink, char delimiter) : sink_(sink), delimiter_(delimiter) {}
 
   bool Feed(std::string_view piece) override {
     for (const char c : piece) {
@@ -43,7 +43,7 @@ class BuiltInCsvSplitter final : public CsvSplitter {
   }
 
   bool Begin(char c) {
-    if (c == ',') {
+    if (c == delimiter_) {
       EndField(false);
     } else if (IsLineEnd(c)) {
       if (state_ == State::BeforeField) EndField(true);
@@ -59,8 +59,8 @@ class BuiltInCsvSplitter final : public CsvSplitter {
     if (c == '"') {
       if (!quoted_) return false;
       state_ = State::AfterQuote;
-    } else if (!quoted_ && (c == ',' || IsLineEnd(c))) {
-      EndField(c != ',');
+    } else if (!quoted_ && (c == delimiter_ || IsLineEnd(c))) {
+      EndField(c != delimiter_);
     } else {
       field_ += c;
     }
@@ -71,8 +71,8 @@ class BuiltInCsvSplitter final : public CsvSplitter {
     if (c == '"') {
       field_ += c;
       state_ = State::InField;
-    } else if (c == ',' || IsLineEnd(c)) {
-      EndField(c != ',');
+    } else if (c == delimiter_ || IsLineEnd(c)) {
+      EndField(c != delimiter_);
     } else {
       return false;
     }
@@ -91,6 +91,7 @@ class BuiltInCsvSplitter final : public CsvSplitter {
   }
 
   CsvSink& sink_;
+  char delimiter_;
   State state_ = State::BeforeRow;
   bool quoted_ = false;
   std::string field_;
@@ -98,8 +99,8 @@ class BuiltInCsvSplitter final : public CsvSplitter {
 
 }  // namespace
 
-std::unique_ptr<CsvSplitter> MakeBuiltInCsvSplitter(CsvSink& sink) {
-  return std::make_unique<BuiltInCsvSplitter>(sink);
+std::unique_ptr<CsvSplitter> MakeBuiltInCsvSplitter(CsvSink& sink, char delimiter) {
+  return std::make_unique<BuiltInCsvSplitter>(sink, delimiter);
 }
 
 }  // namespace korvale::cli

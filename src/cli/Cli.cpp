@@ -35,6 +35,24 @@ CLI::App* AddShow(CLI::App& app, Io io, Run& run) {
   return cmd;
 }
 
+// --delimiter: ",", ";" or a tab (also written "tab" or "\\t").
+void AddDelimiter(CLI::App* cmd, char& delimiter, const std::string& what) {
+  cmd->add_option_function<std::string>(
+         "--delimiter",
+         [&delimiter](const std::string& name) {
+           delimiter = name == "tab" || name == "\\t" ? '\t' : name.at(0);
+         },
+         what)
+      ->type_name(",|;|tab")
+      ->check(CLI::Validator(
+          [](const std::string& name) {
+            const bool known =
+                name == "," || name == ";" || name == "\t" || name == "tab" || name == "\\t";
+            return known ? std::string() : "a delimiter is , ; or tab, not " + name;
+          },
+          ""));
+}
+
 CLI::App* AddExport(CLI::App& app, Io io, Run& run) {
   auto* cmd = app.add_subcommand("export", "Write every record as a CSV or JSON table");
   auto o = std::make_shared<ExportOptions>();
@@ -42,6 +60,12 @@ CLI::App* AddExport(CLI::App& app, Io io, Run& run) {
   cmd->add_option("--format", o->format, "csv or json (default: from OUT's extension, else csv)")
       ->check(CLI::IsMember({"csv", "json"}, CLI::ignore_case));
   cmd->add_flag("--derived", o->derived, "Add the values the pages compute");
+  cmd->add_flag("--labels", o->labels,
+                "Write list fields (Position, Team, looks...) as the entry texts the editor shows");
+  cmd->add_flag("--excel", o->excel,
+                "CSV for Excel: UTF-8 with a byte order mark, and an apostrophe before a text "
+                "that begins with = + - @");
+  AddDelimiter(cmd, o->delimiter, "CSV cell separator: , ; or tab (default ,)");
   cmd->add_option("-o,--output", o->output, "Output file, - for standard output (default)");
   cmd->callback([=, &run] { run = [=] { return ExportCommand(*o, io); }; });
   return cmd;
@@ -54,6 +78,12 @@ CLI::App* AddImport(CLI::App& app, Io io, Run& run) {
   cmd->add_option("INPUT", o->input, "Table to apply, - for standard input")->required();
   cmd->add_option("--format", o->format, "csv or json (default: from INPUT's extension, else csv)")
       ->check(CLI::IsMember({"csv", "json"}, CLI::ignore_case));
+  AddDelimiter(cmd, o->delimiter,
+               "CSV cell separator: , ; or tab (default: the first of them in the header line)");
+  cmd->add_option("--encoding", o->encoding,
+                  "utf-8 or windows-1252 (default: a file that is not UTF-8 is read as "
+                  "Windows-1252; standard input must be UTF-8)")
+      ->check(CLI::IsMember({"utf-8", "windows-1252"}, CLI::ignore_case));
   cmd->add_flag("--dry-run", o->dryRun, "Validate and report, write nothing");
   cmd->add_option("--backup", o->backup, "Copy the file here before the first write");
   cmd->add_flag("--verbose", o->verbose, "List every change");

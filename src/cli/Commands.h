@@ -36,7 +36,10 @@ struct ExportOptions {
   std::string file;
   std::string format;
   std::string output = "-";
+  char delimiter = 0;  // 0: a comma
   bool derived = false;
+  bool labels = false;
+  bool excel = false;
 };
 int ExportCommand(const ExportOptions& options, Io io);
 
@@ -45,6 +48,8 @@ struct ImportOptions {
   std::string input;
   std::string format;
   std::string backup;
+  char delimiter = 0;    // 0: from the header line
+  std::string encoding;  // "", "utf-8" or "windows-1252"
   bool dryRun = false;
   bool verbose = false;
 };

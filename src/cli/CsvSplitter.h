@@ -15,10 +15,10 @@ class CsvSink {
 };
 
 // Cuts CSV text into fields and rows, a piece at a time, strictly after
-// RFC 4180: a quote inside an unquoted field, anything but a comma or a
-// line end after a closing quote, or a quote still open at the end is an
-// error. Blanks belong to the cell; empty lines are skipped; CR, LF and
-// CR LF end a row; line ends inside quotes belong to the cell.
+// RFC 4180 with a delimiter of choice (a comma, a semicolon, a tab): a quote
+// inside an unquoted field, anything but the delimiter or a line end after a closing quote, or a
+// quote still open at the end is an error. Blanks belong to the cell; empty lines are skipped; CR,
+// LF and CR LF end a row; line ends inside quotes belong to the cell.
 class CsvSplitter {
  public:
   virtual ~CsvSplitter() = default;
@@ -31,8 +31,9 @@ class CsvSplitter {
 };
 
 // libcsv where the platform has it, else the built-in splitter.
-[[nodiscard]] std::unique_ptr<CsvSplitter> MakeCsvSplitter(CsvSink& sink);
+[[nodiscard]] std::unique_ptr<CsvSplitter> MakeCsvSplitter(CsvSink& sink, char delimiter = ',');
 // The built-in splitter, on every platform.
-[[nodiscard]] std::unique_ptr<CsvSplitter> MakeBuiltInCsvSplitter(CsvSink& sink);
+[[nodiscard]] std::unique_ptr<CsvSplitter> MakeBuiltInCsvSplitter(CsvSink& sink,
+                                                                  char delimiter = ',');
 
 }  // namespace korvale::cli

@@ -27,9 +27,14 @@ std::optional<std::string> RefusedOutput(const ExportOptions& options) {
 int ExportCommand(const ExportOptions& options, Io io) {
   PlayerFileState file(io.files);
   file.OpenPlayerFile(options.file);
-  const TableFormat format = FormatFor(options.format, options.output);
+  const TableStyle style{FormatFor(options.format, options.output), options.derived, options.labels,
+                         options.excel, options.delimiter != 0 ? options.delimiter : ','};
+  if (style.format == TableFormat::Json && (options.excel || options.delimiter != 0)) {
+    io.err << "korvale-cli: --excel and --delimiter apply to CSV tables only\n";
+    return kFailure;
+  }
   if (options.output == "-") {
-    ExportTable(file, io.out, format, options.derived);
+    ExportTable(file, io.out, style);
     file.ClosePlayerFile();
     io.out.flush();
     return io.out ? kSuccess : kFailure;
@@ -41,7 +46,7 @@ int ExportCommand(const ExportOptions& options, Io io) {
   // A table cut off by a file error or an interruption never passes for a
   // whole one: it replaces the old file only when complete.
   ReplacingOutput out(PathFromUtf8(options.output));
-  if (out.IsOpen()) ExportTable(file, out.Stream(), format, options.derived);
+  if (out.IsOpen()) ExportTable(file, out.Stream(), style);
   file.ClosePlayerFile();
   if (!out.Commit()) {
     io.err << "korvale-cli: cannot write " << options.output << '\n';

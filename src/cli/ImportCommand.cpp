@@ -1,8 +1,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 
 #include "Commands.h"
 #include "ImportPlan.h"
@@ -14,16 +12,33 @@
 namespace korvale::cli {
 namespace {
 
-std::optional<std::string> ReadInput(const std::string& path, std::istream& in) {
-  std::ostringstream text;
-  if (path == "-") {
-    text << in.rdbuf();
-    return text.str();
+// The table to read: standard input, or the file, whose encoding is
+// decided by one pass over it unless an option names it.
+struct Input {
+  std::ifstream file;
+  std::istream* stream = nullptr;
+  TableOptions options;
+};
+
+bool OpenInput(const ImportOptions& options, Input& input, Io io) {
+  input.options.format = FormatFor(options.format, options.input);
+  input.options.delimiter = options.delimiter;
+  if (options.encoding == "windows-1252") input.options.encoding = TableEncoding::Windows1252;
+  if (options.input == "-") {
+    input.stream = &io.in;
+    return true;
   }
-  std::ifstream file(PathFromUtf8(path), std::ios::binary);
-  if (!file) return std::nullopt;
-  text << file.rdbuf();
-  return text.str();
+  input.file.open(PathFromUtf8(options.input), std::ios::binary);
+  if (!input.file) return false;
+  input.stream = &input.file;
+  if (options.encoding.empty() && input.options.format == TableFormat::Csv &&
+      !IsUtf8Stream(input.file)) {
+    io.err << "korvale-cli: " << options.input << " is not UTF-8: read as Windows-1252\n";
+    input.options.encoding = TableEncoding::Windows1252;
+  }
+  input.file.clear();
+  input.file.seekg(0);
+  return true;
 }
 
 // Copies the held file, through its own handle, to a new file at `path`.
@@ -72,17 +87,20 @@ int ImportCommand(const ImportOptions& options, Io io) {
     io.err << "korvale-cli: the backup " << options.backup << " exists already\n";
     return kFailure;
   }
-  const auto text = ReadInput(options.input, io.in);
-  if (!text) {
+  if (FormatFor(options.format, options.input) == TableFormat::Json &&
+      (options.delimiter != 0 || !options.encoding.empty())) {
+    io.err << "korvale-cli: --delimiter and --encoding apply to CSV tables only\n";
+    return kFailure;
+  }
+  Input input;
+  if (!OpenInput(options, input, io)) {
     io.err << "korvale-cli: cannot read " << options.input << '\n';
     return kFailure;
   }
   PlayerFileState file(io.files);
   file.OpenPlayerFile(options.file);
-  const TableFormat format = FormatFor(options.format, options.input);
-  const InputTable table = format == TableFormat::Csv ? ReadCsvTable(*text) : ReadJsonTable(*text);
   RecordSource source(file);
-  const ImportPlan plan = PlanImport(table, source);
+  const ImportPlan plan = PlanImport(*input.stream, input.options, source);
   if (!plan.ignoredColumns.empty()) {
     io.err << "korvale-cli: ignoring the derived columns";
     for (const std::string& c : plan.ignoredColumns) io.err << ' ' << c;

@@ -8,6 +8,7 @@
 #include "Derived.h"
 #include "Labels.h"
 #include "StoredForms.h"
+#include "TableInputValues.h"
 #include "Windows1252.h"
 
 namespace korvale::cli {
@@ -26,71 +27,16 @@ const FieldDescriptor* FieldNamed(std::string_view name) {
   return found == byName.end() ? nullptr : found->second;
 }
 
-// A cell taken as a value of the field: nothing means "no change".
-struct Taken {
-  std::optional<Shown> value;
-  std::string problem;
-};
-
-std::optional<std::int64_t> WholeNumber(const std::string& text) {
-  const std::string_view trimmed = TrimTrailing(text);
-  std::size_t i = 0;
-  while (i < trimmed.size() && (trimmed[i] == ' ' || trimmed[i] == '\t')) ++i;
-  std::size_t digits = i;
-  if (digits < trimmed.size() && (trimmed[digits] == '-' || trimmed[digits] == '+')) ++digits;
-  if (digits == trimmed.size() || trimmed.size() - digits > 12) return std::nullopt;
-  for (std::size_t k = digits; k < trimmed.size(); ++k) {
-    if (trimmed[k] < '0' || trimmed[k] > '9') return std::nullopt;
-  }
-  return std::stoll(std::string(trimmed.substr(i)));
-}
-
-std::string Describe(const Cell& cell) {
-  if (const auto* u = std::get_if<Unusable>(&cell)) return u->what;
-  if (const auto* t = std::get_if<std::string>(&cell)) return Render(Shown{*t});
-  if (const auto* b = std::get_if<bool>(&cell)) return *b ? "true" : "false";
-  return "nothing";
-}
-
-Taken TakeText(const Cell& cell) {
-  if (std::holds_alternative<std::monostate>(cell)) return {Shown{std::string()}, {}};
-  if (const auto* t = std::get_if<std::string>(&cell)) return {Shown{*t}, {}};
-  return {std::nullopt, Describe(cell) + " is not a text"};
-}
-
-Taken TakeFlag(const Cell& cell) {
-  if (std::holds_alternative<std::monostate>(cell)) return {};
-  if (const auto* b = std::get_if<bool>(&cell)) return {Shown{*b}, {}};
-  if (const auto* t = std::get_if<std::string>(&cell)) {
-    if (*t == "true" || *t == "false") return {Shown{*t == "true"}, {}};
-  }
-  return {std::nullopt, Describe(cell) + " is neither true nor false"};
-}
-
-Taken TakeNumber(const Cell& cell) {
-  if (std::holds_alternative<std::monostate>(cell)) return {};
-  if (const auto* n = std::get_if<std::int64_t>(&cell)) return {Shown{*n}, {}};
-  if (const auto* t = std::get_if<std::string>(&cell)) {
-    if (const auto n = WholeNumber(*t)) return {Shown{*n}, {}};
-  }
-  return {std::nullopt, Describe(cell) + " is not a whole number"};
-}
-
-Taken TakeCell(const FieldDescriptor& field, const Cell& cell) {
-  switch (field.form) {
-    case korvale::StoredForm::Text: return TakeText(cell);
-    case korvale::StoredForm::Flag: return TakeFlag(cell);
-    default: return TakeNumber(cell);
-  }
-}
-
 // What keeps a changed text from being written, if anything.
 std::string TextProblem(const FieldDescriptor& field, const std::string& utf8) {
+  if (const std::string control = ControlCharacterIn(utf8); !control.empty()) {
+    return "holds the control character " + control;
+  }
   const auto bytes = Utf8ToCp1252(utf8);
   if (!bytes) return "holds a character that has no single byte in the file";
   for (const char c : *bytes) {
     if (!IsAcceptedTextCharacter(DecodeCp1252(static_cast<unsigned char>(c)))) {
-      return "holds a NUL, carriage return or line feed";
+      return "holds a character the file cannot keep";
     }
   }
   if (bytes->size() > field.writeWidth) {
@@ -103,19 +49,7 @@ std::string TextProblem(const FieldDescriptor& field, const std::string& utf8) {
 std::string ValueProblem(const FieldDescriptor& field, const Shown& value) {
   if (const auto* text = std::get_if<std::string>(&value)) return TextProblem(field, *text);
   const auto* number = std::get_if<std::int64_t>(&value);
-  if (number == nullptr) return {};
-  if (field.form == korvale::StoredForm::Letter) {
-    if (*number < 0 || *number >= AppearanceCount(field)) {
-      return std::to_string(*number) + " outside 0.." + std::to_string(AppearanceCount(field) - 1);
-    }
-    return {};
-  }
-  const ShownRange range = ShownRangeOf(field);
-  if (HasShownRange(field) && (*number < range.low || *number > range.high)) {
-    return std::to_string(*number) + " outside " + std::to_string(range.low) + ".." +
-           std::to_string(range.high);
-  }
-  return {};
+  return number == nullptr ? std::string() : NumberProblem(field, *number);
 }
 
 // Validates and plans one row against its record. A written field can
@@ -123,9 +57,14 @@ std::string ValueProblem(const FieldDescriptor& field, const Shown& value) {
 // compared with the record as the changes planned before it leave it.
 class RowPlanner {
  public:
-  RowPlanner(const InputRow& row, const RecordSpan& record, std::uint64_t fileLength,
+  RowPlanner(const InputRow& row, const RecordSpan& record, std::uint64_t fileLength, bool fromCsv,
              ImportPlan& plan)
-      : row_(row), record_(record), bytes_(record.bytes), fileLength_(fileLength), plan_(plan) {}
+      : row_(row),
+        record_(record),
+        bytes_(record.bytes),
+        fileLength_(fileLength),
+        fromCsv_(fromCsv),
+        plan_(plan) {}
 
   void Plan() {
     std::array<const Cell*, kFieldCount> cells{};  // in field order
@@ -147,7 +86,7 @@ class RowPlanner {
   }
 
   void PlanField(const FieldDescriptor& field, const Cell& cell) {
-    const Taken taken = TakeCell(field, cell);
+    const Taken taken = TakeCell(field, cell, fromCsv_);
     if (!taken.problem.empty()) return Fail(field, taken.problem);
     if (!taken.value) return;
     if (*taken.value == ShownValue(Now(), field)) return;
@@ -182,6 +121,7 @@ class RowPlanner {
   const RecordSpan& record_;
   std::string bytes_;  // the record with the changes planned so far
   std::uint64_t fileLength_;
+  bool fromCsv_;
   ImportPlan& plan_;
   std::int64_t playerId_ = 0;
 };
@@ -214,35 +154,64 @@ std::vector<std::string> ColumnsOf(const InputRow& row) {
   return columns;
 }
 
-// The row that names each record (null for none), or a problem.
-std::vector<const InputRow*> RowsByRecord(const InputTable& table, std::int64_t count,
-                                          ImportPlan& plan) {
-  std::vector<const InputRow*> rows(static_cast<std::size_t>(count), nullptr);
-  for (const InputRow& row : table.rows) {
+// Plans each row as the table reader hands it over, reading the records
+// it names in pieces: a table in file order reads the file once.
+class Planner final : public RowSink {
+ public:
+  Planner(RecordSource& source, bool fromCsv)
+      : source_(source), fromCsv_(fromCsv), firstRow_(static_cast<std::size_t>(source.Count())) {}
+
+  ImportPlan Take() { return std::move(plan_); }
+
+  void Header(const std::vector<std::string>& columns) override {
+    header_ = true;
+    CheckColumns("1", columns, plan_);
+  }
+
+  void Row(const InputRow& row) override {
+    if (!header_) CheckColumns(row.where, ColumnsOf(row), plan_);
     const auto cell = std::find_if(row.cells.begin(), row.cells.end(),
                                    [](const auto& c) { return c.first == kRecordColumn; });
-    if (cell == row.cells.end()) continue;
-    const Taken taken = TakeNumber(cell->second);
-    const std::string column(kRecordColumn);
-    if (!taken.problem.empty() || !taken.value) {
-      plan.problems.push_back({row.where, column, taken.value ? taken.problem : "missing"});
-      continue;
-    }
+    if (cell == row.cells.end()) return;
+    const Taken taken = TakeRecordNumber(cell->second);
+    if (!taken.value) return Fail(row, taken.problem);
     const std::int64_t k = std::get<std::int64_t>(*taken.value);
-    if (k < 0 || k >= count) {
-      plan.problems.push_back({row.where, column,
-                               "record " + std::to_string(k) + " does not exist (the file has " +
-                                   std::to_string(count) + " records)"});
-    } else if (const InputRow*& first = rows[static_cast<std::size_t>(k)]; first != nullptr) {
-      plan.problems.push_back(
-          {row.where, column,
-           "record " + std::to_string(k) + " appears again (first at " + first->where + ")"});
-    } else {
-      first = &row;
+    if (k < 0 || k >= source_.Count()) {
+      return Fail(row, "record " + std::to_string(k) + " does not exist (the file has " +
+                           std::to_string(source_.Count()) + " records)");
     }
+    std::uint64_t& first = firstRow_[static_cast<std::size_t>(k)];
+    if (first != 0) {
+      return Fail(row, "record " + std::to_string(k) + " appears again (first at " +
+                           std::to_string(first) + ")");
+    }
+    first = std::stoull(row.where);
+    RowPlanner(row, RecordAt(k), source_.Length(), fromCsv_, plan_).Plan();
   }
-  return rows;
-}
+
+  void Fault(Problem problem) override { plan_.problems.push_back(std::move(problem)); }
+
+ private:
+  void Fail(const InputRow& row, std::string message) {
+    plan_.problems.push_back({row.where, std::string(kRecordColumn), std::move(message)});
+  }
+
+  RecordSpan RecordAt(std::int64_t k) {
+    if (k < first_ || k >= first_ + kRecordsPerRead || piece_.empty()) {
+      first_ = k;
+      piece_ = source_.ReadRecords(k, std::min(kRecordsPerRead, source_.Count() - k));
+    }
+    return RecordIn(piece_, first_, k);
+  }
+
+  RecordSource& source_;
+  bool fromCsv_;
+  bool header_ = false;
+  ImportPlan plan_;
+  std::vector<std::uint64_t> firstRow_;  // the row (line or element) naming each record, or 0
+  std::string piece_;                    // the records read last, from first_ on
+  std::int64_t first_ = 0;
+};
 
 // Problems go out in the order of the input: by line or element number.
 bool Before(const std::string& a, const std::string& b) {
@@ -270,29 +239,20 @@ std::size_t ImportPlan::RecordsChanged() const {
   return records;
 }
 
-ImportPlan PlanImport(const InputTable& table, RecordSource& source) {
-  ImportPlan plan;
-  plan.problems = table.problems;
-  if (table.header) CheckColumns("1", *table.header, plan);
-  for (const InputRow& row : table.rows) {
-    if (!table.header) CheckColumns(row.where, ColumnsOf(row), plan);
-  }
+ImportPlan PlanImport(std::istream& in, const TableOptions& options, RecordSource& source) {
+  Planner planner(source, options.format == TableFormat::Csv);
+  ReadTable(in, options, planner);
+  ImportPlan plan = planner.Take();
   auto& ignored = plan.ignoredColumns;
   const auto rank = [](const std::string& c) {
     return std::find(kDerivedColumns.begin(), kDerivedColumns.end(), c) - kDerivedColumns.begin();
   };
   std::sort(ignored.begin(), ignored.end(),
             [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
-  const auto rows = RowsByRecord(table, source.Count(), plan);
-  // At most one change per cell: room for all of them is set aside (and
-  // only touched as it is used), so the list is never moved while growing.
-  std::size_t cells = 0;
-  for (const InputRow& row : table.rows) cells += row.cells.size();
-  plan.changes.reserve(cells);
-  source.ForEach([&](const RecordSpan& record) {
-    const InputRow* row = rows[static_cast<std::size_t>(record.index)];
-    if (row != nullptr) RowPlanner(*row, record, source.Length(), plan).Plan();
-  });
+  // A table in another order than the file's: a record's changes keep
+  // theirs (PlayerPkg before its codes).
+  std::stable_sort(plan.changes.begin(), plan.changes.end(),
+                   [](const Change& a, const Change& b) { return a.record < b.record; });
   std::stable_sort(plan.problems.begin(), plan.problems.end(),
                    [](const Problem& a, const Problem& b) { return Before(a.where, b.where); });
   return plan;

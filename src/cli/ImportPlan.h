@@ -1,5 +1,6 @@
 #pragma once
 
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -28,8 +29,10 @@ struct ImportPlan {
   [[nodiscard]] std::size_t RecordsChanged() const;
 };
 
-// Validates the whole table against the file and works out every change;
-// nothing is written.
-[[nodiscard]] ImportPlan PlanImport(const InputTable& table, RecordSource& source);
+// Reads the table a row at a time, validates each row against the file and
+// works out every change; nothing is written. Memory grows with the
+// changes and problems, never with the table.
+[[nodiscard]] ImportPlan PlanImport(std::istream& in, const TableOptions& options,
+                                    RecordSource& source);
 
 }  // namespace korvale::cli

@@ -7,8 +7,9 @@ namespace {
 
 class LibcsvSplitter final : public CsvSplitter {
  public:
-  explicit LibcsvSplitter(CsvSink& sink) : sink_(sink) {
+  LibcsvSplitter(CsvSink& sink, char delimiter) : sink_(sink) {
     csv_init(&parser_, CSV_STRICT | CSV_STRICT_FINI);
+    csv_set_delim(&parser_, static_cast<unsigned char>(delimiter));
     // Blanks belong to the cell (RFC 4180): nothing is trimmed.
     csv_set_space_func(&parser_, [](unsigned char) { return 0; });
   }
@@ -38,8 +39,8 @@ class LibcsvSplitter final : public CsvSplitter {
 
 }  // namespace
 
-std::unique_ptr<CsvSplitter> MakeCsvSplitter(CsvSink& sink) {
-  return std::make_unique<LibcsvSplitter>(sink);
+std::unique_ptr<CsvSplitter> MakeCsvSplitter(CsvSink& sink, char delimiter) {
+  return std::make_unique<LibcsvSplitter>(sink, delimiter);
 }
 
 }  // namespace korvale::cli

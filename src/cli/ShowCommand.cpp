@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "Derived.h"
 #include "Labels.h"
+#include "ListEntries.h"
 #include "RecordSource.h"
 
 namespace korvale::cli {
@@ -110,22 +111,9 @@ const std::vector<std::pair<std::string_view, std::size_t>> kSeasonDerived{
     {"Free Throw %:", 14},
     {"3 Point %:", 15}};
 
-bool IsListCode(FieldId id) {
-  switch (id) {
-    case FieldId::Position:
-    case FieldId::SecondPosition:
-    case FieldId::Hand:
-    case FieldId::OriginalTeam:
-    case FieldId::Team:
-    case FieldId::SkinColor:
-    case FieldId::BodyType: return true;
-    default: return IsAppearanceCode(id);
-  }
-}
-
 std::string ValueText(const RecordSpan& record, FieldId id) {
   const Shown value = ShownValue(record, id);
-  if (IsListCode(id)) return EntryText(id, value);
+  if (IsListField(id)) return EntryText(id, value);
   if (const auto* flag = std::get_if<bool>(&value)) return *flag ? "[x]" : "[ ]";
   if (const auto* text = std::get_if<std::string>(&value)) return *text;
   return Render(value);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Derived.h"
+#include "ListEntries.h"
 #include "RecordSource.h"
 
 namespace korvale::cli {
@@ -24,6 +25,17 @@ void AppendNumber(std::string& out, std::int64_t value) {
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
   out.append(digits, end);
+}
+
+// A text that a spreadsheet would run as a formula gets an apostrophe in a
+// table for Excel; one that begins with an apostrophe before such a
+// character gets another in every CSV table, since import takes one away.
+bool StartsLikeAFormula(std::string_view text, bool excel) {
+  const auto formulaStart = [](std::string_view t) {
+    return !t.empty() && std::string_view("=+-@").find(t.front()) != std::string_view::npos;
+  };
+  if (excel && formulaStart(text)) return true;
+  return text.size() > 1 && text.front() == '\'' && formulaStart(text.substr(1));
 }
 
 // Rows are built in one buffer that goes to the stream in large pieces.
@@ -55,20 +67,27 @@ class TableWriter {
 
 class CsvWriter final : public TableWriter {
  public:
-  using TableWriter::TableWriter;
+  CsvWriter(std::ostream& out, const TableStyle& style) : TableWriter(out), style_(style) {}
   void Begin(const std::vector<std::string>& columns) override {
-    for (const std::string& c : columns) Cell(Shown{c});
+    if (style_.excel) buffer_ += "\xEF\xBB\xBF";
+    for (const std::string& c : columns) {
+      Separate();
+      AppendText(c, NeedsQuotes(c));
+    }
     EndRow();
   }
   void Cell(const Shown& value) override {
-    if (!first_) buffer_ += ',';
-    first_ = false;
+    Separate();
     if (const auto* n = std::get_if<std::int64_t>(&value)) {
       AppendNumber(buffer_, *n);
     } else if (const auto* b = std::get_if<bool>(&value)) {
       buffer_ += *b ? "true" : "false";
     } else if (const auto* s = std::get_if<std::string>(&value)) {
-      AppendText(*s);
+      if (StartsLikeAFormula(*s, style_.excel)) {
+        AppendText("'" + *s, true);
+      } else {
+        AppendText(*s, true);
+      }
     }
   }
   void EndRow() override {
@@ -79,10 +98,20 @@ class CsvWriter final : public TableWriter {
   void End() override { Flush(); }
 
  private:
-  // RFC 4180 quoting, also for blanks at either end so that no reader trims them.
-  void AppendText(const std::string& s) {
-    const bool quote = s.find_first_of(",\"\r\n") != std::string::npos ||
-                       (!s.empty() && (s.front() == ' ' || s.back() == ' '));
+  void Separate() {
+    if (!first_) buffer_ += style_.delimiter;
+    first_ = false;
+  }
+
+  // RFC 4180 quoting where a header name needs it, also for blanks at
+  // either end so that no reader trims them.
+  [[nodiscard]] bool NeedsQuotes(const std::string& s) const {
+    return s.find_first_of("\"\r\n") != std::string::npos ||
+           s.find(style_.delimiter) != std::string::npos ||
+           (!s.empty() && (s.front() == ' ' || s.back() == ' '));
+  }
+
+  void AppendText(const std::string& s, bool quote) {
     if (!quote) {
       buffer_ += s;
       return;
@@ -94,6 +123,7 @@ class CsvWriter final : public TableWriter {
     }
     buffer_ += '"';
   }
+  const TableStyle& style_;
   bool first_ = true;
 };
 
@@ -134,21 +164,34 @@ class JsonWriter final : public TableWriter {
   std::int64_t rows_ = 0;
 };
 
+// The value as the table shows it: with labels, a list field's code
+// becomes its entry text when it has one.
+Shown TableValue(const RecordSpan& record, const FieldDescriptor& field, bool labels) {
+  Shown value = ShownValue(record, field);
+  if (!labels) return value;
+  if (const auto* code = std::get_if<std::int64_t>(&value)) {
+    if (const auto entry = EntryForCode(IdOf(field), *code)) return Shown{std::string(*entry)};
+  }
+  return value;
+}
+
 }  // namespace
 
-void ExportTable(PlayerFileState& file, std::ostream& out, TableFormat format, bool derived) {
+void ExportTable(PlayerFileState& file, std::ostream& out, const TableStyle& style) {
   std::unique_ptr<TableWriter> writer;
-  if (format == TableFormat::Csv) {
-    writer = std::make_unique<CsvWriter>(out);
+  if (style.format == TableFormat::Csv) {
+    writer = std::make_unique<CsvWriter>(out, style);
   } else {
     writer = std::make_unique<JsonWriter>(out);
   }
-  writer->Begin(ColumnNames(derived));
+  writer->Begin(ColumnNames(style.derived));
   RecordSource source(file);
   source.ForEach([&](const RecordSpan& record) {
     writer->Cell(Shown{record.index});
-    for (const FieldDescriptor& f : kRecordLayout) writer->Cell(ShownValue(record, f));
-    if (derived) {
+    for (const FieldDescriptor& f : kRecordLayout) {
+      writer->Cell(TableValue(record, f, style.labels));
+    }
+    if (style.derived) {
       for (std::string& text : DerivedTexts(record)) writer->Cell(Shown{std::move(text)});
     }
     writer->EndRow();

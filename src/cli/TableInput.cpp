@@ -1,43 +1,81 @@
 #include "TableInput.h"
 
+#include <algorithm>
 #include <cmath>
+#include <istream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <set>
 
 #include "CsvSplitter.h"
+#include "Windows1252.h"
 
 namespace korvale::cli {
 namespace {
 
-std::string_view WithoutByteOrderMark(std::string_view text) {
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  return text;
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// The length of the UTF-8 sequence at `at` (shortest form, no surrogates,
+// at most U+10FFFF), or 0 when there is none.
+std::size_t SequenceAt(std::string_view text, std::size_t at) {
+  const auto byte = [&](std::size_t i) {
+    return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0U;
+  };
+  const unsigned lead = byte(0);
+  if (lead < 0x80) return 1;
+  std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : 0;
+  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+  if (length == 0) return 0;
+  unsigned low = 0x80, high = 0xBF;  // the second byte's bounds
+  if (lead == 0xE0) low = 0xA0;
+  if (lead == 0xED) high = 0x9F;
+  if (lead == 0xF0) low = 0x90;
+  if (lead == 0xF4) high = 0x8F;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (std::size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
 }
 
-// Collects the splitter's fields and rows, remembering the line each row
-// starts on.
-class CsvCollector final : public CsvSink {
- public:
-  void Feed(CsvSplitter& splitter, std::string_view text) {
-    for (std::size_t at = 0; at < text.size() && !failed_;) {
-      std::size_t end = text.find('\n', at);
-      end = end == std::string_view::npos ? text.size() : end + 1;
-      const std::string_view line = text.substr(at, end - at);
-      if (fields_.empty() && !inRow_ && (line == "\n" || line == "\r\n")) {
-        rowLine_ = line_ + 1;
-      } else if (!splitter.Feed(line)) {
-        Fail(splitter.Error());
-      }
-      ++line_;
-      at = end;
-    }
-    if (!failed_ && !splitter.Finish()) {
-      line_ = rowLine_;  // an open quote: the row that has it
-      Fail(splitter.Error());
-    }
+bool IsUtf8(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t length = SequenceAt(text, at);
+    if (length == 0) return false;
+    at += length;
   }
+  return true;
+}
 
-  InputTable Take() { return std::move(table_); }
+// The first comma, semicolon or tab outside quotes, else a comma.
+char DelimiterOf(std::string_view headerLine) {
+  bool quoted = false;
+  for (const char c : headerLine) {
+    if (c == '"') quoted = !quoted;
+    if (!quoted && (c == ',' || c == ';' || c == '\t')) return c;
+  }
+  return ',';
+}
+
+// Feeds the splitter a line at a time and hands each row on, remembering
+// the line it starts on.
+class CsvReader final : public CsvSink {
+ public:
+  CsvReader(const TableOptions& options, RowSink& sink) : options_(options), sink_(sink) {}
+
+  void Read(std::istream& in) {
+    std::string line;
+    while (!failed_ && std::getline(in, line)) {
+      if (!in.eof()) line += '\n';
+      FeedLine(line);
+      ++line_;
+    }
+    if (!failed_ && splitter_ && !splitter_->Finish()) {
+      line_ = rowLine_;  // an open quote: the row that has it
+      Fail(std::string("not valid CSV: ") + splitter_->Error());
+    }
+    if (!failed_ && !header_) sink_.Fault({"1", "", "no header row"});
+  }
 
   void Field(std::string_view bytes) override {
     if (fields_.empty()) inRow_ = true;
@@ -45,21 +83,11 @@ class CsvCollector final : public CsvSink {
   }
 
   void EndRow() override {
-    const std::string where = std::to_string(rowLine_);
-    if (!table_.header) {
-      table_.header = std::move(fields_);
-    } else if (fields_.size() != table_.header->size()) {
-      table_.problems.push_back({where, "",
-                                 std::to_string(fields_.size()) + " cells where the header has " +
-                                     std::to_string(table_.header->size())});
-    } else {
-      InputRow row{where, {}};
-      for (std::size_t i = 0; i < fields_.size(); ++i) {
-        Cell cell;
-        if (!fields_[i].empty()) cell = std::move(fields_[i]);
-        row.cells.emplace_back((*table_.header)[i], std::move(cell));
-      }
-      table_.rows.push_back(std::move(row));
+    if (!header_) {
+      header_ = std::move(fields_);
+      sink_.Header(*header_);
+    } else if (std::any_of(fields_.begin(), fields_.end(), [](auto& f) { return !f.empty(); })) {
+      Deliver();
     }
     fields_.clear();
     inRow_ = false;
@@ -67,12 +95,50 @@ class CsvCollector final : public CsvSink {
   }
 
  private:
-  void Fail(const std::string& why) {
-    failed_ = true;
-    table_.problems.push_back({std::to_string(line_), "", std::string("not valid CSV: ") + why});
+  void FeedLine(std::string& line) {
+    if (line_ == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+    if (options_.encoding == TableEncoding::Windows1252) {
+      line = Cp1252ToUtf8(line);
+    } else if (!IsUtf8(line)) {
+      return Fail("not valid UTF-8; for a table in Windows-1252 add --encoding windows-1252");
+    }
+    if (!splitter_) {
+      splitter_ =
+          MakeCsvSplitter(*this, options_.delimiter != 0 ? options_.delimiter : DelimiterOf(line));
+    }
+    if (fields_.empty() && !inRow_ && (line == "\n" || line == "\r\n")) {
+      rowLine_ = line_ + 1;
+    } else if (!splitter_->Feed(line)) {
+      Fail(std::string("not valid CSV: ") + splitter_->Error());
+    }
   }
 
-  InputTable table_;
+  void Deliver() {
+    const std::string where = std::to_string(rowLine_);
+    if (fields_.size() != header_->size()) {
+      return sink_.Fault({where, "",
+                          std::to_string(fields_.size()) + " cells where the header has " +
+                              std::to_string(header_->size())});
+    }
+    InputRow row{where, {}};
+    row.cells.reserve(fields_.size());
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+      Cell cell;
+      if (!fields_[i].empty()) cell = std::move(fields_[i]);
+      row.cells.emplace_back((*header_)[i], std::move(cell));
+    }
+    sink_.Row(row);
+  }
+
+  void Fail(std::string why) {
+    failed_ = true;
+    sink_.Fault({std::to_string(line_), "", std::move(why)});
+  }
+
+  const TableOptions& options_;
+  RowSink& sink_;
+  std::unique_ptr<CsvSplitter> splitter_;
+  std::optional<std::vector<std::string>> header_;
   std::vector<std::string> fields_;
   bool inRow_ = false;
   bool failed_ = false;
@@ -80,29 +146,113 @@ class CsvCollector final : public CsvSink {
   std::size_t rowLine_ = 1;
 };
 
-Cell CellOf(const nlohmann::json& value) {
-  using Type = nlohmann::json::value_t;
-  switch (value.type()) {
-    case Type::null: return {};
-    case Type::string: return value.get<std::string>();
-    case Type::boolean: return value.get<bool>();
-    case Type::number_integer: return value.get<std::int64_t>();
-    case Type::number_unsigned: {
-      const auto n = value.get<std::uint64_t>();
-      if (n > static_cast<std::uint64_t>(INT64_MAX)) return Unusable{"a number too large"};
-      return static_cast<std::int64_t>(n);
+using Json = nlohmann::json;
+
+// Hands on each element of the top array as a row, as the parser meets
+// it; a nested array or object where a value belongs becomes unusable.
+class JsonReader final : public nlohmann::json_sax<Json> {
+ public:
+  explicit JsonReader(RowSink& sink) : sink_(sink) {}
+
+  bool null() override { return Value(Cell{}); }
+  bool boolean(bool value) override { return Value(Cell{value}); }
+  bool number_integer(std::int64_t value) override { return Value(Cell{value}); }
+  bool number_unsigned(std::uint64_t value) override {
+    if (value > static_cast<std::uint64_t>(INT64_MAX)) {
+      return Value(Cell{Unusable{std::to_string(value), true}});
     }
-    case Type::number_float: {
-      const double d = value.get<double>();
-      if (std::trunc(d) == d && std::fabs(d) < 1e15) return static_cast<std::int64_t>(d);
-      return Unusable{"the fraction " + value.dump()};
-    }
-    case Type::array: return Unusable{"an array"};
-    case Type::object: return Unusable{"an object"};
-    default: break;
+    return Value(Cell{static_cast<std::int64_t>(value)});
   }
-  return Unusable{"a value of unknown kind"};
-}
+  bool number_float(double value, const std::string& text) override {
+    if (std::trunc(value) == value && std::fabs(value) < 1e15) {
+      return Value(Cell{static_cast<std::int64_t>(value)});
+    }
+    return Value(Cell{Unusable{"the fraction " + text}});
+  }
+  bool string(std::string& value) override { return Value(Cell{std::move(value)}); }
+  bool binary(binary_t&) override { return Value(Cell{Unusable{"binary data"}}); }
+  bool start_object(std::size_t) override { return Open(true); }
+  bool end_object() override { return Close(); }
+  bool start_array(std::size_t) override { return Open(false); }
+  bool end_array() override { return Close(); }
+  bool key(std::string& key) override {
+    repeated_ = depth_ == 2 && !keys_.insert(key).second;
+    if (repeated_) sink_.Fault({Where(), key, "repeated key"});
+    key_ = std::move(key);
+    return true;
+  }
+  bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) override {
+    sink_.Fault({"input", "", std::string("not valid JSON: ") + e.what()});
+    return false;
+  }
+
+ private:
+  [[nodiscard]] std::string Where() const { return std::to_string(element_); }
+
+  bool Value(Cell cell) {
+    if (skip_ > 0 || (depth_ == 2 && repeated_)) return true;
+    if (depth_ == 2) {
+      row_.cells.emplace_back(key_, std::move(cell));
+    } else if (depth_ == 1) {
+      ++element_;
+      sink_.Fault({Where(), "", "not an object"});
+    } else if (depth_ == 0) {
+      return NotAnArray();
+    }
+    return true;
+  }
+
+  bool Open(bool object) {
+    if (skip_ > 0) {
+      ++skip_;
+      return true;
+    }
+    if (depth_ == 0 && object) return NotAnArray();
+    if (depth_ == 1 && object) {
+      ++element_;
+      row_ = {Where(), {}};
+      keys_.clear();
+    } else if (depth_ == 1) {
+      Value(Cell{});  // "not an object"
+      skip_ = 1;
+      return true;
+    } else if (depth_ == 2) {
+      if (!repeated_) row_.cells.emplace_back(key_, Unusable{object ? "an object" : "an array"});
+      skip_ = 1;
+      return true;
+    }
+    ++depth_;
+    return true;
+  }
+
+  bool Close() {
+    if (skip_ > 0) {
+      --skip_;
+      return true;
+    }
+    --depth_;
+    if (depth_ == 1 && !row_.where.empty()) {
+      sink_.Row(row_);
+      row_ = {};
+    }
+    return true;
+  }
+
+  bool NotAnArray() {
+    sink_.Fault({"input", "", "not a JSON array of objects"});
+    return false;
+  }
+
+  RowSink& sink_;
+  int depth_ = 0;
+  int skip_ = 0;
+  bool repeated_ = false;  // the key is the element's second: its value is left out  // the depth
+                           // inside a value that is skipped
+  std::int64_t element_ = 0;
+  InputRow row_;
+  std::string key_;
+  std::set<std::string> keys_;
+};
 
 }  // namespace
 
@@ -111,52 +261,21 @@ std::string FormatProblem(const Problem& problem) {
   return problem.where + ":" + problem.column + ": " + problem.message;
 }
 
-InputTable ReadCsvTable(std::string_view text) {
-  CsvCollector collector;
-  collector.Feed(*MakeCsvSplitter(collector), WithoutByteOrderMark(text));
-  InputTable table = collector.Take();
-  if (!table.header && table.problems.empty()) {
-    table.problems.push_back({"1", "", "no header row"});
+void ReadTable(std::istream& in, const TableOptions& options, RowSink& sink) {
+  if (options.format == TableFormat::Csv) {
+    CsvReader(options, sink).Read(in);
+    return;
   }
-  return table;
+  JsonReader reader(sink);
+  Json::sax_parse(in, &reader);
 }
 
-InputTable ReadJsonTable(std::string_view text) {
-  InputTable table;
-  std::int64_t element = -1;
-  std::set<std::string> keys;
-  const auto watch = [&](int depth, nlohmann::json::parse_event_t event, nlohmann::json& parsed) {
-    if (event == nlohmann::json::parse_event_t::object_start && depth == 1) {
-      ++element;
-      keys.clear();
-    } else if (event == nlohmann::json::parse_event_t::key && depth == 2 &&
-               !keys.insert(parsed.get<std::string>()).second) {
-      table.problems.push_back(
-          {std::to_string(element), parsed.get<std::string>(), "repeated key"});
-    }
-    return true;
-  };
-  nlohmann::json document;
-  try {
-    document = nlohmann::json::parse(WithoutByteOrderMark(text), watch);
-  } catch (const nlohmann::json::exception& e) {
-    table.problems.push_back({"input", "", std::string("not valid JSON: ") + e.what()});
-    return table;
+bool IsUtf8Stream(std::istream& in) {
+  std::string line;
+  while (std::getline(in, line)) {
+    if (!IsUtf8(line)) return false;
   }
-  if (!document.is_array()) {
-    table.problems.push_back({"input", "", "not a JSON array of objects"});
-    return table;
-  }
-  for (std::size_t i = 0; i < document.size(); ++i) {
-    InputRow row{std::to_string(i), {}};
-    if (!document[i].is_object()) {
-      table.problems.push_back({row.where, "", "not an object"});
-      continue;
-    }
-    for (const auto& [key, value] : document[i].items()) row.cells.emplace_back(key, CellOf(value));
-    table.rows.push_back(std::move(row));
-  }
-  return table;
+  return true;
 }
 
 }  // namespace korvale::cli

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+
+#include "RecordLayout.h"
 
 namespace korvale {
 
@@ -14,5 +18,15 @@ namespace korvale {
 // player entry; a number of three or more characters is left out with its
 // separator.
 [[nodiscard]] std::string RosterListEntry(std::int32_t rosterSlot, std::string_view playerEntry);
+
+// The fields the editor shows as a list entry, and their lists: the entry
+// at index k is the text for code k. Second Position adds "None" for -1.
+[[nodiscard]] bool IsListField(FieldId field);
+[[nodiscard]] std::span<const std::string_view> ListEntriesOf(FieldId field);
+// The entry text for a code; none when the code has no entry.
+[[nodiscard]] std::optional<std::string_view> EntryForCode(FieldId field, std::int64_t code);
+// The code whose entry matches `text` in any letter case, blanks at either
+// end ignored; none when no entry matches.
+[[nodiscard]] std::optional<std::int64_t> CodeForEntry(FieldId field, std::string_view text);
 
 }  // namespace korvale

@@ -17,12 +17,13 @@ class Recorder final : public CsvSink {
   std::string text;
 };
 
-using Factory = std::function<std::unique_ptr<CsvSplitter>(CsvSink&)>;
+using Factory = std::function<std::unique_ptr<CsvSplitter>(CsvSink&, char)>;
 
 // Feeds the pieces one after another, then finishes.
-std::string Split(const Factory& make, std::initializer_list<std::string_view> pieces) {
+std::string Split(const Factory& make, std::initializer_list<std::string_view> pieces,
+                  char delimiter) {
   Recorder recorder;
-  const std::unique_ptr<CsvSplitter> splitter = make(recorder);
+  const std::unique_ptr<CsvSplitter> splitter = make(recorder, delimiter);
   for (const std::string_view piece : pieces) {
     if (!splitter->Feed(piece)) return recorder.text + "!";
   }
@@ -35,6 +36,7 @@ TEST(CsvSplitterTest, BothSplittersCutTheSameWay) {
   const struct {
     std::initializer_list<std::string_view> pieces;
     std::string expected;
+    char delimiter = ',';
   } cases[] = {
       {{"a,b\n1,2\n"}, "[a][b]|[1][2]|"},
       {{"a,b\r\n1,2"}, "[a][b]|[1][2]|"},
@@ -52,10 +54,13 @@ TEST(CsvSplitterTest, BothSplittersCutTheSameWay) {
       {{"1,2\n\"open\n"}, "[1][2]|!"},
       {{"x\n\"a\" ,b\n"}, "[x]|!"},
       {{std::string_view("n\0l,2\n", 6)}, std::string("[n\0l][2]|", 9)},
+      {{"a;b,c\n\"x;y\";\n"}, "[a][b,c]|[x;y][]|", ';'},
+      {{"a\tb c\n\"\t\"\t2\n"}, "[a][b c]|[\t][2]|", '\t'},
+      {{"\"a\";b\n"}, "!", ','},
   };
   for (const Factory& make : {Factory(MakeCsvSplitter), Factory(MakeBuiltInCsvSplitter)}) {
     for (const auto& c : cases) {
-      EXPECT_EQ(Split(make, c.pieces), c.expected) << *c.pieces.begin();
+      EXPECT_EQ(Split(make, c.pieces, c.delimiter), c.expected) << *c.pieces.begin();
     }
   }
 }

@@ -86,17 +86,41 @@ TEST_F(ExportTest, DerivedValuesAreTheTextsThePagesShow) {
   EXPECT_EQ(rows[1].size(), 81u + 16u);
 }
 
-TEST_F(ExportTest, CsvHasAHeaderAndQuotesOnlyWhereNeeded) {
+// Every text cell is quoted, so that a spreadsheet keeps "007" a text; a
+// table for Excel has a byte order mark and no text that starts a formula.
+TEST_F(ExportTest, CsvQuotesEveryTextAndSuitsTheSpreadsheet) {
+  const struct {
+    std::vector<std::string> options;
+    std::string start;
+    std::vector<std::string> found;
+  } cases[] = {
+      {{},
+       "Record,PlayerNumber,",
+       {",80,", ",\"O\"\"Neil, Jr\",\" Al\",\"=1+1\",", ",\"007\",", ",\"''@x\","}},
+      {{"--excel", "--delimiter", ";"},
+       "\xEF\xBB\xBFRecord;PlayerNumber;",
+       {";80;", ";\"O\"\"Neil, Jr\";\" Al\";\"'=1+1\";", ";\"''@x\";", "\r\n0;"}},
+      {{"--labels", "--delimiter", "tab"},
+       "Record\tPlayerNumber\t",
+       {"\t\"Center\"\t", "\t\"Left\"\t"}},
+  };
   PlayerFileBuilder b(1);
   b.Text(0, FieldId::LastName, "O\"Neil, Jr").Text(0, FieldId::FirstName, " Al");
-  b.Number(0, FieldId::Height, 80);
-  const Outcome o = Run({"export", Make(b)});
-  ASSERT_EQ(o.code, 0) << o.err;
-  const auto header_end = o.out.find("\r\n");
-  EXPECT_EQ(o.out.substr(0, 20), "Record,PlayerNumber,");
-  EXPECT_EQ(o.out.substr(header_end - 9, 9), "Ejections");
-  EXPECT_NE(o.out.find(",80,"), std::string::npos);
-  EXPECT_NE(o.out.find(",\"O\"\"Neil, Jr\",\" Al\","), std::string::npos);
+  b.Text(0, FieldId::Nickname, "=1+1").Text(0, FieldId::BirthTown, "007");
+  b.Text(0, FieldId::Portrait, "'@x").Number(0, FieldId::Hand, 1);
+  b.Number(0, FieldId::Height, 80).Number(0, FieldId::Position, 0);
+  const std::string file = Make(b);
+  for (const auto& c : cases) {
+    std::vector<std::string> args{"export", file};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const Outcome o = Run(args);
+    ASSERT_EQ(o.code, 0) << o.err;
+    EXPECT_EQ(o.out.substr(0, c.start.size()), c.start);
+    for (const std::string& text : c.found) EXPECT_NE(o.out.find(text), std::string::npos) << text;
+  }
+  const Outcome json = Run({"export", file, "--format", "json", "--excel"});
+  EXPECT_EQ(json.code, 2);
+  EXPECT_EQ(json.err, "korvale-cli: --excel and --delimiter apply to CSV tables only\n");
 }
 
 TEST_F(ExportTest, FormatFollowsTheOutputNameUnlessChosen) {

@@ -46,9 +46,15 @@ TEST_F(ImportTest, UntouchedExportChangesNothingByteForByte) {
   ASSERT_EQ(WriteSampleRoster(sample, 100), SampleWrite::Created);
   for (const std::string& file : {Make(odd), sample}) {
     const std::string before = ReadAll(file);
-    for (const char* name : {"t.csv", "t.json"}) {
-      ASSERT_EQ(Run({"export", file, "--derived", "-o", Path(name)}).code, 0);
-      const Outcome o = Run({"import", file, Path(name)});
+    for (const std::vector<std::string>& style :
+         {std::vector<std::string>{"t.csv"},
+          {"t.json", "--labels"},
+          {"t.csv", "--labels", "--excel", "--delimiter", ";"}}) {
+      const std::string name = Path(style[0]);
+      std::vector<std::string> args{"export", file, "--derived", "-o", name};
+      args.insert(args.end(), style.begin() + 1, style.end());
+      ASSERT_EQ(Run(args).code, 0);
+      const Outcome o = Run({"import", file, name});
       EXPECT_EQ(o.code, 0) << o.err;
       EXPECT_EQ(o.out, "0 fields changed in 0 records\n");
       EXPECT_NE(o.err.find("ignoring the derived columns HeightText CalculatedOverall"),
@@ -136,8 +142,17 @@ TEST_F(ImportTest, EveryRejectionListsItsPlaceAndLeavesTheFileAlone) {
       {"Record,DraftedBy\n0,ABCD\n", {"2:DraftedBy: 4 characters, at most 3"}},
       {"Record,FirstName\n0,\xE4\xB8\xAD\n",
        {"2:FirstName: holds a character that has no single byte in the file"}},
-      {"Record,FirstName\n0,\"a\nb\"\n",
-       {"2:FirstName: holds a NUL, carriage return or line feed"}},
+      {"Record,FirstName\n0,\"a\nb\"\n", {"2:FirstName: holds the control character \\x0A"}},
+      {"Record,FirstName,LastName\n0,\x7F,\xC2\x85\n",
+       {"2:LastName: holds the control character \\x85",
+        "2:FirstName: holds the control character \\x7F"}},
+      {"Record,Height\nabc,80\n", {"2:Record: \"abc\" is not a record number"}},
+      {"Record,Height\n99999999999999999999,80\n",
+       {"2:Record: record 99999999999999999999 does not exist"}},
+      {"Record,Height\n0,99999999999999999999\n",
+       {"2:Height: 99999999999999999999 outside 60..91"}},
+      {"Record,Hand\n0,Lefty\n", {"2:Hand: \"Lefty\" is not a whole number"}},
+      {"Record;Height\n0;80\n0,81\n", {"3: 1 cells where the header has 2"}},
       {"Record,HairStyle\n0,2\n", {"2:HairStyle: PlayerPkg does not begin with \":\""}},
       {"Record,PlayerPkg,HairStyle\n1,pkg,2\n",
        {"2:HairStyle: PlayerPkg does not begin with \":\""}},
@@ -162,11 +177,16 @@ TEST_F(ImportTest, JsonRejectionsNameTheElementAndKey) {
     std::string json;
     std::string problem;
   } cases[] = {
-      {R"([{"Record":0,"Height":80.5}])", "0:Height: the fraction 80.5 is not a whole number"},
-      {R"([{"Record":0},{"Record":1,"Height":90,"Height":70}])", "1:Height: repeated key"},
-      {R"([{"Record":0,"LastName":5}])", "0:LastName: nothing is not a text"},
+      {R"([{"Record":0,"Height":80.5}])", "1:Height: the fraction 80.5 is not a whole number"},
+      {R"([{"Record":0},{"Record":1,"Height":90,"Height":70}])", "2:Height: repeated key"},
+      {R"([{"Record":0,"LastName":5}])", "1:LastName: the number 5 is not a text"},
+      {R"([{"Record":0,"IsRom":2}])", "1:IsRom: the number 2 is neither true nor false"},
+      {R"([{"Record":"x"}])", "1:Record: \"x\" is not a record number"},
+      {R"([{"Record":0,"Games":18446744073709551615}])",
+       "1:Games: 18446744073709551615 outside 0..99999"},
       {R"({"Record":0})", "input: not a JSON array of objects"},
-      {R"([{"Record":0,"Speed":[1]}])", "0:Speed: an array is not a whole number"},
+      {R"([{"Record":0,"Speed":[1,{}]},[2]])", "1:Speed: an array is not a whole number"},
+      {R"([{"Record":0},[2]])", "2: not an object"},
   };
   const std::string file = MakeBase();
   const std::string before = ReadAll(file);
@@ -175,6 +195,54 @@ TEST_F(ImportTest, JsonRejectionsNameTheElementAndKey) {
     EXPECT_EQ(o.code, 1) << c.json;
     EXPECT_NE(o.err.find(c.problem + "\n"), std::string::npos) << o.err;
     EXPECT_EQ(ReadAll(file), before);
+  }
+}
+
+// What Calc and Excel write back: their flag words, semicolons or tabs,
+// a byte order mark or Windows-1252, entry texts, trailing empty rows and
+// the apostrophe before a formula character.
+TEST_F(ImportTest, ReadsWhatSpreadsheetsWrite) {
+  const struct {
+    std::string table;
+    std::vector<std::string> options;
+    std::vector<std::pair<FieldId, std::string>> stored;  // in record 0
+    std::string err;
+  } cases[] = {
+      {"Record;IsRom;Height\r\n0; WAHR ;81\r\n;;\r\n;;\r\n",
+       {},
+       {{FieldId::IsRom, "T"}, {FieldId::Height, "81"}},
+       ""},
+      {"\xEF\xBB\xBFRecord\tIsRom\tHand\tSecondPosition\n0\tVerdadeiro\t left \tnone\n",
+       {},
+       {{FieldId::IsRom, "T"}, {FieldId::Hand, "1"}, {FieldId::SecondPosition, "-1"}},
+       ""},
+      {"Record,IsRom,Position\n0,FAUX,point guard\n", {}, {{FieldId::Position, "4"}}, ""},
+      {"Record,Nickname,LastName\n0,'=1+1,'x\n",
+       {},
+       {{FieldId::Nickname, "=1+1"}, {FieldId::LastName, "'x"}},
+       ""},
+      {"Record,LastName\n0,Jos\xE9\n",
+       {},
+       {{FieldId::LastName, "Jos\xE9"}},
+       "korvale-cli: in.csv is not UTF-8: read as Windows-1252\n"},
+      {"Record;LastName\n0;\xC3\xA9\n",
+       {"--encoding", "windows-1252", "--delimiter", ";"},
+       {{FieldId::LastName, "\xC3\xA9"}},
+       ""},
+  };
+  for (const auto& c : cases) {
+    const std::string file = MakeBase();
+    const std::string input = Write("in.csv", c.table);
+    std::vector<std::string> args{"import", file, input};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const Outcome o = Run(args);
+    EXPECT_EQ(o.code, 0) << c.table << o.err;
+    std::string err = c.err;
+    if (const auto at = err.find("in.csv"); at != std::string::npos) err.replace(at, 6, input);
+    EXPECT_EQ(o.err, err) << c.table;
+    for (const auto& [field, stored] : c.stored) {
+      EXPECT_EQ(FieldBytes(ReadAll(file), 0, field).substr(0, stored.size()), stored) << c.table;
+    }
   }
 }
 

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "Commands.h"
+#include "RecordSource.h"
 #include "TableExport.h"
 #include "Utf8Path.h"
 
@@ -10,7 +11,7 @@ namespace korvale::cli {
 
 int ExportCommand(const ExportOptions& options, Io io) {
   PlayerFileState file(io.files);
-  file.OpenPlayerFile(options.file);
+  OpenRoster(file, options.file, false, io.err);
   const TableFormat format = FormatFor(options.format, options.output);
   if (options.output == "-") {
     ExportTable(file, io.out, format, options.derived);

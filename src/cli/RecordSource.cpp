@@ -3,10 +3,43 @@
 #include <algorithm>
 
 #include "DbaseHeader.h"
+#include "RollbackJournal.h"
 
 namespace korvale::cli {
 std::uint64_t RecordStart(std::int64_t record) {
   return kDbaseHeaderLength + kRecordLength * static_cast<std::uint64_t>(record);
+}
+
+namespace {
+
+void Undo(PlayerFileState& file, std::ostream& err) {
+  std::size_t restored = 0;
+  const JournalUndo undo = UndoJournal(file, &restored);
+  if (undo == JournalUndo::Mismatch) throw JournalStop(kJournalMismatch);
+  if (undo == JournalUndo::Undone) {
+    err << "An interrupted import was undone: " << restored << " fields restored.\n";
+  }
+}
+
+}  // namespace
+
+void OpenRoster(PlayerFileState& file, const std::string& path, bool write, std::ostream& err) {
+  if (write) {
+    file.OpenPlayerFile(path);
+    Undo(file, err);
+    return;
+  }
+  file.OpenPlayerFileToRead(path);
+  if (!JournalExists(path)) return;
+  file.ClosePlayerFile();
+  try {
+    file.OpenPlayerFile(path);
+  } catch (const FileError&) {
+    throw JournalStop("An interrupted import must be undone first.");
+  }
+  Undo(file, err);
+  file.ClosePlayerFile();
+  file.OpenPlayerFileToRead(path);
 }
 
 RecordSource::RecordSource(PlayerFileState& file)

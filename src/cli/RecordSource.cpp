@@ -13,12 +13,9 @@ std::uint64_t RecordStart(std::int64_t record) {
 namespace {
 
 void Undo(PlayerFileState& file, std::ostream& err) {
-  std::size_t restored = 0;
-  const JournalUndo undo = UndoJournal(file, &restored);
-  if (undo == JournalUndo::Mismatch) throw JournalStop(kJournalMismatch);
-  if (undo == JournalUndo::Undone) {
-    err << "An interrupted import was undone: " << restored << " fields restored.\n";
-  }
+  const UndoReport undo = UndoInterruptedImport(file);
+  if (undo.stops) throw JournalStop(undo.message);
+  if (!undo.message.empty()) err << undo.message << '\n';
 }
 
 }  // namespace

@@ -204,4 +204,15 @@ JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored) {
   return JournalUndo::Undone;
 }
 
+UndoReport UndoInterruptedImport(PlayerFileState& roster) {
+  std::size_t restored = 0;
+  switch (UndoJournal(roster, &restored)) {
+    case JournalUndo::None: return {};
+    case JournalUndo::Mismatch: return {kJournalMismatch, true};
+    case JournalUndo::Undone: break;
+  }
+  return {"An interrupted import was undone: " + std::to_string(restored) + " fields restored.",
+          false};
+}
+
 }  // namespace korvale

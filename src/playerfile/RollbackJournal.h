@@ -38,6 +38,14 @@ enum class JournalUndo { None, Undone, Mismatch };
 // (Mismatch). `restored` tells how many spans were undone.
 JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored = nullptr);
 
+// UndoJournal, with what to tell the user: nothing when there was no
+// journal; `stops` when the roster may not be used (a mismatch).
+struct UndoReport {
+  std::string message;
+  bool stops = false;
+};
+UndoReport UndoInterruptedImport(PlayerFileState& roster);
+
 // Whether a journal lies beside the roster.
 [[nodiscard]] bool JournalExists(const std::string& rosterPath);
 

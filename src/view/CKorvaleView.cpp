@@ -16,6 +16,7 @@
 #include "Names.h"
 #include "PlayerFileDialog.h"
 #include "ResourceIds.h"
+#include "RollbackJournal.h"
 #include "TabControl.h"
 
 using korvale::FieldId;
@@ -109,6 +110,12 @@ bool CKorvaleView::SelectPlayerFile() {
   if (!path) return false;
   // A failed open throws and leaves no file selected: Select ends there.
   state_.OpenPlayerFile(QFile::encodeName(*path).toStdString());
+  if (const korvale::UndoReport undo = korvale::UndoInterruptedImport(state_);
+      !undo.message.empty()) {
+    if (undo.stops) state_.ClosePlayerFile();
+    messages_.Warn(QString::fromStdString(undo.message));
+    return !undo.stops;
+  }
   return true;
 }
 

@@ -124,7 +124,7 @@ class Checker {
 
 int CheckCommand(const std::string& path, Io io) {
   PlayerFileState file(io.files);
-  file.OpenPlayerFile(path);
+  OpenRoster(file, path, false, io.err);
   RecordSource source(file);
   std::vector<std::string> findings;
   Checker checker(findings);

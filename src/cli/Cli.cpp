@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "FileError.h"
 #include "KorvaleVersion.h"
+#include "RecordSource.h"
 
 namespace korvale::cli {
 namespace {
@@ -126,6 +127,9 @@ int Guarded(const Run& run, Io io) {
     return run();
   } catch (const FileError& e) {
     io.err << "korvale-cli: " << e.Message() << '\n';
+    return kFailure;
+  } catch (const JournalStop& e) {
+    io.err << "korvale-cli: " << e.what() << '\n';
     return kFailure;
   }
 }

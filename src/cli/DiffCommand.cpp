@@ -67,9 +67,9 @@ class Differ {
 
 int DiffCommand(const std::string& fileA, const std::string& fileB, Io io) {
   PlayerFileState a(io.files);
-  a.OpenPlayerFile(fileA);
+  OpenRoster(a, fileA, false, io.err);
   PlayerFileState b(io.files);
-  b.OpenPlayerFile(fileB);
+  OpenRoster(b, fileB, false, io.err);
   RecordSource sourceA(a);
   RecordSource sourceB(b);
   std::string out;

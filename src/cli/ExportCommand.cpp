@@ -3,6 +3,7 @@
 
 #include "Commands.h"
 #include "ReplacingOutput.h"
+#include "RecordSource.h"
 #include "TableExport.h"
 #include "Utf8Path.h"
 
@@ -26,7 +27,7 @@ std::optional<std::string> RefusedOutput(const ExportOptions& options) {
 
 int ExportCommand(const ExportOptions& options, Io io) {
   PlayerFileState file(io.files);
-  file.OpenPlayerFile(options.file);
+  OpenRoster(file, options.file, false, io.err);
   const TableStyle style{FormatFor(options.format, options.output), options.derived, options.labels,
                          options.excel, options.delimiter != 0 ? options.delimiter : ','};
   if (style.format == TableFormat::Json && (options.excel || options.delimiter != 0)) {

@@ -6,6 +6,8 @@
 #include "ImportPlan.h"
 #include "OutputFile.h"
 #include "RecordSource.h"
+#include "RollbackJournal.h"
+#include "StopSignals.h"
 #include "TableFormat.h"
 #include "Utf8Path.h"
 
@@ -58,23 +60,31 @@ void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
   if (options.dryRun) io.out << "dry run: nothing was written\n";
 }
 
-// Writes every change and closes the file; on a file error says exactly
-// which were written. A failing close may have lost what was written, so it
-// is reported like a failing write. The plan has checked every change
-// against the file's length.
+// The spans the plan writes, with the bytes they replace read at once.
+std::vector<Span> SpansOf(PlayerFileState& file, const ImportPlan& plan) {
+  std::vector<Span> spans;
+  spans.reserve(plan.changes.size());
+  for (const Change& change : plan.changes) {
+    const std::uint64_t offset = Field(change.field).OffsetIn(change.record);
+    spans.push_back({offset, file.ReadBytes(offset, change.stored.size()), change.stored});
+  }
+  return spans;
+}
+
+// Writes every change all or nothing and closes the file. A file error or a
+// stop signal undoes what was written. A failing close may have lost what
+// was written, so it is reported like a failing write.
 int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
-  std::size_t written = 0;
+  const StopSignals signals;
   try {
-    for (const Change& change : plan.changes) {
-      file.WriteFieldInside(change.record, change.field, change.stored);
-      ++written;
+    if (!WriteSpansAllOrNothing(file, SpansOf(file, plan), &StopSignals::Stopped)) {
+      file.ClosePlayerFile();
+      io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
+      return kFailure;
     }
     file.ClosePlayerFile();
   } catch (const FileError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n'
-           << written << " of " << plan.changes.size() << " changes were written"
-           << (written > 0 ? ":" : "") << '\n';
-    for (std::size_t i = 0; i < written; ++i) io.err << DescribeChange(plan.changes[i]) << '\n';
+    io.err << "korvale-cli: " << e.Message() << '\n' << "nothing was changed\n";
     return kFailure;
   }
   return kSuccess;
@@ -98,7 +108,7 @@ int ImportCommand(const ImportOptions& options, Io io) {
     return kFailure;
   }
   PlayerFileState file(io.files);
-  file.OpenPlayerFile(options.file);
+  OpenRoster(file, options.file, !options.dryRun, io.err);
   RecordSource source(file);
   const ImportPlan plan = PlanImport(*input.stream, input.options, source);
   if (!plan.ignoredColumns.empty()) {

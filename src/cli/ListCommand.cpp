@@ -10,7 +10,7 @@ namespace korvale::cli {
 
 int ListCommand(const std::string& path, Io io) {
   PlayerFileState file(io.files);
-  file.OpenPlayerFile(path);
+  OpenRoster(file, path, false, io.err);
   RecordSource source(file);
   std::string out;
   source.ForEach([&](const RecordSpan& record) {

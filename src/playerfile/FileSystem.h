@@ -28,6 +28,10 @@ class FileSystem {
   // Opens an existing regular file for reading and writing, held
   // exclusively: never creates or truncates it.
   virtual SysResult Open(const std::string& path) = 0;
+  // Opens an existing regular file for reading only, with a shared hold:
+  // other readers may hold it too, a writer may not. Works on a read-only
+  // file or medium.
+  virtual SysResult OpenShared(const std::string& path) = 0;
   virtual SysResult Seek(int handle, std::uint64_t offset) = 0;
   // Reads up to n bytes; fewer at the end of the file.
   virtual SysResult Read(int handle, char* buffer, std::size_t n) = 0;
@@ -35,6 +39,13 @@ class FileSystem {
   virtual SysResult Write(int handle, const char* buffer, std::size_t n) = 0;
   virtual SysResult Length(int handle) = 0;
   virtual SysResult Close(int handle) = 0;
+  // Flushes what was written through the handle to the disk.
+  virtual SysResult Sync(int handle) = 0;
+  // Creates a file for writing, or empties an existing one.
+  virtual SysResult Create(const std::string& path) = 0;
+  virtual SysResult Remove(const std::string& path) = 0;
+  // Flushes the folder's entries (a created or removed file) to the disk.
+  virtual SysResult SyncFolder(const std::string& folder) = 0;
 };
 
 // The platform's file system.

@@ -28,8 +28,13 @@ PlayerFileState::~PlayerFileState() {
   if (handle_) (void)system_.Close(*handle_);
 }
 
-void PlayerFileState::OpenPlayerFile(const std::string& path) {
-  const SysResult opened = system_.Open(path);
+void PlayerFileState::OpenPlayerFile(const std::string& path) { Adopt(system_.Open(path), path); }
+
+void PlayerFileState::OpenPlayerFileToRead(const std::string& path) {
+  Adopt(system_.OpenShared(path), path);
+}
+
+void PlayerFileState::Adopt(const SysResult& opened, const std::string& path) {
   if (!opened.ok) throw FileError(opened.cause, path);
   if (handle_) (void)system_.Close(*handle_);
   handle_ = static_cast<int>(opened.value);
@@ -100,6 +105,11 @@ void PlayerFileState::WriteField(std::uint16_t position, std::string_view bytes)
 
 void PlayerFileState::WriteFieldInside(std::int64_t record, FieldId field, std::string_view bytes) {
   PutBytes(Field(field).OffsetIn(record), bytes);
+}
+
+void PlayerFileState::Sync() {
+  const SysResult synced = system_.Sync(Handle());
+  if (!synced.ok) throw FileError(synced.cause, filePath_);
 }
 
 void PlayerFileState::PutBytes(std::uint64_t offset, std::string_view bytes) {

@@ -28,6 +28,9 @@ class PlayerFileState {
   // Opens an existing file exclusively for reading and writing. On failure
   // the FileError names the full path and the state stays without a file.
   void OpenPlayerFile(const std::string& path);
+  // Opens an existing file for reading only, held shared with other
+  // readers and refused while a writer holds it (and the other way round).
+  void OpenPlayerFileToRead(const std::string& path);
   // Raises NotPlayerFile, naming the full path, unless the file's dBase
   // header says a player file: header length 3745 and record length 614.
   void CheckPlayerFile();
@@ -56,10 +59,17 @@ class PlayerFileState {
   // Records that hold the first byte of LastName.
   [[nodiscard]] static std::int64_t RecordCount(std::uint64_t length);
 
+  // Writes the bytes at an absolute offset the caller knows to lie inside.
+  void WriteBytes(std::uint64_t offset, std::string_view bytes) { PutBytes(offset, bytes); }
+  // Flushes what was written to the disk.
+  void Sync();
+  [[nodiscard]] FileSystem& System() { return system_; }
+
   // Reads `size` bytes at an absolute offset; fewer at the end of the file.
   [[nodiscard]] std::string ReadBytes(std::uint64_t offset, std::size_t size);
 
  private:
+  void Adopt(const SysResult& opened, const std::string& path);
   [[nodiscard]] int Handle() const;
   void SeekTo(std::uint64_t offset);
   void PutBytes(std::uint64_t offset, std::string_view bytes);

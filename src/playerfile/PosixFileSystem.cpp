@@ -34,26 +34,34 @@ FileErrorCause CauseOf(int error) {
 
 SysResult FromErrno() { return SysResult::Failure(CauseOf(errno)); }
 
+// Opens an existing regular file with `access` and takes the flock `hold`
+// without waiting.
+SysResult OpenHeld(const std::string& path, int access, int hold) {
+  // O_NONBLOCK keeps a pipe or device from blocking the open; it is
+  // refused as not a regular file right after.
+  const int fd = ::open(path.c_str(), access | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return FromErrno();
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    return SysResult::Failure(FileErrorCause::AccessDenied);
+  }
+  if (::flock(fd, hold | LOCK_NB) != 0) {
+    const SysResult failure = FromErrno();
+    ::close(fd);
+    return failure;
+  }
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+  return SysResult::Value(fd);
+}
+
 class PosixFileSystem final : public FileSystem {
  public:
-  SysResult Open(const std::string& path) override {
-    // O_NONBLOCK keeps a pipe or device from blocking the open; it is
-    // refused as not a regular file right after.
-    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return FromErrno();
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-      ::close(fd);
-      return SysResult::Failure(FileErrorCause::AccessDenied);
-    }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-      const SysResult failure = FromErrno();
-      ::close(fd);
-      return failure;
-    }
-    const int flags = ::fcntl(fd, F_GETFL);
-    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    return SysResult::Value(fd);
+  SysResult Open(const std::string& path) override { return OpenHeld(path, O_RDWR, LOCK_EX); }
+
+  SysResult OpenShared(const std::string& path) override {
+    return OpenHeld(path, O_RDONLY, LOCK_SH);
   }
 
   SysResult Seek(int handle, std::uint64_t offset) override {
@@ -94,6 +102,31 @@ class PosixFileSystem final : public FileSystem {
   SysResult Close(int handle) override {
     if (::close(handle) != 0) return FromErrno();
     return SysResult::Value(0);
+  }
+
+  SysResult Sync(int handle) override {
+    if (::fsync(handle) != 0) return FromErrno();
+    return SysResult::Value(0);
+  }
+
+  SysResult Create(const std::string& path) override {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return FromErrno();
+    return SysResult::Value(fd);
+  }
+
+  SysResult Remove(const std::string& path) override {
+    if (::unlink(path.c_str()) != 0) return FromErrno();
+    return SysResult::Value(0);
+  }
+
+  SysResult SyncFolder(const std::string& folder) override {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return FromErrno();
+    const int synced = ::fsync(fd);
+    const SysResult result = synced == 0 ? SysResult::Value(0) : FromErrno();
+    ::close(fd);
+    return result;
   }
 };
 

@@ -21,18 +21,28 @@ HANDLE HandleOf(int handle) { return ::LongToHandle(handle); }
 // ReadFile and WriteFile move at most a DWORD's worth per call.
 DWORD Chunk(std::size_t left) { return static_cast<DWORD>(std::min<std::size_t>(left, 1U << 30)); }
 
+// Opens an existing file with `access`, letting others open it with `share`.
+SysResult OpenHeld(const std::string& path, DWORD access, DWORD share) {
+  const HANDLE h = ::CreateFileW(PathFromUtf8(path).c_str(), access, share, nullptr, OPEN_EXISTING,
+                                 FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return FromLastError();
+  // A console, pipe or device name is refused like a directory is.
+  if (::GetFileType(h) != FILE_TYPE_DISK) {
+    ::CloseHandle(h);
+    return SysResult::Failure(FileErrorCause::AccessDenied);
+  }
+  return SysResult::Value(::HandleToLong(h));
+}
+
 class WindowsFileSystem final : public FileSystem {
  public:
   SysResult Open(const std::string& path) override {
-    const HANDLE h = ::CreateFileW(PathFromUtf8(path).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                   nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return FromLastError();
-    // A console, pipe or device name is refused like a directory is.
-    if (::GetFileType(h) != FILE_TYPE_DISK) {
-      ::CloseHandle(h);
-      return SysResult::Failure(FileErrorCause::AccessDenied);
-    }
-    return SysResult::Value(::HandleToLong(h));
+    return OpenHeld(path, GENERIC_READ | GENERIC_WRITE, 0);
+  }
+
+  // Readers share reading and nothing else.
+  SysResult OpenShared(const std::string& path) override {
+    return OpenHeld(path, GENERIC_READ, FILE_SHARE_READ);
   }
 
   SysResult Seek(int handle, std::uint64_t offset) override {
@@ -78,6 +88,27 @@ class WindowsFileSystem final : public FileSystem {
     if (!::CloseHandle(HandleOf(handle))) return FromLastError();
     return SysResult::Value(0);
   }
+
+  SysResult Sync(int handle) override {
+    if (!::FlushFileBuffers(HandleOf(handle))) return FromLastError();
+    return SysResult::Value(0);
+  }
+
+  SysResult Create(const std::string& path) override {
+    const HANDLE h = ::CreateFileW(PathFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return FromLastError();
+    return SysResult::Value(::HandleToLong(h));
+  }
+
+  SysResult Remove(const std::string& path) override {
+    if (!::DeleteFileW(PathFromUtf8(path).c_str())) return FromLastError();
+    return SysResult::Value(0);
+  }
+
+  // NTFS keeps its folder entries in its own log: FlushFileBuffers on the
+  // file is what the disk needs.
+  SysResult SyncFolder(const std::string&) override { return SysResult::Value(0); }
 };
 
 }  // namespace

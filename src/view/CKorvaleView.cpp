@@ -20,6 +20,7 @@
 #include "Names.h"
 #include "PlayerFileDialog.h"
 #include "ResourceIds.h"
+#include "RollbackJournal.h"
 #include "TabControl.h"
 
 using korvale::FieldId;
@@ -144,6 +145,12 @@ bool CKorvaleView::SelectPlayerFile() {
     } catch (const korvale::FileError&) {  // the refusal is what the user needs to see
     }
     throw;
+  }
+  if (const korvale::UndoReport undo = korvale::UndoInterruptedImport(state_);
+      !undo.message.empty()) {
+    if (undo.stops) state_.ClosePlayerFile();
+    messages_.Warn(QString::fromStdString(undo.message));
+    return !undo.stops;
   }
   return true;
 }

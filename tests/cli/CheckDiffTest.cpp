@@ -1,5 +1,7 @@
 #include "CliFixture.h"
 #include "DbaseHeader.h"
+#include "FileSystem.h"
+#include "PlayerFileState.h"
 #include "SampleRoster.h"
 
 namespace korvale::cli {
@@ -40,6 +42,31 @@ TEST_F(CheckDiffTest, CheckReportsEveryKindOfFinding) {
                        "record 3 (id 1): BirthMonth 0 outside 1..12",
                        "PlayerId 1 appears in records 0, 3",
                    }));
+}
+
+// Readers share the roster with each other (diff A A among them) and are
+// refused while a writer holds it; a writer is refused while a reader does.
+TEST_F(CheckDiffTest, ReadersShareAndWritersHoldAlone) {
+  ASSERT_EQ(WriteSampleRoster(Path("s.dbf"), 2), SampleWrite::Created);
+  const std::string file = Path("s.dbf");
+  const std::string table = Write("t.csv", "Record,Height\n0,81\n");
+  struct Case {
+    bool heldToWrite;
+    std::vector<std::string> args;
+    int code;
+  };
+  for (const Case& c : {Case{false, {"diff", file, file}, 0}, Case{false, {"list", file}, 0},
+                        Case{false, {"import", "--dry-run", file, table}, 0},
+                        Case{false, {"import", file, table}, 2}, Case{true, {"list", file}, 2},
+                        Case{true, {"diff", file, file}, 2}}) {
+    PlayerFileState holder(SystemFileSystem());
+    if (c.heldToWrite) {
+      holder.OpenPlayerFile(file);
+    } else {
+      holder.OpenPlayerFileToRead(file);
+    }
+    EXPECT_EQ(Run(c.args).code, c.code) << c.args[0] << ' ' << c.heldToWrite;
+  }
 }
 
 TEST_F(CheckDiffTest, DiffListsFieldsRecordsAndOtherBytes) {

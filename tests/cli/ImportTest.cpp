@@ -1,3 +1,4 @@
+#include <fstream>
 #include <sstream>
 
 #include "Cli.h"
@@ -5,6 +6,7 @@
 #include "DbaseHeader.h"
 #include "FaultyFileSystem.h"
 #include "PlayerFileState.h"
+#include "RollbackJournal.h"
 #include "SampleRoster.h"
 
 namespace korvale::cli {
@@ -298,20 +300,64 @@ TEST_F(ImportTest, DryRunWritesNothingAndBackupCopiesFirst) {
   EXPECT_EQ(ReadAll(file), after);
 }
 
-TEST_F(ImportTest, FileErrorWhileWritingSaysWhatWasWritten) {
+// Whatever fails while the journal or the roster is written, the roster is
+// left as it was and no journal remains.
+TEST_F(ImportTest, FileErrorWhileWritingUndoesEverything) {
+  struct Case {
+    testing::FileOp op;
+    int skip;  // the journal is the first write and the first create
+  };
+  for (const Case c : {Case{testing::FileOp::Write, 0}, Case{testing::FileOp::Write, 2},
+                       Case{testing::FileOp::Sync, 0}, Case{testing::FileOp::Sync, 2},
+                       Case{testing::FileOp::Create, 0}}) {
+    const std::string file = MakeBase();
+    const std::string before = ReadAll(file);
+    testing::FaultyFileSystem faulty;
+    faulty.Fail(c.op, FileErrorCause::DiskFull, c.skip, 1);
+    std::istringstream in;
+    std::ostringstream out, err;
+    const int code = RunCli({"import", file, Write("in.csv", "Record,Height\n0,81\n1,82\n")}, in,
+                            out, err, faulty);
+    EXPECT_EQ(code, 2) << err.str();
+    EXPECT_NE(err.str().find("nothing was changed"), std::string::npos) << err.str();
+    EXPECT_EQ(ReadAll(file), before) << static_cast<int>(c.op) << ' ' << c.skip;
+    EXPECT_FALSE(JournalExists(file));
+  }
+}
+
+// A journal left behind is undone by the next command; one that matches
+// the roster no more leaves both files alone.
+TEST_F(ImportTest, NextCommandUndoesALeftJournal) {
   const std::string file = MakeBase();
-  testing::FaultyFileSystem faulty;
-  faulty.Fail(testing::FileOp::Write, FileErrorCause::DiskFull, 1);
-  std::istringstream in;
-  std::ostringstream out, err;
-  const int code = RunCli({"import", file, Write("in.csv", "Record,Height\n0,81\n1,82\n")}, in, out,
-                          err, faulty);
-  EXPECT_EQ(code, 2);
-  EXPECT_EQ(err.str(),
-            JoinLines({"korvale-cli: Disk full while accessing " + file + ".",
-                       "1 of 2 changes were written:", "record 0 (id 100) Height: 80 -> 81"}));
-  EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::Height), "81");
-  EXPECT_EQ(FieldBytes(ReadAll(file), 1, FieldId::Height), "80");
+  const std::string before = ReadAll(file);
+  const auto leaveJournal = [&] {
+    testing::FaultyFileSystem faulty;
+    faulty.Fail(testing::FileOp::Create, FileErrorCause::HardwareIo, 1, 1);  // the commit
+    std::istringstream in;
+    std::ostringstream out, err;
+    RunCli({"import", file, Write("in.csv", "Record,Height\n0,81\n1,82\n")}, in, out, err, faulty);
+    ASSERT_TRUE(JournalExists(file));
+  };
+  for (const char* command : {"list", "check", "import"}) {
+    leaveJournal();
+    std::vector<std::string> args{command, file};
+    if (command == std::string("import")) args.push_back(Write("none.csv", "Record,Height\n"));
+    const Outcome o = Run(args);
+    EXPECT_NE(o.err.find("An interrupted import was undone: 2 fields restored."), std::string::npos)
+        << command << o.err;
+    EXPECT_EQ(ReadAll(file), before) << command;
+    EXPECT_FALSE(JournalExists(file)) << command;
+  }
+  leaveJournal();
+  {
+    std::fstream roster(file, std::ios::in | std::ios::out | std::ios::binary);
+    roster.seekp(static_cast<std::streamoff>(Field(FieldId::Height).OffsetIn(0)));
+    roster.write("77", 2);
+  }
+  const std::string replaced = ReadAll(file);
+  EXPECT_EQ(Run({"list", file}).code, 2);
+  EXPECT_EQ(ReadAll(file), replaced);
+  EXPECT_TRUE(JournalExists(file));
 }
 
 // A close that fails may have lost what was written: never a success.
@@ -319,7 +365,9 @@ TEST_F(ImportTest, AFailingCloseIsReported) {
   const std::string file = MakeBase();
   for (const char* command : {"import", "export"}) {
     testing::FaultyFileSystem faulty;
-    faulty.Fail(testing::FileOp::Close, FileErrorCause::HardwareIo);
+    // An import closes its journal twice (written, then emptied) before the roster.
+    const int journalCloses = command == std::string("import") ? 2 : 0;
+    faulty.Fail(testing::FileOp::Close, FileErrorCause::HardwareIo, journalCloses);
     std::istringstream in;
     std::ostringstream out, err;
     std::vector<std::string> args{command, file};

@@ -9,11 +9,19 @@ namespace korvale::testing {
 class ReadOnlyFiles final : public FileSystem {
  public:
   SysResult Open(const std::string& path) override;
+  SysResult OpenShared(const std::string& path) override { return Open(path); }
   SysResult Seek(int handle, std::uint64_t offset) override;
   SysResult Read(int handle, char* buffer, std::size_t n) override;
   SysResult Write(int handle, const char* buffer, std::size_t n) override;
   SysResult Length(int handle) override;
   SysResult Close(int handle) override;
+  SysResult Sync(int) override { return Denied(); }
+  SysResult Create(const std::string&) override { return Denied(); }
+  SysResult Remove(const std::string&) override { return Denied(); }
+  SysResult SyncFolder(const std::string&) override { return Denied(); }
+
+ private:
+  static SysResult Denied() { return SysResult::Failure(FileErrorCause::AccessDenied); }
 };
 
 }  // namespace korvale::testing

@@ -52,6 +52,13 @@ SysResult FaultyFileSystem::Open(const std::string& path) {
   return Logged(FileOp::Open, 0, SystemFileSystem().Open(path));
 }
 
+// Counted and failed as an Open: the fault tables name no separate step.
+SysResult FaultyFileSystem::OpenShared(const std::string& path) {
+  position_ = 0;
+  if (auto cause = Trip(FileOp::Open)) return Logged(FileOp::Open, 0, SysResult::Failure(*cause));
+  return Logged(FileOp::Open, 0, SystemFileSystem().OpenShared(path));
+}
+
 SysResult FaultyFileSystem::Seek(int handle, std::uint64_t offset) {
   if (auto cause = Trip(FileOp::Seek))
     return Logged(FileOp::Seek, offset, SysResult::Failure(*cause));
@@ -84,6 +91,29 @@ SysResult FaultyFileSystem::Close(int handle) {
     return Logged(FileOp::Close, 0, SysResult::Failure(*cause));
   }
   return Logged(FileOp::Close, 0, SystemFileSystem().Close(handle));
+}
+
+SysResult FaultyFileSystem::Sync(int handle) {
+  if (auto cause = Trip(FileOp::Sync)) return Logged(FileOp::Sync, 0, SysResult::Failure(*cause));
+  return Logged(FileOp::Sync, 0, SystemFileSystem().Sync(handle));
+}
+
+SysResult FaultyFileSystem::Create(const std::string& path) {
+  if (auto cause = Trip(FileOp::Create))
+    return Logged(FileOp::Create, 0, SysResult::Failure(*cause));
+  return Logged(FileOp::Create, 0, SystemFileSystem().Create(path));
+}
+
+SysResult FaultyFileSystem::Remove(const std::string& path) {
+  if (auto cause = Trip(FileOp::Remove))
+    return Logged(FileOp::Remove, 0, SysResult::Failure(*cause));
+  return Logged(FileOp::Remove, 0, SystemFileSystem().Remove(path));
+}
+
+// Counted and failed as a Sync.
+SysResult FaultyFileSystem::SyncFolder(const std::string& folder) {
+  if (auto cause = Trip(FileOp::Sync)) return Logged(FileOp::Sync, 0, SysResult::Failure(*cause));
+  return Logged(FileOp::Sync, 0, SystemFileSystem().SyncFolder(folder));
 }
 
 }  // namespace korvale::testing

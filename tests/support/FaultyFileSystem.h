@@ -10,7 +10,7 @@
 
 namespace korvale::testing {
 
-enum class FileOp { Open, Seek, Read, Write, Length, Close };
+enum class FileOp { Open, Seek, Read, Write, Length, Close, Sync, Create, Remove };
 
 // The real file system, with faults on request: an operation can fail with
 // a chosen cause (from its n-th call on, once or until cleared), and writes
@@ -37,11 +37,16 @@ class FaultyFileSystem final : public FileSystem {
   void ClearLog() { log_.clear(); }
 
   SysResult Open(const std::string& path) override;
+  SysResult OpenShared(const std::string& path) override;
   SysResult Seek(int handle, std::uint64_t offset) override;
   SysResult Read(int handle, char* buffer, std::size_t n) override;
   SysResult Write(int handle, const char* buffer, std::size_t n) override;
   SysResult Length(int handle) override;
   SysResult Close(int handle) override;
+  SysResult Sync(int handle) override;
+  SysResult Create(const std::string& path) override;
+  SysResult Remove(const std::string& path) override;
+  SysResult SyncFolder(const std::string& folder) override;
 
  private:
   struct Fault {
@@ -59,8 +64,8 @@ class FaultyFileSystem final : public FileSystem {
   std::size_t WriteSize(std::size_t n);
   SysResult Logged(FileOp op, std::uint64_t position, SysResult result);
 
-  std::array<std::optional<Fault>, 6> faults_{};
-  std::array<int, 6> calls_{};
+  std::array<std::optional<Fault>, 9> faults_{};
+  std::array<int, 9> calls_{};
   std::optional<Cut> cut_;
   std::vector<Call> log_;
   std::uint64_t position_ = 0;

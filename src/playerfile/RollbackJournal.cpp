@@ -1,0 +1,218 @@
+#include "RollbackJournal.h"
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "Utf8Path.h"
+
+namespace korvale {
+namespace {
+
+constexpr std::string_view kMagic = "KVJ1";
+
+void PutNumber(std::string& out, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+std::uint32_t Checksum(std::string_view bytes) {
+  std::uint32_t hash = 2166136261U;
+  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+  return hash;
+}
+
+std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
+  std::string out(kMagic);
+  PutNumber(out, length, 8);
+  PutNumber(out, spans.size(), 4);
+  for (const Span& span : spans) {
+    PutNumber(out, span.offset, 8);
+    PutNumber(out, span.oldBytes.size(), 4);
+    out += span.oldBytes;
+    out += span.newBytes;
+  }
+  PutNumber(out, Checksum(out), 4);
+  return out;
+}
+
+// Reads the journal's numbers in order; any overrun marks it broken.
+struct Reader {
+  std::string_view bytes;
+  std::size_t at = 0;
+  bool broken = false;
+
+  std::uint64_t Number(int n) {
+    if (bytes.size() - at < static_cast<std::size_t>(n)) return Break();
+    std::uint64_t value = 0;
+    for (int i = 0; i < n; ++i) {
+      value |= std::uint64_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
+    }
+    at += static_cast<std::size_t>(n);
+    return value;
+  }
+  std::string Bytes(std::uint64_t n) {
+    if (bytes.size() - at < n) return Break(), std::string();
+    std::string out(bytes.substr(at, n));
+    at += n;
+    return out;
+  }
+  std::uint64_t Break() {
+    broken = true;
+    at = bytes.size();
+    return 0;
+  }
+};
+
+// The spans of a complete journal whose checksum holds; nullopt otherwise.
+std::optional<std::vector<Span>> Decode(std::string_view bytes) {
+  if (bytes.size() < kMagic.size() + 16 || bytes.substr(0, kMagic.size()) != kMagic) {
+    return std::nullopt;
+  }
+  const std::string_view body = bytes.substr(0, bytes.size() - 4);
+  Reader tail{bytes.substr(body.size())};
+  if (tail.Number(4) != Checksum(body)) return std::nullopt;
+  Reader r{body, kMagic.size() + 8};
+  std::vector<Span> spans;
+  const std::uint64_t count = r.Number(4);
+  for (std::uint64_t i = 0; i < count && !r.broken; ++i) {
+    Span span;
+    span.offset = r.Number(8);
+    const std::uint64_t size = r.Number(4);
+    span.oldBytes = r.Bytes(size);
+    span.newBytes = r.Bytes(size);
+    spans.push_back(std::move(span));
+  }
+  if (r.broken || r.at != body.size()) return std::nullopt;
+  return spans;
+}
+
+std::string Utf8(const std::filesystem::path& path) {
+  const std::u8string text = path.u8string();
+  return {text.begin(), text.end()};
+}
+
+std::string Folder(const std::string& path) {
+  const std::filesystem::path folder = PathFromUtf8(path).parent_path();
+  return folder.empty() ? "." : Utf8(folder);
+}
+
+void Check(const SysResult& result, const std::string& path) {
+  if (!result.ok) throw FileError(result.cause, path);
+}
+
+// Writes the bytes to a new file at `path` and flushes it and its folder.
+void WriteFlushed(FileSystem& system, const std::string& path, std::string_view bytes) {
+  const SysResult created = system.Create(path);
+  Check(created, path);
+  const int handle = static_cast<int>(created.value);
+  const SysResult put = system.Write(handle, bytes.data(), bytes.size());
+  const SysResult synced = put.ok ? system.Sync(handle) : put;
+  const SysResult closed = system.Close(handle);
+  Check(synced, path);
+  if (static_cast<std::size_t>(put.value) < bytes.size()) {
+    throw FileError(FileErrorCause::DiskFull, path);
+  }
+  Check(closed, path);
+  Check(system.SyncFolder(Folder(path)), path);
+}
+
+// Invalidates the journal (empties and flushes it), then deletes it.
+void Discard(FileSystem& system, const std::string& path) {
+  WriteFlushed(system, path, {});
+  Check(system.Remove(path), path);
+  Check(system.SyncFolder(Folder(path)), path);
+}
+
+std::optional<std::string> ReadJournal(FileSystem& system, const std::string& path) {
+  const SysResult opened = system.OpenShared(path);
+  if (!opened.ok) return std::nullopt;
+  const int handle = static_cast<int>(opened.value);
+  const SysResult length = system.Length(handle);
+  std::string bytes(length.ok ? static_cast<std::size_t>(length.value) : 0, '\0');
+  const SysResult got = system.Read(handle, bytes.data(), bytes.size());
+  system.Close(handle);
+  Check(got, path);
+  bytes.resize(static_cast<std::size_t>(got.value));
+  return bytes;
+}
+
+void WriteBack(PlayerFileState& roster, const std::vector<Span>& spans, std::size_t n) {
+  for (std::size_t i = n; i > 0; --i) roster.WriteBytes(spans[i - 1].offset, spans[i - 1].oldBytes);
+  roster.Sync();
+}
+
+}  // namespace
+
+std::string JournalPath(const std::string& rosterPath) {
+  std::error_code error;
+  const std::filesystem::path resolved =
+      std::filesystem::weakly_canonical(PathFromUtf8(rosterPath), error);
+  return (error ? rosterPath : Utf8(resolved)) + "-journal";
+}
+
+bool JournalExists(const std::string& rosterPath) {
+  std::error_code error;
+  return std::filesystem::exists(PathFromUtf8(JournalPath(rosterPath)), error);
+}
+
+bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& spans,
+                            bool (*stop)()) {
+  FileSystem& system = roster.System();
+  const std::string journal = JournalPath(roster.FilePath());
+  try {
+    WriteFlushed(system, journal, Encode(roster.FileLength(), spans));
+  } catch (const FileError&) {
+    std::error_code ignored;
+    std::filesystem::remove(PathFromUtf8(journal), ignored);
+    throw;
+  }
+  std::size_t written = 0;
+  try {
+    for (const Span& span : spans) {
+      roster.WriteBytes(span.offset, span.newBytes);
+      ++written;
+      if (stop && stop()) break;
+    }
+    if (written == spans.size()) roster.Sync();
+  } catch (const FileError&) {
+    WriteBack(roster, spans, written + (written < spans.size() ? 1 : 0));
+    Discard(system, journal);
+    throw;
+  }
+  if (written < spans.size()) WriteBack(roster, spans, written);
+  Discard(system, journal);
+  return written == spans.size();
+}
+
+JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored) {
+  FileSystem& system = roster.System();
+  const std::string journal = JournalPath(roster.FilePath());
+  const auto bytes = ReadJournal(system, journal);
+  if (!bytes) return JournalUndo::None;
+  const auto spans = Decode(*bytes);
+  if (!spans) {
+    Check(system.Remove(journal), journal);
+    return JournalUndo::None;
+  }
+  for (const Span& span : *spans) {
+    const std::string now = roster.ReadBytes(span.offset, span.oldBytes.size());
+    if (now != span.oldBytes && now != span.newBytes) return JournalUndo::Mismatch;
+  }
+  WriteBack(roster, *spans, spans->size());
+  Discard(system, journal);
+  if (restored) *restored = spans->size();
+  return JournalUndo::Undone;
+}
+
+UndoReport UndoInterruptedImport(PlayerFileState& roster) {
+  std::size_t restored = 0;
+  switch (UndoJournal(roster, &restored)) {
+    case JournalUndo::None: return {};
+    case JournalUndo::Mismatch: return {kJournalMismatch, true};
+    case JournalUndo::Undone: break;
+  }
+  return {"An interrupted import was undone: " + std::to_string(restored) + " fields restored.",
+          false};
+}
+
+}  // namespace korvale

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "PlayerFileState.h"
+
+namespace korvale {
+
+// One write to a roster: the bytes at `offset` before and after it.
+struct Span {
+  std::uint64_t offset = 0;
+  std::string oldBytes;
+  std::string newBytes;
+};
+
+// The journal beside a roster: its path with symlinks resolved, plus
+// "-journal".
+[[nodiscard]] std::string JournalPath(const std::string& rosterPath);
+
+// Writes the spans to the roster open for writing, all or nothing: a
+// rollback journal is written and flushed first; then the spans are
+// written and the roster flushed; then the journal is invalidated and
+// deleted. A write error undoes what was written and raises the FileError.
+// When the journal cannot be written, nothing is written to the roster.
+// `stop` is asked after every span; when it says yes the spans written are
+// undone and WriteSpansAllOrNothing returns false.
+bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& spans,
+                            bool (*stop)() = nullptr);
+
+enum class JournalUndo { None, Undone, Mismatch };
+
+// Undoes the journal beside the roster open for writing, if there is a
+// valid one: every span must hold its old or its new bytes; the old bytes
+// are written back, the roster flushed, the journal deleted. An incomplete
+// journal is deleted. A journal that matches neither is left alone
+// (Mismatch). `restored` tells how many spans were undone.
+JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored = nullptr);
+
+// UndoJournal, with what to tell the user: nothing when there was no
+// journal; `stops` when the roster may not be used (a mismatch).
+struct UndoReport {
+  std::string message;
+  bool stops = false;
+};
+UndoReport UndoInterruptedImport(PlayerFileState& roster);
+
+// Whether a journal lies beside the roster.
+[[nodiscard]] bool JournalExists(const std::string& rosterPath);
+
+inline constexpr const char* kJournalMismatch =
+    "The journal beside the roster does not match it (the roster was replaced since an "
+    "interrupted import). Both files were left alone: move the journal away to keep the "
+    "roster as it is.";
+
+}  // namespace korvale

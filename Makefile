@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan release package windows-cli test-windows fuzz soak bench coverage clean
+.PHONY: setup build run test test-asan release test-release package windows-cli test-windows fuzz soak bench coverage clean
 
 JOBS ?= $(shell nproc)
 
@@ -27,6 +27,10 @@ test-asan: setup
 release: setup
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS)
+
+# The optimised build's tests: faults only the optimiser shows.
+test-release: release
+	ctest --preset release
 
 # The Debian package: build/package/korvale_<version>_amd64.deb, then its
 # checks (file list, desktop entry, metainfo, the programs run from it).

@@ -23,9 +23,5 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.in ${CMAKE_BINARY_DIR}/wine-ru
                                 WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
 
-# GCC 12 warns falsely about overlapping copies inside std::string at -O3
-# (GCC bug 105329); the warning is noise here, not a finding.
-add_compile_options(-Wno-restrict)
-
 # All programs in one folder: the tests find korvale-cli.exe beside them.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)

@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "Commands.h"
@@ -91,13 +93,28 @@ CLI::App* AddSample(CLI::App& app, Io io, Run& run) {
   return cmd;
 }
 
+// Whether everything printed reached standard output. A closed pipe (the
+// reader of `korvale-cli list | head` has gone) ends the command quietly;
+// any other failure (a full device) is reported with its cause.
+bool OutputReached(Io io) {
+  if (io.out.flush()) return true;
+  const int cause = errno;
+  if (cause != EPIPE) {
+    io.err << "korvale-cli: cannot write to standard output"
+           << (cause != 0 ? std::string(": ") + std::strerror(cause) : std::string()) << '\n';
+  }
+  return false;
+}
+
 int Guarded(const Run& run, Io io) {
+  int result = kFailure;
   try {
-    return run();
+    errno = 0;
+    result = run();
   } catch (const FileError& e) {
     io.err << "korvale-cli: " << e.Message() << '\n';
-    return kFailure;
   }
+  return OutputReached(io) ? result : kFailure;
 }
 
 }  // namespace
@@ -114,6 +131,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                "korvale-cli");
   app.set_version_flag("--version", std::string("korvale-cli ") + kKorvaleVersion);
   app.require_subcommand(1);
+  // Only the options defined here are options: "/Games/Players.dbf" is a file
+  // name on every system, so no argument is read as a Windows-style "/option".
+  app.allow_windows_style_options(false);
   Run run;
   for (auto* add : {AddList, AddShow, AddExport, AddImport, AddCheck, AddDiff, AddSample}) {
     add(app, io, run);

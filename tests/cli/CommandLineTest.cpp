@@ -1,3 +1,4 @@
+#include <filesystem>
 #include "CliFixture.h"
 #include "KorvaleVersion.h"
 #include "Utf8Path.h"
@@ -58,7 +59,7 @@ TEST_F(CommandLineTest, StandardStreamsCarryEveryByte) {
                          "b\r\n");
   ASSERT_EQ(o.code, 0) << o.err;
   EXPECT_EQ(o.out,
-            "record 0 (id 0) LastName: \"\" -> \"a\\u001ab\"\n1 fields changed in 1 records\n");
+            "record 0 (id 0) LastName: \"\" -> \"a\\x1Ab\"\n1 fields changed in 1 records\n");
   EXPECT_EQ(testing::FieldBytes(testing::ReadAll(PathFromUtf8(file)), 0, FieldId::LastName),
             "a\x1A"
             "b" +
@@ -95,6 +96,22 @@ TEST_F(CommandLineTest, NamesInAnyScriptReachTheirFiles) {
   o = RunProgram("list \"" + Path("\xC3\xB6.dbf") + "\"");
   EXPECT_EQ(o.err, "korvale-cli: " + Path("\xC3\xB6.dbf") + " was not found.\n");
 }
+
+#ifndef _WIN32
+// A full device on standard output is a failure every command reports.
+TEST_F(CommandLineTest, EveryCommandReportsAFullOutputDevice) {
+  const std::string file = Make(PlayerFileBuilder(3));
+  std::filesystem::copy_file(PathFromUtf8(file), PathFromUtf8(Path("b.dbf")));
+  for (const std::string& command :
+       std::vector<std::string>{"list", "show --record 0", "check", "export", "diff"}) {
+    const std::string extra = command == "diff" ? " " + Path("b.dbf") : "";
+    const Outcome o = RunProgram(command + " " + file + extra + " >/dev/full", "");
+    EXPECT_EQ(o.code, 2) << command;
+    EXPECT_EQ(o.err, "korvale-cli: cannot write to standard output: No space left on device\n")
+        << command;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace korvale::cli

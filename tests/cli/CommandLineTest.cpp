@@ -30,10 +30,14 @@ TEST_F(CommandLineTest, HelpVersionAndUsageErrors) {
   }
 }
 
+// A name that begins with / is a file name on Windows too, never an option.
 TEST_F(CommandLineTest, FileErrorsUseTheEditorsMessages) {
-  const Outcome o = RunProgram("list " + Path("missing.dbf"));
-  EXPECT_EQ(o.code, 2);
-  EXPECT_EQ(o.err, "korvale-cli: " + Path("missing.dbf") + " was not found.\n");
+  for (const std::string& name :
+       {Path("missing.dbf"), std::string("/korvale-missing/Players.dbf")}) {
+    const Outcome o = RunProgram("list " + name);
+    EXPECT_EQ(o.code, 2);
+    EXPECT_EQ(o.err, "korvale-cli: " + name + " was not found.\n");
+  }
 }
 
 TEST_F(CommandLineTest, DashMeansStandardInputAndOutput) {

@@ -57,7 +57,12 @@ CLI::App* AddImport(CLI::App& app, Io io, Run& run) {
   cmd->add_option("--format", o->format, "csv or json (default: from INPUT's extension, else csv)")
       ->check(CLI::IsMember({"csv", "json"}, CLI::ignore_case));
   cmd->add_flag("--dry-run", o->dryRun, "Validate and report, write nothing");
-  cmd->add_option("--backup", o->backup, "Copy the file here before the first write");
+  cmd->add_option("--backup", o->backup, "Copy the file here before the first write")
+      ->check(CLI::Validator(
+          [](const std::string& name) {
+            return name.empty() ? "the backup needs a file name" : "";
+          },
+          "FILE"));
   cmd->add_flag("--verbose", o->verbose, "List every change");
   cmd->callback([=, &run] { run = [=] { return ImportCommand(*o, io); }; });
   return cmd;

@@ -28,6 +28,8 @@ TEST_F(CommandLineTest, HelpVersionAndUsageErrors) {
     EXPECT_TRUE(o.out.empty()) << bad;
     EXPECT_FALSE(o.err.empty()) << bad;
   }
+  o = RunProgram("import a b --backup \"\"");
+  EXPECT_NE(o.err.find("the backup needs a file name"), std::string::npos) << o.err;
 }
 
 // A name that begins with / is a file name on Windows too, never an option.

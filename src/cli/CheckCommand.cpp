@@ -1,5 +1,6 @@
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <map>
 #include <ostream>
 #include <vector>
@@ -15,6 +16,45 @@ namespace {
 
 constexpr std::size_t kDescriptorSize = 32;
 constexpr char kEndOfFile = 0x1A;
+// Findings of one kind shown before the rest are only counted, so that a
+// huge broken file gives a short report in little memory.
+constexpr std::size_t kShownPerKind = 100;
+
+// What is found, kind by kind: the first findings of each kind and how
+// many more there are.
+class Findings {
+ public:
+  void Add(const std::string& kind, std::string finding) {
+    auto it =
+        std::find_if(kinds_.begin(), kinds_.end(), [&](const auto& k) { return k.name == kind; });
+    if (it == kinds_.end()) it = kinds_.insert(kinds_.end(), Kind{kind, {}, 0});
+    Kind& k = *it;
+    if (k.shown.size() < kShownPerKind) {
+      k.shown.push_back(std::move(finding));
+    } else {
+      ++k.more;
+    }
+    ++total_;
+  }
+  [[nodiscard]] bool Empty() const { return total_ == 0; }
+  [[nodiscard]] std::string Report() const {
+    std::string out;
+    for (const Kind& k : kinds_) {
+      for (const std::string& finding : k.shown) out += finding + '\n';
+      if (k.more > 0) out += fmt::format("... and {} more findings of {}\n", k.more, k.name);
+    }
+    return out;
+  }
+
+ private:
+  struct Kind {
+    std::string name;
+    std::vector<std::string> shown;
+    std::uint64_t more = 0;
+  };
+  std::vector<Kind> kinds_;
+  std::uint64_t total_ = 0;
+};
 
 std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
   std::uint32_t value = 0;
@@ -26,7 +66,7 @@ std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
 
 class Checker {
  public:
-  explicit Checker(std::vector<std::string>& findings) : findings_(findings) {}
+  explicit Checker(Findings& findings) : findings_(findings) {}
 
   void Header(const std::string& header, std::uint64_t length) {
     if (header.size() < kDescriptorSize) {
@@ -69,11 +109,13 @@ class Checker {
       const std::string stored = StoredText(record, f);
       if (f.form == korvale::StoredForm::Flag && stored != "T" && stored != "F") {
         Add(fmt::format("{}: {} holds {}, not T or F", RecordLabel(record), f.name,
-                        Render(Shown{stored})));
+                        Render(Shown{stored})),
+            "a flag");
       } else if (f.form == korvale::StoredForm::Letter) {
         if (appearance && !DecodeLetter(stored, AppearanceCount(f))) {
           Add(fmt::format("{}: {} letter {} outside A..{}", RecordLabel(record), f.name,
-                          Render(Shown{stored}), static_cast<char>('A' + AppearanceCount(f) - 1)));
+                          Render(Shown{stored}), static_cast<char>('A' + AppearanceCount(f) - 1)),
+              "a letter");
         }
       } else if (HasShownRange(f)) {
         Range(record, f);
@@ -81,19 +123,26 @@ class Checker {
     }
     if (Field(FieldId::PlayerId).OffsetIn(record.index) + Field(FieldId::PlayerId).readWidth <=
         length) {
-      ids_[ShownNumber(record, FieldId::PlayerId)].push_back(record.index);
+      IdRecords& same = ids_[ShownNumber(record, FieldId::PlayerId)];
+      if (same.first.size() < kShownPerKind) same.first.push_back(record.index);
+      ++same.count;
     }
   }
 
   void Duplicates() {
-    for (const auto& [id, records] : ids_) {
-      if (records.size() < 2) continue;
-      Add(fmt::format("PlayerId {} appears in records {}", id, fmt::join(records, ", ")));
+    for (const auto& [id, same] : ids_) {
+      if (same.count < 2) continue;
+      const std::uint64_t more = same.count - same.first.size();
+      Add(fmt::format("PlayerId {} appears in records {}{}", id, fmt::join(same.first, ", "),
+                      more > 0 ? fmt::format(" and {} more", more) : ""),
+          "a repeated PlayerId");
     }
   }
 
  private:
-  void Add(std::string finding) { findings_.push_back(std::move(finding)); }
+  void Add(std::string finding, const std::string& kind = "the header") {
+    findings_.Add(kind, std::move(finding));
+  }
 
   void Columns(const std::string& header, std::uint32_t recordLength) {
     std::uint32_t described = 1;  // the deletion flag
@@ -112,11 +161,16 @@ class Checker {
     const ShownRange range = ShownRangeOf(f);
     if (value >= range.low && value <= range.high) return;
     Add(fmt::format("{}: {} {} outside {}..{}", RecordLabel(record), f.name, value, range.low,
-                    range.high));
+                    range.high),
+        "a range");
   }
 
-  std::vector<std::string>& findings_;
-  std::map<std::int64_t, std::vector<std::int64_t>> ids_;
+  Findings& findings_;
+  struct IdRecords {
+    std::vector<std::int64_t> first;
+    std::uint64_t count = 0;
+  };
+  std::map<std::int64_t, IdRecords> ids_;
   char lastByte_ = 0;
 };
 
@@ -126,7 +180,7 @@ int CheckCommand(const std::string& path, Io io) {
   PlayerFileState file(io.files);
   OpenRoster(file, path, false, io.err);
   RecordSource source(file);
-  std::vector<std::string> findings;
+  Findings findings;
   Checker checker(findings);
   if (source.Length() > 0) {
     checker.SetLastByte(file.ReadBytes(source.Length() - 1, 1).at(0));
@@ -134,11 +188,10 @@ int CheckCommand(const std::string& path, Io io) {
   checker.Header(file.ReadBytes(0, kDbaseHeaderLength), source.Length());
   source.ForEach([&](const RecordSpan& record) { checker.Record(record, source.Length()); });
   checker.Duplicates();
-  std::string out;
-  for (const std::string& finding : findings) out += finding + '\n';
-  if (findings.empty()) out += fmt::format("no findings in {} records\n", source.Count());
+  std::string out = findings.Report();
+  if (findings.Empty()) out += fmt::format("no findings in {} records\n", source.Count());
   io.out << out;
-  return findings.empty() ? kSuccess : kFindings;
+  return findings.Empty() ? kSuccess : kFindings;
 }
 
 }  // namespace korvale::cli

@@ -2,6 +2,8 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include "Commands.h"
@@ -86,7 +88,12 @@ CLI::App* AddImport(CLI::App& app, Io io, Run& run) {
                   "Windows-1252; standard input must be UTF-8)")
       ->check(CLI::IsMember({"utf-8", "windows-1252"}, CLI::ignore_case));
   cmd->add_flag("--dry-run", o->dryRun, "Validate and report, write nothing");
-  cmd->add_option("--backup", o->backup, "Copy the file here before the first write");
+  cmd->add_option("--backup", o->backup, "Copy the file here before the first write")
+      ->check(CLI::Validator(
+          [](const std::string& name) {
+            return name.empty() ? "the backup needs a file name" : "";
+          },
+          "FILE"));
   cmd->add_flag("--verbose", o->verbose, "List every change");
   cmd->callback([=, &run] { run = [=] { return ImportCommand(*o, io); }; });
   return cmd;
@@ -122,16 +129,30 @@ CLI::App* AddSample(CLI::App& app, Io io, Run& run) {
   return cmd;
 }
 
+// Whether everything printed reached standard output. A closed pipe (the
+// reader of `korvale-cli list | head` has gone) ends the command quietly;
+// any other failure (a full device) is reported with its cause.
+bool OutputReached(Io io) {
+  if (io.out.flush()) return true;
+  const int cause = errno;
+  if (cause != EPIPE) {
+    io.err << "korvale-cli: cannot write to standard output"
+           << (cause != 0 ? std::string(": ") + std::strerror(cause) : std::string()) << '\n';
+  }
+  return false;
+}
+
 int Guarded(const Run& run, Io io) {
+  int result = kFailure;
   try {
-    return run();
+    errno = 0;
+    result = run();
   } catch (const FileError& e) {
     io.err << "korvale-cli: " << e.Message() << '\n';
-    return kFailure;
   } catch (const JournalStop& e) {
     io.err << "korvale-cli: " << e.what() << '\n';
-    return kFailure;
   }
+  return OutputReached(io) ? result : kFailure;
 }
 
 }  // namespace
@@ -148,6 +169,9 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
                "korvale-cli");
   app.set_version_flag("--version", std::string("korvale-cli ") + kKorvaleVersion);
   app.require_subcommand(1);
+  // Only the options defined here are options: "/Games/Players.dbf" is a file
+  // name on every system, so no argument is read as a Windows-style "/option".
+  app.allow_windows_style_options(false);
   Run run;
   for (auto* add : {AddList, AddShow, AddExport, AddImport, AddCheck, AddDiff, AddSample}) {
     add(app, io, run);

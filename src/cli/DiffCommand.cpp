@@ -1,3 +1,5 @@
+#include <fmt/format.h>
+
 #include <algorithm>
 #include <array>
 #include <ostream>
@@ -42,24 +44,37 @@ class Differ {
       const Shown before = ShownValue(a, f);
       const Shown after = ShownValue(b, f);
       if (before == after) continue;
-      out_ += RecordLabel(a) + " " + std::string(f.name) + ": " + Render(before) + " -> " +
-              Render(after) + "\n";
-      ++differences_;
+      if (++differences_ <= kShownPerKind) {
+        out_ += RecordLabel(a) + " " + std::string(f.name) + ": " + Render(before) + " -> " +
+                Render(after) + "\n";
+      }
     }
     if (DifferOutsideFields(a.bytes, b.bytes)) ++outside_;
   }
   void OnlyIn(std::int64_t record, char side) {
-    out_ += "record " + std::to_string(record) + " only in " + side + "\n";
-    ++differences_;
+    if (++onlyIn_ <= kShownPerKind) {
+      out_ += "record " + std::to_string(record) + " only in " + side + "\n";
+    }
   }
   [[nodiscard]] int Finish() {
+    More(differences_, "field differences");
+    More(onlyIn_, "records in one file only");
     out_ += std::to_string(outside_) + " records differ outside the fields\n";
-    return differences_ + outside_ > 0 ? kFindings : kSuccess;
+    return differences_ + onlyIn_ + outside_ > 0 ? kFindings : kSuccess;
   }
 
  private:
+  // Only the first findings of a kind are shown; the rest are counted.
+  static constexpr std::int64_t kShownPerKind = 100;
+
+  void More(std::int64_t count, const char* kind) {
+    if (count > kShownPerKind)
+      out_ += fmt::format("... and {} more {}\n", count - kShownPerKind, kind);
+  }
+
   std::string& out_;
   std::int64_t differences_ = 0;
+  std::int64_t onlyIn_ = 0;
   std::int64_t outside_ = 0;
 };
 

@@ -130,6 +130,9 @@ int ImportCommand(const ImportOptions& options, Io io) {
   }
   file.ClosePlayerFile();  // after a dry run or nothing to write (Apply has closed it)
   Summary(plan, options, io);
+  if (!io.out.flush() && !options.dryRun && !plan.changes.empty()) {
+    io.err << "korvale-cli: the import was applied; only its summary could not be printed\n";
+  }
   return kSuccess;
 }
 

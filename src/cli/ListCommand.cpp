@@ -14,7 +14,9 @@ int ListCommand(const std::string& path, Io io) {
   RecordSource source(file);
   std::string out;
   source.ForEach([&](const RecordSpan& record) {
-    const auto name = [&](FieldId id) { return std::get<std::string>(ShownValue(record, id)); };
+    const auto name = [&](FieldId id) {
+      return VisibleText(std::get<std::string>(ShownValue(record, id)));
+    };
     out += fmt::format("{:>6}  {:>4}  {:<14}  {}, {}\n", record.index,
                        ShownNumber(record, FieldId::PlayerId),
                        EntryText(FieldId::Team, ShownValue(record, FieldId::Team)),

@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "Utf8Path.h"
+#else
+#include <csignal>
 #endif
 
 namespace korvale::cli {
@@ -32,11 +34,15 @@ void UseBinaryStandardStreams() {
   ::_setmode(::_fileno(stderr), _O_BINARY);
 }
 
+void IgnoreBrokenPipeSignal() {}
+
 #else
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
 
 void UseBinaryStandardStreams() {}
+
+void IgnoreBrokenPipeSignal() { std::signal(SIGPIPE, SIG_IGN); }
 
 #endif
 

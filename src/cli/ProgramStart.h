@@ -14,4 +14,9 @@ namespace korvale::cli {
 // exports, imports and messages are the same bytes on every system.
 void UseBinaryStandardStreams();
 
+// A closed pipe on standard output is a write error the command sees and
+// ends on quietly, not a signal that kills it midway (no effect on Windows,
+// which has no such signal).
+void IgnoreBrokenPipeSignal();
+
 }  // namespace korvale::cli

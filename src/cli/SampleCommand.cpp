@@ -5,7 +5,14 @@
 
 namespace korvale::cli {
 
+// PlayerId has four digits: beyond this many players the ids start over.
+constexpr int kDistinctIds = 9999;
+
 int SampleCommand(const SampleOptions& options, Io io) {
+  if (options.players > kDistinctIds) {
+    io.err
+        << "korvale-cli: beyond 9,999 players the player ids repeat (PlayerId has four digits)\n";
+  }
   if (options.output == "-") {
     return WriteSampleRoster(io.out, options.players, options.seed) ? kSuccess : kFailure;
   }

@@ -115,7 +115,7 @@ std::string ValueText(const RecordSpan& record, FieldId id) {
   const Shown value = ShownValue(record, id);
   if (IsListField(id)) return EntryText(id, value);
   if (const auto* flag = std::get_if<bool>(&value)) return *flag ? "[x]" : "[ ]";
-  if (const auto* text = std::get_if<std::string>(&value)) return *text;
+  if (const auto* text = std::get_if<std::string>(&value)) return VisibleText(*text);
   return Render(value);
 }
 

@@ -1,6 +1,6 @@
 #include "Shown.h"
 
-#include <nlohmann/json.hpp>
+#include <fmt/format.h>
 
 #include "DbaseHeader.h"
 #include "PlayerFileState.h"
@@ -80,6 +80,25 @@ std::string StoredForm(const FieldDescriptor& field, const Shown& value) {
   return EncodeValue(field, number);
 }
 
+std::string VisibleText(std::string_view text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
+                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                    static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+    if (byte < 0x20 || byte == 0x7F) {
+      shown += fmt::format("\\x{:02X}", byte);
+    } else if (c1) {
+      shown += fmt::format("\\x{:02X}", static_cast<unsigned char>(text[++i]));
+    } else {
+      shown += text[i];
+    }
+  }
+  return shown;
+}
+
 std::string Render(const Shown& value) {
   return std::visit(
       [](const auto& v) -> std::string {
@@ -91,7 +110,12 @@ std::string Render(const Shown& value) {
         } else if constexpr (std::is_same_v<T, std::int64_t>) {
           return std::to_string(v);
         } else {
-          return nlohmann::json(v).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+          std::string quoted = "\"";
+          for (const char c : v) {
+            if (c == '"' || c == '\\') quoted += '\\';
+            quoted += c;
+          }
+          return VisibleText(quoted + '"');
         }
       },
       value);

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include "CliFixture.h"
 #include "DbaseHeader.h"
 #include "FileSystem.h"
@@ -37,9 +38,9 @@ TEST_F(CheckDiffTest, CheckReportsEveryKindOfFinding) {
                        "record 0 (id 1): Height 59 outside 60..91",
                        "record 0 (id 1): Team 40 outside 0..31",
                        "record 1 (id 2): Passing 49 outside 50..99",
+                       "record 3 (id 1): BirthMonth 0 outside 1..12",
                        "record 1 (id 2): IsRom holds \"t\", not T or F",
                        "record 2 (id 3): HairStyle letter \"Z\" outside A..Q",
-                       "record 3 (id 1): BirthMonth 0 outside 1..12",
                        "PlayerId 1 appears in records 0, 3",
                    }));
 }
@@ -67,6 +68,20 @@ TEST_F(CheckDiffTest, ReadersShareAndWritersHoldAlone) {
     }
     EXPECT_EQ(Run(c.args).code, c.code) << c.args[0] << ' ' << c.heldToWrite;
   }
+}
+
+// A huge broken file gives a short report: the first 100 findings of a
+// kind, then how many more.
+TEST_F(CheckDiffTest, CheckShowsAHundredFindingsOfAKind) {
+  ASSERT_EQ(WriteSampleRoster(Path("s.dbf"), 103), SampleWrite::Created);
+  PlayerFileBuilder b(0);
+  b.At(0, testing::ReadAll(Path("s.dbf")));
+  for (int r = 0; r < 103; ++r) b.Raw(r, FieldId::Height, "59");
+  const Outcome o = Run({"check", Make(b)});
+  EXPECT_EQ(o.code, 1);
+  EXPECT_EQ(std::count(o.out.begin(), o.out.end(), '\n'), 101);
+  EXPECT_TRUE(o.out.ends_with("Height 59 outside 60..91\n... and 3 more findings of a range\n"))
+      << o.out;
 }
 
 TEST_F(CheckDiffTest, DiffListsFieldsRecordsAndOtherBytes) {

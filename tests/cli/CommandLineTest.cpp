@@ -1,3 +1,4 @@
+#include <filesystem>
 #include "CliFixture.h"
 #include "KorvaleVersion.h"
 #include "Utf8Path.h"
@@ -27,12 +28,18 @@ TEST_F(CommandLineTest, HelpVersionAndUsageErrors) {
     EXPECT_TRUE(o.out.empty()) << bad;
     EXPECT_FALSE(o.err.empty()) << bad;
   }
+  o = RunProgram("import a b --backup \"\"");
+  EXPECT_NE(o.err.find("the backup needs a file name"), std::string::npos) << o.err;
 }
 
+// A name that begins with / is a file name on Windows too, never an option.
 TEST_F(CommandLineTest, FileErrorsUseTheEditorsMessages) {
-  const Outcome o = RunProgram("list " + Path("missing.dbf"));
-  EXPECT_EQ(o.code, 2);
-  EXPECT_EQ(o.err, "korvale-cli: " + Path("missing.dbf") + " was not found.\n");
+  for (const std::string& name :
+       {Path("missing.dbf"), std::string("/korvale-missing/Players.dbf")}) {
+    const Outcome o = RunProgram("list " + name);
+    EXPECT_EQ(o.code, 2);
+    EXPECT_EQ(o.err, "korvale-cli: " + name + " was not found.\n");
+  }
 }
 
 TEST_F(CommandLineTest, DashMeansStandardInputAndOutput) {
@@ -99,6 +106,22 @@ TEST_F(CommandLineTest, NamesInAnyScriptReachTheirFiles) {
   o = RunProgram("list \"" + Path("\xC3\xB6.dbf") + "\"");
   EXPECT_EQ(o.err, "korvale-cli: " + Path("\xC3\xB6.dbf") + " was not found.\n");
 }
+
+#ifndef _WIN32
+// A full device on standard output is a failure every command reports.
+TEST_F(CommandLineTest, EveryCommandReportsAFullOutputDevice) {
+  const std::string file = Make(PlayerFileBuilder(3));
+  std::filesystem::copy_file(PathFromUtf8(file), PathFromUtf8(Path("b.dbf")));
+  for (const std::string& command :
+       std::vector<std::string>{"list", "show --record 0", "check", "export", "diff"}) {
+    const std::string extra = command == "diff" ? " " + Path("b.dbf") : "";
+    const Outcome o = RunProgram(command + " " + file + extra + " >/dev/full", "");
+    EXPECT_EQ(o.code, 2) << command;
+    EXPECT_EQ(o.err, "korvale-cli: cannot write to standard output: No space left on device\n")
+        << command;
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace korvale::cli

@@ -2,8 +2,8 @@
 #include <iostream>
 
 #include "Commands.h"
-#include "ReplacingOutput.h"
 #include "RecordSource.h"
+#include "ReplacingOutput.h"
 #include "TableExport.h"
 #include "Utf8Path.h"
 

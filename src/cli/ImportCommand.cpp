@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ChangeHistory.h"
 #include "Commands.h"
 #include "ImportPlan.h"
 #include "OutputFile.h"
@@ -71,13 +72,16 @@ std::vector<Span> SpansOf(PlayerFileState& file, const ImportPlan& plan) {
   return spans;
 }
 
-// Writes every change all or nothing and closes the file. A file error or a
+// Records the changes in the roster's history, then writes every change
+// all or nothing and closes the file. A file error or a
 // stop signal undoes what was written. A failing close may have lost what
 // was written, so it is reported like a failing write.
 int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
   const StopSignals signals;
   try {
-    if (!WriteSpansAllOrNothing(file, SpansOf(file, plan), &StopSignals::Stopped)) {
+    const std::vector<Span> spans = SpansOf(file, plan);
+    RecordChanges(file.FilePath(), history::Program::Import, spans, io.err);
+    if (!WriteSpansAllOrNothing(file, spans, &StopSignals::Stopped)) {
       file.ClosePlayerFile();
       io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
       return kFailure;

@@ -8,6 +8,10 @@
 
 #include "Utf8Path.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace korvale::history {
 namespace {
 
@@ -19,11 +23,15 @@ constexpr std::size_t kReadableLength = 80;
 std::filesystem::path Variable(std::string_view name) {
 #ifdef _WIN32
   const std::wstring wide(name.begin(), name.end());
-  const wchar_t* value = ::_wgetenv(wide.c_str());
+  std::wstring value(::GetEnvironmentVariableW(wide.c_str(), nullptr, 0), L'\0');
+  if (value.empty()) return {};
+  value.resize(
+      ::GetEnvironmentVariableW(wide.c_str(), value.data(), static_cast<DWORD>(value.size())));
+  return std::filesystem::path(value);
 #else
   const char* value = std::getenv(std::string(name).c_str());
-#endif
   return value ? std::filesystem::path(value) : std::filesystem::path();
+#endif
 }
 
 std::filesystem::path PlatformFolder() {

@@ -84,7 +84,9 @@ std::uint64_t HistoryLog::Append(Program program, std::vector<FieldChange> chang
 }
 
 void HistoryLog::Load(std::uint64_t length) {
-  const DecodedHistory decoded = DecodeHistory(ReadFile(path_), false);
+  const std::string bytes = ReadFile(path_);
+  if (bytes.size() != length) Fail("it cannot be read");
+  const DecodedHistory decoded = DecodeHistory(bytes, false);
   extents_ = decoded.extents;
   if (!decoded.sets.empty()) nextId_ = std::max(nextId_, decoded.sets.back().id + 1);
   if (decoded.validLength < length) {
@@ -95,14 +97,23 @@ void HistoryLog::Load(std::uint64_t length) {
   knownLength_ = decoded.validLength;
 }
 
-// Drops the oldest sets while one is older than the age limit or the
-// history with the incoming set would pass the size limit.
+// Once the oldest set is past the age limit, or the incoming set would
+// take the history past the size limit, drops the oldest sets; and then
+// well below the limits, so that the file is rewritten seldom: down to
+// three quarters of the size limit, and the sets that would pass the age
+// limit within a ninetieth of it (a day of 90) go too.
 void HistoryLog::Prune(std::int64_t now, std::size_t incoming) {
   const std::size_t end = static_cast<std::size_t>(*knownLength_);
+  const std::int64_t oldest = now - limits_.maxAgeSeconds;
+  if (extents_.empty() || (extents_.front().time >= oldest && end + incoming <= limits_.maxBytes)) {
+    return;
+  }
+  const std::int64_t ageCut = oldest + limits_.maxAgeSeconds / 90;
+  const std::uint64_t sizeCut = limits_.maxBytes - limits_.maxBytes / 4;
   std::size_t drop = 0;
   std::size_t from = 0;
-  while (drop < extents_.size() && (extents_[drop].time < now - limits_.maxAgeSeconds ||
-                                    end - from + incoming > limits_.maxBytes)) {
+  while (drop < extents_.size() &&
+         (extents_[drop].time < ageCut || end - from + incoming > sizeCut)) {
     from = extents_[drop++].end;
   }
   if (drop == 0) return;

@@ -14,7 +14,7 @@
 namespace korvale::history {
 
 // How much history each roster keeps: the last 90 days or the last 50 MB,
-// whichever is less.
+// whichever is less (see HistoryLog::Prune for how far it is cut back).
 struct HistoryLimits {
   std::int64_t maxAgeSeconds = std::int64_t{90} * 24 * 60 * 60;
   std::uint64_t maxBytes = std::uint64_t{50} * 1024 * 1024;

@@ -71,20 +71,41 @@ std::vector<Span> SpansOf(PlayerFileState& file, const ImportPlan& plan) {
   return spans;
 }
 
+// What a failed write left, as the user needs to hear it.
+const char* Left(SpansLeft left) {
+  switch (left) {
+    case SpansLeft::Unchanged: break;
+    case SpansLeft::Applied:
+      return "the import was applied; only its journal could not be deleted (the next command "
+             "deletes it)";
+    case SpansLeft::UndoPending:
+      return "the import could not be undone here: the next korvale-cli command on the roster, "
+             "or selecting it in the editor, undoes it";
+  }
+  return "nothing was changed";
+}
+
 // Writes every change all or nothing and closes the file. A file error or a
 // stop signal undoes what was written. A failing close may have lost what
 // was written, so it is reported like a failing write.
 int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
   const StopSignals signals;
+  bool applied = false;
   try {
-    if (!WriteSpansAllOrNothing(file, SpansOf(file, plan), &StopSignals::Stopped)) {
-      file.ClosePlayerFile();
-      io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
-      return kFailure;
-    }
+    applied = WriteSpansAllOrNothing(file, SpansOf(file, plan), &StopSignals::Stopped);
     file.ClosePlayerFile();
+  } catch (const SpanWriteError& e) {
+    io.err << "korvale-cli: " << e.Message() << '\n' << Left(e.Left()) << '\n';
+    return kFailure;
   } catch (const FileError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n' << "nothing was changed\n";
+    io.err << "korvale-cli: " << e.Message() << '\n'
+           << (applied ? "the import was written and flushed to the disk before the close failed"
+                       : "nothing was changed")
+           << '\n';
+    return kFailure;
+  }
+  if (!applied) {
+    io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
     return kFailure;
   }
   return kSuccess;

@@ -51,7 +51,8 @@ int ExportCommand(const ExportOptions& options, Io io) {
   if (out.IsOpen()) ExportTable(file, out.Stream(), style);
   file.ClosePlayerFile();
   if (!out.Commit()) {
-    io.err << "korvale-cli: cannot write " << options.output << '\n';
+    io.err << "korvale-cli: cannot write " << options.output << ": " << out.Error().message()
+           << '\n';
     return kFailure;
   }
   return kSuccess;

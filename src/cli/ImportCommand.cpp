@@ -1,11 +1,10 @@
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
 #include "Commands.h"
 #include "ImportPlan.h"
-#include "OutputFile.h"
 #include "RecordSource.h"
+#include "ReplacingOutput.h"
 #include "RollbackJournal.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
@@ -43,13 +42,15 @@ bool OpenInput(const ImportOptions& options, Input& input, Io io) {
   return true;
 }
 
-// Copies the held file, through its own handle, to a new file at `path`.
-bool Backup(PlayerFileState& file, const std::string& path) {
+// Copies the held file, through its own handle, to a new file at `path`,
+// never over an existing one and never in part. The problem, if any.
+std::optional<std::string> Backup(PlayerFileState& file, const std::string& path) {
   const std::string bytes = file.ReadBytes(0, static_cast<std::size_t>(file.FileLength()));
-  OutputFile out = OpenOutputFile(PathFromUtf8(path), false);
-  if (!out.file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.file.get()) == bytes.size();
-  return CloseOutputFile(std::move(out.file)) && written;
+  ReplacingOutput out(PathFromUtf8(path), false);
+  if (out.IsOpen()) out.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (out.Commit()) return std::nullopt;
+  if (out.Error() == std::errc::file_exists) return "the backup " + path + " exists already";
+  return "cannot write the backup " + path + ": " + out.Error().message();
 }
 
 void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
@@ -143,9 +144,11 @@ int ImportCommand(const ImportOptions& options, Io io) {
     return kFindings;
   }
   if (!options.dryRun && !plan.changes.empty()) {
-    if (!options.backup.empty() && !Backup(file, options.backup)) {
-      io.err << "korvale-cli: cannot write the backup " << options.backup << '\n';
-      return kFailure;
+    if (!options.backup.empty()) {
+      if (const auto problem = Backup(file, options.backup)) {
+        io.err << "korvale-cli: " << *problem << "; nothing was written\n";
+        return kFailure;
+      }
     }
     if (const int failed = Apply(file, plan, io); failed != kSuccess) return failed;
   }

@@ -26,7 +26,7 @@ bool PowerCutFileSystem::On() { return left_-- > 0; }
 
 std::string PowerCutFileSystem::Track(const std::string& path) {
   const fs::path full = FullPath(path);
-  const std::string key = Utf8FromPath(full);
+  std::string key = Utf8FromPath(full);
   if (!durable_.contains(key)) durable_[key] = {fs::exists(full), Contents(full)};
   return key;
 }

@@ -100,11 +100,9 @@ void Check(const SysResult& result, const std::string& path) {
   if (!result.ok) throw FileError(result.cause, path);
 }
 
-// Writes the bytes to a new file at `path` and flushes it and its folder.
-void WriteFlushed(FileSystem& system, const std::string& path, std::string_view bytes) {
-  const SysResult created = system.Create(path);
-  Check(created, path);
-  const int handle = static_cast<int>(created.value);
+// Writes the bytes through the handle of a file just created at `path`,
+// closes it, and flushes it and its folder.
+void FillFlushed(FileSystem& system, int handle, const std::string& path, std::string_view bytes) {
   const SysResult put = system.Write(handle, bytes.data(), bytes.size());
   const SysResult synced = put.ok ? system.Sync(handle) : put;
   const SysResult closed = system.Close(handle);
@@ -116,11 +114,23 @@ void WriteFlushed(FileSystem& system, const std::string& path, std::string_view 
   Check(system.SyncFolder(Folder(path)), path);
 }
 
+// Writes the bytes to a new file at `path` and flushes it and its folder.
+void WriteFlushed(FileSystem& system, const std::string& path, std::string_view bytes) {
+  const SysResult created = system.Create(path);
+  Check(created, path);
+  FillFlushed(system, static_cast<int>(created.value), path, bytes);
+}
+
+// Deletes an emptied journal.
+void Delete(FileSystem& system, const std::string& path) {
+  Check(system.Remove(path), path);
+  Check(system.SyncFolder(Folder(path)), path);
+}
+
 // Invalidates the journal (empties and flushes it), then deletes it.
 void Discard(FileSystem& system, const std::string& path) {
   WriteFlushed(system, path, {});
-  Check(system.Remove(path), path);
-  Check(system.SyncFolder(Folder(path)), path);
+  Delete(system, path);
 }
 
 std::optional<std::string> ReadJournal(FileSystem& system, const std::string& path) {
@@ -139,6 +149,52 @@ std::optional<std::string> ReadJournal(FileSystem& system, const std::string& pa
 void WriteBack(PlayerFileState& roster, const std::vector<Span>& spans, std::size_t n) {
   for (std::size_t i = n; i > 0; --i) roster.WriteBytes(spans[i - 1].offset, spans[i - 1].oldBytes);
   roster.Sync();
+}
+
+// Writes back the old bytes of the first n spans and deletes the journal.
+// A failure of the write-back leaves the journal for the next open to undo.
+SpansLeft RollBack(PlayerFileState& roster, const std::vector<Span>& spans, std::size_t n) {
+  try {
+    WriteBack(roster, spans, n);
+  } catch (const FileError&) {
+    return SpansLeft::UndoPending;
+  }
+  try {
+    Discard(roster.System(), JournalPath(roster.FilePath()));
+  } catch (const FileError&) {  // a journal left matches the old bytes: undone again harmlessly
+  }
+  return SpansLeft::Unchanged;
+}
+
+// RollBack, raising the error that keeps it from finishing.
+void RollBackOrRaise(PlayerFileState& roster, const std::vector<Span>& spans, std::size_t n) {
+  try {
+    WriteBack(roster, spans, n);
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, SpansLeft::UndoPending);
+  }
+  try {
+    Discard(roster.System(), JournalPath(roster.FilePath()));
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, SpansLeft::Unchanged);
+  }
+}
+
+// Makes the written spans final by emptying the journal, then deletes it.
+// While the journal cannot be emptied it is whole, and the spans are undone.
+void Commit(PlayerFileState& roster, const std::vector<Span>& spans) {
+  FileSystem& system = roster.System();
+  const std::string journal = JournalPath(roster.FilePath());
+  const SysResult created = system.Create(journal);
+  if (!created.ok) {
+    throw SpanWriteError(FileError(created.cause, journal), RollBack(roster, spans, spans.size()));
+  }
+  try {
+    FillFlushed(system, static_cast<int>(created.value), journal, {});
+    Delete(system, journal);
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, SpansLeft::Applied);
+  }
 }
 
 }  // namespace
@@ -174,14 +230,15 @@ bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& sp
       if (stop && stop()) break;
     }
     if (written == spans.size()) roster.Sync();
-  } catch (const FileError&) {
-    WriteBack(roster, spans, written + (written < spans.size() ? 1 : 0));
-    Discard(system, journal);
-    throw;
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, RollBack(roster, spans, written + (written < spans.size() ? 1 : 0)));
   }
-  if (written < spans.size()) WriteBack(roster, spans, written);
-  Discard(system, journal);
-  return written == spans.size();
+  if (written < spans.size()) {
+    RollBackOrRaise(roster, spans, written);
+    return false;
+  }
+  Commit(roster, spans);
+  return true;
 }
 
 JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored) {

@@ -251,8 +251,10 @@ ImportPlan PlanImport(std::istream& in, const TableOptions& options, RecordSourc
             [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
   // A table in another order than the file's: a record's changes keep
   // theirs (PlayerPkg before its codes).
-  std::stable_sort(plan.changes.begin(), plan.changes.end(),
-                   [](const Change& a, const Change& b) { return a.record < b.record; });
+  const auto byRecord = [](const Change& a, const Change& b) { return a.record < b.record; };
+  if (!std::is_sorted(plan.changes.begin(), plan.changes.end(), byRecord)) {
+    std::stable_sort(plan.changes.begin(), plan.changes.end(), byRecord);
+  }
   std::stable_sort(plan.problems.begin(), plan.problems.end(),
                    [](const Problem& a, const Problem& b) { return Before(a.where, b.where); });
   return plan;

@@ -233,8 +233,10 @@ std::string DescribeChange(const Change& change) {
 // The changes come in file order: a record's changes follow each other.
 std::size_t ImportPlan::RecordsChanged() const {
   std::size_t records = 0;
-  for (std::size_t i = 0; i < changes.size(); ++i) {
-    if (i == 0 || changes[i].record != changes[i - 1].record) ++records;
+  const Change* last = nullptr;
+  for (const Change& change : changes) {
+    if (last == nullptr || change.record != last->record) ++records;
+    last = &change;
   }
   return records;
 }

@@ -49,7 +49,7 @@ void ReadOldBytes(PlayerFileState& roster, std::vector<Span>& spans) {
     const std::string bytes = ReadRun(roster, run);
     for (std::size_t i = run.first; i < run.last; ++i) {
       Span& span = spans[i];
-      span.oldBytes = bytes.substr(span.offset - run.begin, span.newBytes.size());
+      span.oldBytes.assign(bytes, span.offset - run.begin, span.newBytes.size());
     }
   }
 }

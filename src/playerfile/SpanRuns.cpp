@@ -5,7 +5,9 @@
 namespace korvale {
 namespace {
 
-std::uint64_t EndOf(const Span& span) { return span.offset + span.newBytes.size(); }
+std::uint64_t EndOf(const Span& span) {
+  return span.offset + std::max(span.oldBytes.size(), span.newBytes.size());
+}
 
 // Whether the span joins the run: near it, and the run stays small.
 bool Joins(const SpanRun& run, const Span& span) {
@@ -16,7 +18,8 @@ bool Joins(const SpanRun& run, const Span& span) {
 }
 
 void Lay(std::string& bytes, const SpanRun& run, const Span& span, const std::string& what) {
-  bytes.replace(span.offset - run.begin, what.size(), what);
+  std::copy(what.begin(), what.end(),
+            bytes.begin() + static_cast<std::ptrdiff_t>(span.offset - run.begin));
 }
 
 }  // namespace

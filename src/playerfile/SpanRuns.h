@@ -21,7 +21,7 @@ struct SpanRun {
 
 // The most bytes a run covers, and the most unchanged bytes between a run
 // and a span that joins it.
-inline constexpr std::uint64_t kRunBytes = 64 * 1024;
+inline constexpr std::uint64_t kRunBytes = std::uint64_t{64} * 1024;
 inline constexpr std::uint64_t kRunGap = 4096;
 
 // The first `count` spans cut, in their order, into runs: a span joins the

@@ -6,6 +6,7 @@
 #include "RecordSource.h"
 #include "ReplacingOutput.h"
 #include "RollbackJournal.h"
+#include "SpanRuns.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
 #include "Utf8Path.h"
@@ -66,9 +67,9 @@ std::vector<Span> SpansOf(PlayerFileState& file, const ImportPlan& plan) {
   std::vector<Span> spans;
   spans.reserve(plan.changes.size());
   for (const Change& change : plan.changes) {
-    const std::uint64_t offset = Field(change.field).OffsetIn(change.record);
-    spans.push_back({offset, file.ReadBytes(offset, change.stored.size()), change.stored});
+    spans.push_back({Field(change.field).OffsetIn(change.record), {}, change.stored});
   }
+  ReadOldBytes(file, spans);
   return spans;
 }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "SpanRuns.h"
 #include "Utf8Path.h"
 
 namespace korvale {
@@ -12,7 +13,9 @@ namespace {
 constexpr std::string_view kMagic = "KVJ1";
 
 void PutNumber(std::string& out, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  char little[8];
+  for (int i = 0; i < bytes; ++i) little[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  out.append(little, static_cast<std::size_t>(bytes));
 }
 
 std::uint32_t Checksum(std::string_view bytes) {
@@ -22,7 +25,10 @@ std::uint32_t Checksum(std::string_view bytes) {
 }
 
 std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
+  std::size_t size = kMagic.size() + 16;
+  for (const Span& span : spans) size += 12 + span.oldBytes.size() + span.newBytes.size();
   std::string out(kMagic);
+  out.reserve(size);
   PutNumber(out, length, 8);
   PutNumber(out, spans.size(), 4);
   for (const Span& span : spans) {
@@ -146,8 +152,10 @@ std::optional<std::string> ReadJournal(FileSystem& system, const std::string& pa
   return bytes;
 }
 
+// Writes the old bytes of the first n spans back, the last first.
 void WriteBack(PlayerFileState& roster, const std::vector<Span>& spans, std::size_t n) {
-  for (std::size_t i = n; i > 0; --i) roster.WriteBytes(spans[i - 1].offset, spans[i - 1].oldBytes);
+  const std::vector<SpanRun> runs = RunsOf(spans, n);
+  for (auto run = runs.rbegin(); run != runs.rend(); ++run) WriteRun(roster, spans, *run, true);
   roster.Sync();
 }
 
@@ -197,6 +205,20 @@ void Commit(PlayerFileState& roster, const std::vector<Span>& spans) {
   }
 }
 
+// Whether every span holds its old or its new bytes.
+bool HoldOldOrNew(PlayerFileState& roster, const std::vector<Span>& spans) {
+  for (const SpanRun& run : RunsOf(spans, spans.size())) {
+    const std::string bytes = roster.ReadBytes(run.begin, run.end - run.begin);
+    for (std::size_t i = run.first; i < run.last; ++i) {
+      const Span& span = spans[i];
+      const std::string_view now = std::string_view(bytes).substr(
+          std::min<std::size_t>(span.offset - run.begin, bytes.size()), span.oldBytes.size());
+      if (now != span.oldBytes && now != span.newBytes) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string JournalPath(const std::string& rosterPath) {
@@ -222,16 +244,18 @@ bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& sp
     std::filesystem::remove(PathFromUtf8(journal), ignored);
     throw;
   }
-  std::size_t written = 0;
+  std::size_t written = 0;  // spans written
+  std::size_t tried = 0;    // and those of a run that failed
   try {
-    for (const Span& span : spans) {
-      roster.WriteBytes(span.offset, span.newBytes);
-      ++written;
+    for (const SpanRun& run : RunsOf(spans, spans.size())) {
+      tried = run.last;
+      WriteRun(roster, spans, run, false);
+      written = run.last;
       if (stop && stop()) break;
     }
     if (written == spans.size()) roster.Sync();
   } catch (const FileError& e) {
-    throw SpanWriteError(e, RollBack(roster, spans, written + (written < spans.size() ? 1 : 0)));
+    throw SpanWriteError(e, RollBack(roster, spans, tried));
   }
   if (written < spans.size()) {
     RollBackOrRaise(roster, spans, written);
@@ -251,10 +275,7 @@ JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored) {
     Check(system.Remove(journal), journal);
     return JournalUndo::None;
   }
-  for (const Span& span : *spans) {
-    const std::string now = roster.ReadBytes(span.offset, span.oldBytes.size());
-    if (now != span.oldBytes && now != span.newBytes) return JournalUndo::Mismatch;
-  }
+  if (!HoldOldOrNew(roster, *spans)) return JournalUndo::Mismatch;
   WriteBack(roster, *spans, spans->size());
   Discard(system, journal);
   if (restored) *restored = spans->size();

@@ -39,11 +39,14 @@ class SpanWriteError : public FileError {
 // Writes the spans to the roster open for writing, all or nothing: a
 // rollback journal is written and flushed first; then the spans are
 // written and the roster flushed; then the journal is invalidated (the
-// commit) and deleted. A write error undoes what was written and raises a
-// SpanWriteError that says what it left. When the journal cannot be
-// written, nothing is written to the roster and the FileError is raised.
-// `stop` is asked after every span; when it says yes the spans written are
-// undone and WriteSpansAllOrNothing returns false.
+// commit) and deleted. Spans that lie near each other go to the roster in
+// one positioned write, with the bytes between them written back as read:
+// the roster ends as writing each span on its own leaves it. A write error
+// undoes what was written and raises a SpanWriteError that says what it
+// left. When the journal cannot be written, nothing is written to the
+// roster and the FileError is raised. `stop` is asked after every write;
+// when it says yes the spans written are undone and WriteSpansAllOrNothing
+// returns false.
 bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& spans,
                             bool (*stop)() = nullptr);
 

@@ -97,6 +97,9 @@ CLI::App* AddImport(CLI::App& app, Io io, Run& run) {
           },
           "FILE"));
   cmd->add_flag("--verbose", o->verbose, "List every change");
+  cmd->footer(
+      "An empty cell (or a JSON null) leaves a number, a list field or a flag as the file has "
+      "it, and empties a text.");
   cmd->callback([=, &run] { run = [=] { return ImportCommand(*o, io); }; });
   return cmd;
 }
@@ -194,7 +197,7 @@ int Guarded(const Run& run, Io io) {
     result = run();
   } catch (const FileError& e) {
     io.err << "korvale-cli: " << e.Message() << '\n';
-  } catch (const JournalStop& e) {
+  } catch (const RosterRefused& e) {
     io.err << "korvale-cli: " << e.what() << '\n';
   }
   return OutputReached(io) ? result : kFailure;
@@ -218,9 +221,16 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   // name on every system, so no argument is read as a Windows-style "/option".
   app.allow_windows_style_options(false);
   Run run;
+  std::vector<std::string> commands;
   for (auto* add : {AddList, AddShow, AddExport, AddImport, AddCheck, AddDiff, AddHistory, AddUndo,
                     AddSample}) {
-    add(app, io, run);
+    commands.push_back(add(app, io, run)->get_name());
+  }
+  if (!args.empty() && !args[0].empty() && args[0][0] != '-' &&
+      std::find(commands.begin(), commands.end(), args[0]) == commands.end()) {
+    err << "korvale-cli: unknown command '" << VisibleText(args[0])
+        << "'\nRun with --help for more information.\n";
+    return kFailure;
   }
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());

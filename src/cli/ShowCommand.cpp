@@ -138,6 +138,7 @@ void Show(std::string& out, const RecordSpan& record) {
 int ShowCommand(const ShowOptions& options, Io io) {
   PlayerFileState file(io.files);
   OpenRoster(file, options.file, false, io.err);
+  WarnIfCutShort(file, io.err);
   RecordSource source(file);
   std::optional<std::string> bytes;
   std::int64_t index = -1;

@@ -63,9 +63,10 @@ std::optional<ChangeSet> DecodeBody(std::string_view body, bool withChanges) {
     const std::uint64_t field = r.Number(1);
     if (field >= kFieldCount) return std::nullopt;
     change.field = static_cast<FieldId>(field);
-    const std::uint64_t size = r.Number(2);
-    change.oldBytes = r.Bytes(size);
-    change.newBytes = r.Bytes(size);
+    const std::uint64_t oldSize = r.Number(2);
+    const std::uint64_t newSize = r.Number(2);
+    change.oldBytes = r.Bytes(oldSize);
+    change.newBytes = r.Bytes(newSize);
     set.changes.push_back(std::move(change));
   }
   if (r.broken || (withChanges && r.at != body.size())) return std::nullopt;
@@ -84,8 +85,9 @@ std::string EncodeChangeSet(const ChangeSet& set) {
     PutNumber(body, static_cast<std::uint64_t>(change.record), 4);
     PutNumber(body, static_cast<std::uint64_t>(change.field), 1);
     PutNumber(body, change.oldBytes.size(), 2);
+    PutNumber(body, change.newBytes.size(), 2);
     body += change.oldBytes;
-    body += change.newBytes.substr(0, change.oldBytes.size());
+    body += change.newBytes;
   }
   std::string out(kMagic);
   PutNumber(out, body.size(), 4);

@@ -12,7 +12,7 @@ namespace korvale::history {
 // A history file is change sets one after another, each complete on its
 // own: "KVH1", the length of its body, the body, and a checksum of all
 // that. The body holds the id, the time, the program and every field
-// change (record, field, size, old bytes, new bytes).
+// change (record, field, both sizes, old bytes, new bytes).
 [[nodiscard]] std::string EncodeChangeSet(const ChangeSet& set);
 
 // Where each change set read ends in the file, and its time.

@@ -1,6 +1,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "ChangeHistory.h"
 #include "Commands.h"
 #include "ImportPlan.h"
 #include "RecordSource.h"
@@ -87,14 +88,17 @@ const char* Left(SpansLeft left) {
   return "nothing was changed";
 }
 
-// Writes every change all or nothing and closes the file. A file error or a
+// Records the changes in the roster's history, then writes every change
+// all or nothing and closes the file. A file error or a
 // stop signal undoes what was written. A failing close may have lost what
 // was written, so it is reported like a failing write.
 int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
   const StopSignals signals;
   bool applied = false;
   try {
-    applied = WriteSpansAllOrNothing(file, SpansOf(file, plan), &StopSignals::Stopped);
+    const std::vector<Span> spans = SpansOf(file, plan);
+    RecordChanges(file.FilePath(), history::Program::Import, spans, io.err);
+    applied = WriteSpansAllOrNothing(file, spans, &StopSignals::Stopped);
     file.ClosePlayerFile();
   } catch (const SpanWriteError& e) {
     io.err << "korvale-cli: " << e.Message() << '\n' << Left(e.Left()) << '\n';

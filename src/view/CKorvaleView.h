@@ -60,6 +60,7 @@ class CKorvaleView : public QScrollArea, public PageHost {
   // PageHost
   korvale::PlayerFileState& File() override { return state_; }
   MessageSink& Messages() override { return messages_; }
+  korvale::history::Recorder& History() override { return history_; }
   void ShowPlayerId(std::int32_t id) override;
   void SelectTeamChoice(int index) override;
   void FillPlayerList() override;
@@ -103,6 +104,7 @@ class CKorvaleView : public QScrollArea, public PageHost {
 
   korvale::PlayerFileState state_;
   MessageSink& messages_;
+  korvale::history::Recorder history_;  // one for the editor session
   FileChooser chooser_;
   std::int32_t playerId_ = 0;
   std::string appearanceMarker_;

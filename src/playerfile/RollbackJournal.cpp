@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "LargePages.h"
 #include "SpanRuns.h"
 #include "Utf8Path.h"
 
@@ -29,6 +30,7 @@ std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
   for (const Span& span : spans) size += 12 + span.oldBytes.size() + span.newBytes.size();
   std::string out(kMagic);
   out.reserve(size);
+  PreferLargePages(out.data(), size);
   PutNumber(out, length, 8);
   PutNumber(out, spans.size(), 4);
   for (const Span& span : spans) {

@@ -59,16 +59,20 @@ std::vector<std::string> ColumnsOf(const InputRow& row) {
 }
 
 // Makes room for the spans the rest of a table in file order would plan at
-// the rate so far, rather than doubling: every copy made while the spans
-// grow is memory first touched, and the pages are what an import of many
-// changes costs most. A row plans at most kFieldCount spans, and room is
-// never taken for more than 64 times the spans so far.
-void ReserveAhead(std::vector<Span>& spans, std::int64_t rows, std::int64_t records) {
+// the rate of the rows planned so far, rather than doubling: every copy
+// made while the spans grow is memory first touched, and the pages are
+// what an import of many changes costs most. A row plans at most
+// kFieldCount spans. Room for more than 64 times the spans so far is taken
+// only up to kFreeRoom spans: memory asked for, touched only when used.
+constexpr std::size_t kFreeRoom = std::size_t{1} << 20;
+
+void ReserveAhead(std::vector<Span>& spans, std::int64_t rowsDone, std::int64_t records) {
   if (spans.capacity() - spans.size() >= kFieldCount) return;
-  const auto projected =
-      spans.size() * static_cast<std::size_t>(records) / static_cast<std::size_t>(rows);
-  const std::size_t wanted = std::max(2 * spans.capacity(), projected + projected / 16);
-  spans.reserve(std::min(wanted, 64 * spans.size()) + kFieldCount);
+  const std::size_t rate = rowsDone == 0 ? 0
+                                         : spans.size() * static_cast<std::size_t>(records) /
+                                               static_cast<std::size_t>(rowsDone);
+  const std::size_t wanted = std::max(2 * spans.capacity(), rate + rate / 16);
+  spans.reserve(std::min(wanted, std::max(64 * spans.size(), kFreeRoom)) + kFieldCount);
   PreferLargePages(spans.data(), spans.capacity() * sizeof(Span));
 }
 
@@ -107,7 +111,7 @@ class Planner final : public RowSink {
                            std::to_string(first) + ")");
     }
     first = std::stoull(row.where);
-    ReserveAhead(plan_.spans, ++rowsPlanned_, source_.Count());
+    ReserveAhead(plan_.spans, rowsPlanned_++, source_.Count());
     RowPlanner(row.where, RecordAt(k), source_.Length(), fromCsv_, plan_).Plan(CellsOf(row));
   }
 
@@ -194,10 +198,11 @@ std::string DescribeChange(const ShownChange& change) {
 // The spans come in file order: a record's spans follow each other.
 std::size_t ImportPlan::RecordsChanged() const {
   std::size_t records = 0;
-  for (std::size_t i = 0; i < spans.size(); ++i) {
-    if (i == 0 || RecordOfOffset(spans[i].offset) != RecordOfOffset(spans[i - 1].offset)) {
-      ++records;
-    }
+  std::uint64_t end = 0;  // where the record of the last span counted ends
+  for (const Span& span : spans) {
+    if (span.offset < end) continue;
+    ++records;
+    end = RecordStart(RecordOfOffset(span.offset) + 1);
   }
   return records;
 }

@@ -106,8 +106,10 @@ void RowPlanner::Record(const FieldDescriptor& field, const Shown& before, const
   std::copy(stored.begin(), stored.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at));
   changedBegin_ = std::min(changedBegin_, at);
   changedEnd_ = std::max(changedEnd_, at + stored.size());
-  plan_.spans.emplace_back(field.OffsetIn(record_.index),
-                           std::string(record_.bytes.substr(at, stored.size())), std::move(stored));
+  Span& span = plan_.spans.emplace_back();
+  span.offset = field.OffsetIn(record_.index);
+  span.oldBytes.assign(record_.bytes.substr(at, stored.size()));
+  span.newBytes = std::move(stored);
   if (plan_.keepsShown) {
     plan_.shown.push_back({record_.index, playerId_, IdOf(field), before, after});
   }

@@ -9,6 +9,6 @@ namespace korvale {
 // (the planned spans of a large import, the journal) then costs one page
 // fault per 2 MB instead of one per 4 KB. Only where the system has them
 // on request (Linux); elsewhere, and for small ranges, nothing happens.
-void PreferLargePages(const void* data, std::size_t bytes);
+void PreferLargePages(void* data, std::size_t bytes);
 
 }  // namespace korvale

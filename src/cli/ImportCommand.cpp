@@ -55,7 +55,7 @@ std::optional<std::string> Backup(PlayerFileState& file, const std::string& path
 
 void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
   if (options.verbose) {
-    for (const ShownChange& change : plan.shown) io.out << DescribeChange(change) << '\n';
+    for (const VerboseChange& change : plan.shown) io.out << DescribeChange(change) << '\n';
   }
   io.out << plan.spans.size() << " fields changed in " << plan.RecordsChanged() << " records\n";
   if (options.dryRun) io.out << "dry run: nothing was written\n";

@@ -178,7 +178,7 @@ void InFileOrder(ImportPlan& plan) {
   if (std::is_sorted(order.begin(), order.end(), byRecord)) return;
   std::stable_sort(order.begin(), order.end(), byRecord);
   std::vector<Span> spans;
-  std::vector<ShownChange> shown;
+  std::vector<VerboseChange> shown;
   spans.reserve(order.size());
   for (const std::size_t i : order) {
     spans.push_back(std::move(plan.spans[i]));
@@ -190,7 +190,7 @@ void InFileOrder(ImportPlan& plan) {
 
 }  // namespace
 
-std::string DescribeChange(const ShownChange& change) {
+std::string DescribeChange(const VerboseChange& change) {
   return RecordLabel(change.record, change.playerId) + " " + std::string(Field(change.field).name) +
          ": " + Render(change.before) + " -> " + Render(change.after);
 }

@@ -12,21 +12,21 @@
 namespace korvale::cli {
 
 // The shown values of one planned change, kept for --verbose.
-struct ShownChange {
+struct VerboseChange {
   std::int64_t record = 0;
   std::int64_t playerId = 0;
   FieldId field{};
   Shown before;
   Shown after;
 };
-[[nodiscard]] std::string DescribeChange(const ShownChange& change);
+[[nodiscard]] std::string DescribeChange(const VerboseChange& change);
 
 struct ImportPlan {
   // The writes in file order (PlayerPkg before its codes), each with the
   // bytes the roster holds and those that replace them.
   std::vector<Span> spans;
   bool keepsShown = false;
-  std::vector<ShownChange> shown;  // one per span when keepsShown
+  std::vector<VerboseChange> shown;  // one per span when keepsShown
   std::vector<Problem> problems;
   std::vector<std::string> ignoredColumns;  // derived values, never imported
   [[nodiscard]] std::size_t RecordsChanged() const;

@@ -7,7 +7,6 @@
 #include "RecordSource.h"
 #include "ReplacingOutput.h"
 #include "RollbackJournal.h"
-#include "SpanRuns.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
 #include "Utf8Path.h"
@@ -57,21 +56,10 @@ std::optional<std::string> Backup(PlayerFileState& file, const std::string& path
 
 void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
   if (options.verbose) {
-    for (const Change& change : plan.changes) io.out << DescribeChange(change) << '\n';
+    for (const VerboseChange& change : plan.shown) io.out << DescribeChange(change) << '\n';
   }
-  io.out << plan.changes.size() << " fields changed in " << plan.RecordsChanged() << " records\n";
+  io.out << plan.spans.size() << " fields changed in " << plan.RecordsChanged() << " records\n";
   if (options.dryRun) io.out << "dry run: nothing was written\n";
-}
-
-// The spans the plan writes, with the bytes they replace read at once.
-std::vector<Span> SpansOf(PlayerFileState& file, const ImportPlan& plan) {
-  std::vector<Span> spans;
-  spans.reserve(plan.changes.size());
-  for (const Change& change : plan.changes) {
-    spans.push_back({Field(change.field).OffsetIn(change.record), {}, change.stored});
-  }
-  ReadOldBytes(file, spans);
-  return spans;
 }
 
 // What a failed write left, as the user needs to hear it.
@@ -96,9 +84,8 @@ int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
   const StopSignals signals;
   bool applied = false;
   try {
-    const std::vector<Span> spans = SpansOf(file, plan);
-    RecordChanges(file.FilePath(), history::Program::Import, spans, io.err);
-    applied = WriteSpansAllOrNothing(file, spans, &StopSignals::Stopped);
+    RecordChanges(file.FilePath(), history::Program::Import, plan.spans, io.err);
+    applied = WriteSpansAllOrNothing(file, plan.spans, &StopSignals::Stopped);
     file.ClosePlayerFile();
   } catch (const SpanWriteError& e) {
     io.err << "korvale-cli: " << e.Message() << '\n' << Left(e.Left()) << '\n';
@@ -137,7 +124,7 @@ int ImportCommand(const ImportOptions& options, Io io) {
   PlayerFileState file(io.files);
   OpenRoster(file, options.file, !options.dryRun, io.err);
   RecordSource source(file);
-  const ImportPlan plan = PlanImport(*input.stream, input.options, source);
+  const ImportPlan plan = PlanImport(*input.stream, input.options, source, options.verbose);
   if (!plan.ignoredColumns.empty()) {
     io.err << "korvale-cli: ignoring the derived columns";
     for (const std::string& c : plan.ignoredColumns) io.err << ' ' << c;
@@ -148,7 +135,7 @@ int ImportCommand(const ImportOptions& options, Io io) {
     io.err << "korvale-cli: nothing was written\n";
     return kFindings;
   }
-  if (!options.dryRun && !plan.changes.empty()) {
+  if (!options.dryRun && !plan.spans.empty()) {
     if (!options.backup.empty()) {
       if (const auto problem = Backup(file, options.backup)) {
         io.err << "korvale-cli: " << *problem << "; nothing was written\n";
@@ -159,7 +146,7 @@ int ImportCommand(const ImportOptions& options, Io io) {
   }
   file.ClosePlayerFile();  // after a dry run or nothing to write (Apply has closed it)
   Summary(plan, options, io);
-  if (!io.out.flush() && !options.dryRun && !plan.changes.empty()) {
+  if (!io.out.flush() && !options.dryRun && !plan.spans.empty()) {
     io.err << "korvale-cli: the import was applied; only its summary could not be printed\n";
   }
   return kSuccess;

@@ -2,11 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <set>
 #include <unordered_map>
 
 #include "Derived.h"
 #include "Labels.h"
+#include "LargePages.h"
+#include "RowPlanner.h"
 #include "StoredForms.h"
 #include "TableInputValues.h"
 #include "Windows1252.h"
@@ -26,105 +29,6 @@ const FieldDescriptor* FieldNamed(std::string_view name) {
   const auto found = byName.find(name);
   return found == byName.end() ? nullptr : found->second;
 }
-
-// What keeps a changed text from being written, if anything.
-std::string TextProblem(const FieldDescriptor& field, const std::string& utf8) {
-  if (const std::string control = ControlCharacterIn(utf8); !control.empty()) {
-    return "holds the control character " + control;
-  }
-  const auto bytes = Utf8ToCp1252(utf8);
-  if (!bytes) return "holds a character that has no single byte in the file";
-  for (const char c : *bytes) {
-    if (!IsAcceptedTextCharacter(DecodeCp1252(static_cast<unsigned char>(c)))) {
-      return "holds a character the file cannot keep";
-    }
-  }
-  if (bytes->size() > field.writeWidth) {
-    return std::to_string(bytes->size()) + " characters, at most " +
-           std::to_string(field.writeWidth);
-  }
-  return {};
-}
-
-std::string ValueProblem(const FieldDescriptor& field, const Shown& value) {
-  if (const auto* text = std::get_if<std::string>(&value)) return TextProblem(field, *text);
-  const auto* number = std::get_if<std::int64_t>(&value);
-  return number == nullptr ? std::string() : NumberProblem(field, *number);
-}
-
-// Validates and plans one row against its record. A written field can
-// overlap others (PlayerPkg holds the appearance codes), so every value is
-// compared with the record as the changes planned before it leave it.
-class RowPlanner {
- public:
-  RowPlanner(const InputRow& row, const RecordSpan& record, std::uint64_t fileLength, bool fromCsv,
-             ImportPlan& plan)
-      : row_(row),
-        record_(record),
-        bytes_(record.bytes),
-        fileLength_(fileLength),
-        fromCsv_(fromCsv),
-        plan_(plan) {}
-
-  void Plan() {
-    std::array<const Cell*, kFieldCount> cells{};  // in field order
-    for (const auto& [column, cell] : row_.cells) {
-      if (const FieldDescriptor* f = FieldNamed(column))
-        cells[static_cast<std::size_t>(IdOf(*f))] = &cell;
-    }
-    playerId_ = ShownNumber(record_, FieldId::PlayerId);
-    for (std::size_t i = 0; i < kFieldCount; ++i) {
-      if (cells[i] != nullptr) PlanField(kRecordLayout[i], *cells[i]);
-    }
-  }
-
- private:
-  [[nodiscard]] RecordSpan Now() const { return {record_.index, bytes_}; }
-
-  void Fail(const FieldDescriptor& field, std::string message) {
-    plan_.problems.push_back({row_.where, std::string(field.name), std::move(message)});
-  }
-
-  void PlanField(const FieldDescriptor& field, const Cell& cell) {
-    const Taken taken = TakeCell(field, cell, fromCsv_);
-    if (!taken.problem.empty()) return Fail(field, taken.problem);
-    if (!taken.value) return;
-    if (*taken.value == ShownValue(Now(), field)) return;
-    const Shown before = ShownValue(record_, field);  // as the file showed it
-    const FieldId id = IdOf(field);
-    if (id == FieldId::PlayerId) {
-      return Fail(field, Render(*taken.value) + " is not the record's PlayerId " + Render(before));
-    }
-    if (IsReadOnly(id)) return Fail(field, "read-only (the file holds " + Render(before) + ")");
-    if (std::string problem = ValueProblem(field, *taken.value); !problem.empty()) {
-      return Fail(field, problem);
-    }
-    if (IsAppearanceCode(id) && !AppearanceApplies(StoredText(Now(), Field(FieldId::PlayerPkg)))) {
-      return Fail(field, "PlayerPkg does not begin with \":\"");
-    }
-    if (field.OffsetIn(record_.index) + field.writeWidth > fileLength_) {
-      return Fail(field, "lies past the end of the file");
-    }
-    Record(field, before, *taken.value);
-  }
-
-  void Record(const FieldDescriptor& field, const Shown& before, const Shown& after) {
-    std::string stored = StoredForm(field, after);
-    const std::size_t at = field.position - RecordStart(0);
-    if (bytes_.compare(at, stored.size(), stored) == 0) return;
-    bytes_.replace(at, stored.size(), stored);
-    plan_.changes.push_back(
-        {record_.index, playerId_, IdOf(field), before, after, std::move(stored)});
-  }
-
-  const InputRow& row_;
-  const RecordSpan& record_;
-  std::string bytes_;  // the record with the changes planned so far
-  std::uint64_t fileLength_;
-  bool fromCsv_;
-  ImportPlan& plan_;
-  std::int64_t playerId_ = 0;
-};
 
 // The columns a row may carry, checked once for a CSV header and per
 // element for JSON.
@@ -154,18 +58,39 @@ std::vector<std::string> ColumnsOf(const InputRow& row) {
   return columns;
 }
 
+// Makes room for the spans the rest of a table in file order would plan at
+// the rate of the rows planned so far, rather than doubling: every copy
+// made while the spans grow is memory first touched, and the pages are
+// what an import of many changes costs most. A row plans at most
+// kFieldCount spans. Room for more than 64 times the spans so far is taken
+// only up to kFreeRoom spans: memory asked for, touched only when used.
+constexpr std::size_t kFreeRoom = std::size_t{1} << 20;
+
+void ReserveAhead(std::vector<Span>& spans, std::int64_t rowsDone, std::int64_t records) {
+  if (spans.capacity() - spans.size() >= kFieldCount) return;
+  const std::size_t rate = rowsDone == 0 ? 0
+                                         : spans.size() * static_cast<std::size_t>(records) /
+                                               static_cast<std::size_t>(rowsDone);
+  const std::size_t wanted = std::max(2 * spans.capacity(), rate + rate / 16);
+  spans.reserve(std::min(wanted, std::max(64 * spans.size(), kFreeRoom)) + kFieldCount);
+  PreferLargePages(spans.data(), spans.capacity() * sizeof(Span));
+}
+
 // Plans each row as the table reader hands it over, reading the records
 // it names in pieces: a table in file order reads the file once.
 class Planner final : public RowSink {
  public:
-  Planner(RecordSource& source, bool fromCsv)
-      : source_(source), fromCsv_(fromCsv), firstRow_(static_cast<std::size_t>(source.Count())) {}
+  Planner(RecordSource& source, bool fromCsv, bool keepShown)
+      : source_(source), fromCsv_(fromCsv), firstRow_(static_cast<std::size_t>(source.Count())) {
+    plan_.keepsShown = keepShown;
+  }
 
   ImportPlan Take() { return std::move(plan_); }
 
   void Header(const std::vector<std::string>& columns) override {
     header_ = true;
     CheckColumns("1", columns, plan_);
+    for (const std::string& column : columns) headerFields_.push_back(FieldNamed(column));
   }
 
   void Row(const InputRow& row) override {
@@ -186,7 +111,8 @@ class Planner final : public RowSink {
                            std::to_string(first) + ")");
     }
     first = std::stoull(row.where);
-    RowPlanner(row, RecordAt(k), source_.Length(), fromCsv_, plan_).Plan();
+    ReserveAhead(plan_.spans, rowsPlanned_++, source_.Count());
+    RowPlanner(row.where, RecordAt(k), source_.Length(), fromCsv_, plan_).Plan(CellsOf(row));
   }
 
   void Fault(Problem problem) override { plan_.problems.push_back(std::move(problem)); }
@@ -196,10 +122,22 @@ class Planner final : public RowSink {
     plan_.problems.push_back({row.where, std::string(kRecordColumn), std::move(message)});
   }
 
+  // The row's cells in field order; a CSV row has the header's columns.
+  [[nodiscard]] FieldCells CellsOf(const InputRow& row) const {
+    FieldCells cells{};
+    const bool csv = header_ && row.cells.size() == headerFields_.size();
+    for (std::size_t i = 0; i < row.cells.size(); ++i) {
+      const auto& [column, cell] = row.cells[i];
+      if (const FieldDescriptor* f = csv ? headerFields_[i] : FieldNamed(column))
+        cells[static_cast<std::size_t>(IdOf(*f))] = &cell;
+    }
+    return cells;
+  }
+
   RecordSpan RecordAt(std::int64_t k) {
     if (k < first_ || k >= first_ + kRecordsPerRead || piece_.empty()) {
       first_ = k;
-      piece_ = source_.ReadRecords(k, std::min(kRecordsPerRead, source_.Count() - k));
+      source_.ReadRecordsInto(k, std::min(kRecordsPerRead, source_.Count() - k), piece_);
     }
     return RecordIn(piece_, first_, k);
   }
@@ -207,10 +145,12 @@ class Planner final : public RowSink {
   RecordSource& source_;
   bool fromCsv_;
   bool header_ = false;
+  std::vector<const FieldDescriptor*> headerFields_;  // each header column's field, or null
   ImportPlan plan_;
   std::vector<std::uint64_t> firstRow_;  // the row (line or element) naming each record, or 0
   std::string piece_;                    // the records read last, from first_ on
   std::int64_t first_ = 0;
+  std::int64_t rowsPlanned_ = 0;
 };
 
 // Problems go out in the order of the input: by line or element number.
@@ -223,26 +163,53 @@ bool Before(const std::string& a, const std::string& b) {
   return key(a) < key(b);
 }
 
+// The record a span lies in.
+std::int64_t RecordOfOffset(std::uint64_t offset) {
+  return static_cast<std::int64_t>((offset - RecordStart(0)) / kRecordLength);
+}
+
+// Sorts the spans (and their shown values) by record, keeping the order of
+// a record's own spans.
+void InFileOrder(ImportPlan& plan) {
+  const auto record = [&](std::size_t i) { return RecordOfOffset(plan.spans[i].offset); };
+  std::vector<std::size_t> order(plan.spans.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  const auto byRecord = [&](std::size_t a, std::size_t b) { return record(a) < record(b); };
+  if (std::is_sorted(order.begin(), order.end(), byRecord)) return;
+  std::stable_sort(order.begin(), order.end(), byRecord);
+  std::vector<Span> spans;
+  std::vector<VerboseChange> shown;
+  spans.reserve(order.size());
+  for (const std::size_t i : order) {
+    spans.push_back(std::move(plan.spans[i]));
+    if (plan.keepsShown) shown.push_back(std::move(plan.shown[i]));
+  }
+  plan.spans = std::move(spans);
+  plan.shown = std::move(shown);
+}
+
 }  // namespace
 
-std::string DescribeChange(const Change& change) {
+std::string DescribeChange(const VerboseChange& change) {
   return RecordLabel(change.record, change.playerId) + " " + std::string(Field(change.field).name) +
          ": " + Render(change.before) + " -> " + Render(change.after);
 }
 
-// The changes come in file order: a record's changes follow each other.
+// The spans come in file order: a record's spans follow each other.
 std::size_t ImportPlan::RecordsChanged() const {
   std::size_t records = 0;
-  const Change* last = nullptr;
-  for (const Change& change : changes) {
-    if (last == nullptr || change.record != last->record) ++records;
-    last = &change;
+  std::uint64_t end = 0;  // where the record of the last span counted ends
+  for (const Span& span : spans) {
+    if (span.offset < end) continue;
+    ++records;
+    end = RecordStart(RecordOfOffset(span.offset) + 1);
   }
   return records;
 }
 
-ImportPlan PlanImport(std::istream& in, const TableOptions& options, RecordSource& source) {
-  Planner planner(source, options.format == TableFormat::Csv);
+ImportPlan PlanImport(std::istream& in, const TableOptions& options, RecordSource& source,
+                      bool keepShown) {
+  Planner planner(source, options.format == TableFormat::Csv, keepShown);
   ReadTable(in, options, planner);
   ImportPlan plan = planner.Take();
   auto& ignored = plan.ignoredColumns;
@@ -253,10 +220,7 @@ ImportPlan PlanImport(std::istream& in, const TableOptions& options, RecordSourc
             [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
   // A table in another order than the file's: a record's changes keep
   // theirs (PlayerPkg before its codes).
-  const auto byRecord = [](const Change& a, const Change& b) { return a.record < b.record; };
-  if (!std::is_sorted(plan.changes.begin(), plan.changes.end(), byRecord)) {
-    std::stable_sort(plan.changes.begin(), plan.changes.end(), byRecord);
-  }
+  InFileOrder(plan);
   std::stable_sort(plan.problems.begin(), plan.problems.end(),
                    [](const Problem& a, const Problem& b) { return Before(a.where, b.where); });
   return plan;

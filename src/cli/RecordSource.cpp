@@ -18,7 +18,13 @@ RecordSpan RecordIn(std::string_view chunk, std::int64_t first, std::int64_t ind
 }
 
 std::string RecordSource::ReadRecords(std::int64_t first, std::int64_t n) {
-  return file_.ReadBytes(RecordStart(first), static_cast<std::size_t>(n) * kRecordLength);
+  std::string piece;
+  ReadRecordsInto(first, n, piece);
+  return piece;
+}
+
+void RecordSource::ReadRecordsInto(std::int64_t first, std::int64_t n, std::string& piece) {
+  file_.ReadBytesInto(RecordStart(first), static_cast<std::size_t>(n) * kRecordLength, piece);
 }
 
 void RecordSource::ForEach(const std::function<void(const RecordSpan&)>& visit) {

@@ -30,6 +30,8 @@ class RecordSource {
   void ForEach(const std::function<void(const RecordSpan&)>& visit);
   // Records [first, first + n) in one read (cut short at the end of the file).
   [[nodiscard]] std::string ReadRecords(std::int64_t first, std::int64_t n);
+  // The same into `piece`, whose memory is reused.
+  void ReadRecordsInto(std::int64_t first, std::int64_t n, std::string& piece);
   // One record, read on its own.
   [[nodiscard]] std::string Read(std::int64_t record);
 

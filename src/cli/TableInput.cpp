@@ -78,18 +78,28 @@ class CsvReader final : public CsvSink {
   }
 
   void Field(std::string_view bytes) override {
-    if (fields_.empty()) inRow_ = true;
-    fields_.emplace_back(bytes);
+    inRow_ = true;
+    if (!header_) {
+      headerCells_.emplace_back(bytes);
+    } else if (count_ < row_.cells.size()) {
+      Take(row_.cells[count_].second, bytes);
+    }
+    ++count_;
+    empty_ = empty_ && bytes.empty();
   }
 
   void EndRow() override {
     if (!header_) {
-      header_ = std::move(fields_);
-      sink_.Header(*header_);
-    } else if (std::any_of(fields_.begin(), fields_.end(), [](auto& f) { return !f.empty(); })) {
+      header_ = true;
+      for (std::string& column : headerCells_) row_.cells.emplace_back(std::move(column), Cell{});
+      std::vector<std::string> columns;
+      for (const auto& cell : row_.cells) columns.push_back(cell.first);
+      sink_.Header(columns);
+    } else if (!empty_) {
       Deliver();
     }
-    fields_.clear();
+    count_ = 0;
+    empty_ = true;
     inRow_ = false;
     rowLine_ = line_ + 1;
   }
@@ -106,28 +116,32 @@ class CsvReader final : public CsvSink {
       splitter_ =
           MakeCsvSplitter(*this, options_.delimiter != 0 ? options_.delimiter : DelimiterOf(line));
     }
-    if (fields_.empty() && !inRow_ && (line == "\n" || line == "\r\n")) {
+    if (!inRow_ && (line == "\n" || line == "\r\n")) {
       rowLine_ = line_ + 1;
     } else if (!splitter_->Feed(line)) {
       Fail(std::string("not valid CSV: ") + splitter_->Error());
     }
   }
 
+  // A cell of the row kept from row to row: a text keeps its buffer.
+  static void Take(Cell& cell, std::string_view bytes) {
+    if (bytes.empty()) {
+      cell = std::monostate{};
+    } else if (auto* text = std::get_if<std::string>(&cell)) {
+      text->assign(bytes);
+    } else {
+      cell.emplace<std::string>(bytes);
+    }
+  }
+
   void Deliver() {
-    const std::string where = std::to_string(rowLine_);
-    if (fields_.size() != header_->size()) {
-      return sink_.Fault({where, "",
-                          std::to_string(fields_.size()) + " cells where the header has " +
-                              std::to_string(header_->size())});
+    row_.where = std::to_string(rowLine_);
+    if (count_ != row_.cells.size()) {
+      return sink_.Fault({row_.where, "",
+                          std::to_string(count_) + " cells where the header has " +
+                              std::to_string(row_.cells.size())});
     }
-    InputRow row{where, {}};
-    row.cells.reserve(fields_.size());
-    for (std::size_t i = 0; i < fields_.size(); ++i) {
-      Cell cell;
-      if (!fields_[i].empty()) cell = std::move(fields_[i]);
-      row.cells.emplace_back((*header_)[i], std::move(cell));
-    }
-    sink_.Row(row);
+    sink_.Row(row_);
   }
 
   void Fail(std::string why) {
@@ -138,8 +152,11 @@ class CsvReader final : public CsvSink {
   const TableOptions& options_;
   RowSink& sink_;
   std::unique_ptr<CsvSplitter> splitter_;
-  std::optional<std::vector<std::string>> header_;
-  std::vector<std::string> fields_;
+  bool header_ = false;
+  std::vector<std::string> headerCells_;
+  InputRow row_;           // the header's columns, each with the last row's cell
+  std::size_t count_ = 0;  // the cells of the row so far
+  bool empty_ = true;      // every cell so far is empty
   bool inRow_ = false;
   bool failed_ = false;
   std::size_t line_ = 1;

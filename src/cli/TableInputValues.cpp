@@ -88,8 +88,23 @@ std::string OutsideRange(const FieldDescriptor& field, const std::string& number
   return number + " outside " + range;
 }
 
+// A few plain digits, the common cell, read without further checks.
+std::optional<std::int64_t> PlainDigits(std::string_view text) {
+  constexpr std::size_t kMostDigits = 18;  // within 64 bits
+  if (text.empty() || text.size() > kMostDigits) return std::nullopt;
+  std::int64_t value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
 Taken TakeNumber(const FieldDescriptor& field, const Cell& cell) {
   if (std::holds_alternative<std::monostate>(cell)) return {};
+  if (const auto* t = std::get_if<std::string>(&cell)) {
+    if (const auto plain = PlainDigits(*t)) return {Shown{*plain}, {}};
+  }
   std::optional<Cell> number;
   if (const auto* t = std::get_if<std::string>(&cell)) {
     number = WholeNumber(*t);

@@ -73,12 +73,17 @@ void PlayerFileState::SeekTo(std::uint64_t offset) {
 }
 
 std::string PlayerFileState::ReadBytes(std::uint64_t offset, std::size_t size) {
+  std::string buffer;
+  ReadBytesInto(offset, size, buffer);
+  return buffer;
+}
+
+void PlayerFileState::ReadBytesInto(std::uint64_t offset, std::size_t size, std::string& buffer) {
   SeekTo(offset);
-  std::string buffer(size, '\0');
+  buffer.resize(size);
   const SysResult got = system_.Read(Handle(), buffer.data(), size);
   if (!got.ok) throw FileError(got.cause, FileError::kUnnamedFile);
   buffer.resize(static_cast<std::size_t>(got.value));
-  return buffer;
 }
 
 std::string PlayerFileState::ReadField(std::int64_t record, std::uint16_t position,

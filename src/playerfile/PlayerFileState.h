@@ -67,6 +67,8 @@ class PlayerFileState {
 
   // Reads `size` bytes at an absolute offset; fewer at the end of the file.
   [[nodiscard]] std::string ReadBytes(std::uint64_t offset, std::size_t size);
+  // The same into `buffer`, whose memory is reused.
+  void ReadBytesInto(std::uint64_t offset, std::size_t size, std::string& buffer);
 
  private:
   void Adopt(const SysResult& opened, const std::string& path);

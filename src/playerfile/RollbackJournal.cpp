@@ -1,9 +1,11 @@
 #include "RollbackJournal.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 #include <system_error>
 
+#include "LargePages.h"
 #include "SpanRuns.h"
 #include "Utf8Path.h"
 
@@ -12,10 +14,14 @@ namespace {
 
 constexpr std::string_view kMagic = "KVJ1";
 
-void PutNumber(std::string& out, std::uint64_t value, int bytes) {
-  char little[8];
-  for (int i = 0; i < bytes; ++i) little[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-  out.append(little, static_cast<std::size_t>(bytes));
+// Lays a number out at `at` in `bytes` little-endian bytes; returns the end.
+char* PutNumber(char* at, std::uint64_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) *at++ = static_cast<char>((value >> (8 * i)) & 0xFF);
+  return at;
+}
+
+char* PutBytes(char* at, std::string_view bytes) {
+  return std::copy(bytes.begin(), bytes.end(), at);
 }
 
 std::uint32_t Checksum(std::string_view bytes) {
@@ -24,20 +30,24 @@ std::uint32_t Checksum(std::string_view bytes) {
   return hash;
 }
 
+// The journal's bytes, laid out in one buffer of their exact size.
 std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
   std::size_t size = kMagic.size() + 16;
   for (const Span& span : spans) size += 12 + span.oldBytes.size() + span.newBytes.size();
-  std::string out(kMagic);
+  std::string out;
   out.reserve(size);
-  PutNumber(out, length, 8);
-  PutNumber(out, spans.size(), 4);
+  PreferLargePages(out.data(), size);
+  out.resize(size);
+  char* at = PutBytes(out.data(), kMagic);
+  at = PutNumber(at, length, 8);
+  at = PutNumber(at, spans.size(), 4);
   for (const Span& span : spans) {
-    PutNumber(out, span.offset, 8);
-    PutNumber(out, span.oldBytes.size(), 4);
-    out += span.oldBytes;
-    out += span.newBytes;
+    at = PutNumber(at, span.offset, 8);
+    at = PutNumber(at, span.oldBytes.size(), 4);
+    at = PutBytes(at, span.oldBytes);
+    at = PutBytes(at, span.newBytes);
   }
-  PutNumber(out, Checksum(out), 4);
+  PutNumber(at, Checksum(std::string_view(out).substr(0, size - 4)), 4);
   return out;
 }
 

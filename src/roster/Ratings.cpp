@@ -26,8 +26,15 @@ const std::array<FieldId, 20> kRatingFields{FieldId::JumpShooting,
                                             FieldId::Clutch,
                                             FieldId::Hardiness};
 
+// Asked for every value shown or stored: one look-up in a table by field.
 bool IsRating(FieldId field) {
-  return std::find(kRatingFields.begin(), kRatingFields.end(), field) != kRatingFields.end();
+  static const auto ratings = [] {
+    std::array<bool, kFieldCount> is{};
+    for (const FieldId id : kRatingFields) is[static_cast<std::size_t>(id)] = true;
+    return is;
+  }();
+  const auto index = static_cast<std::size_t>(field);
+  return index < ratings.size() && ratings[index];
 }
 
 std::int32_t OverallSum(std::span<const std::int32_t> values) {

@@ -38,15 +38,17 @@ void Fill(QComboBox* list, const std::array<std::string_view, N>& names) {
 }  // namespace
 
 CPlayerData2Page::CPlayerData2Page(PageHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), exchange_(this, host.Messages()) {
-  const ControlMap controls =
-      korvale::res::BuildDialog(korvale::res::PlayerData2PageTemplate(), this);
-  BindControls(controls);
-  ConnectHandlers(controls);
+    : QWidget(parent),
+      host_(host),
+      controls_(this, korvale::res::BuildDialog(korvale::res::PlayerData2PageTemplate(), this)),
+      exchange_(controls_, host.Messages()) {
+  BindControls();
+  ConnectHandlers();
   exchange_.Show();
 }
 
-void CPlayerData2Page::BindControls(const ControlMap& controls) {
+void CPlayerData2Page::BindControls() {
+  const ControlMap& controls = controls_.Map();
   accessories_ = controls.Get<QComboBox>(ids::kAccessories);
   facialHair_ = controls.Get<QComboBox>(ids::kFacialHair);
   playerType_ = controls.Get<QComboBox>(ids::kPlayerType);
@@ -54,22 +56,20 @@ void CPlayerData2Page::BindControls(const ControlMap& controls) {
   hairStyle_ = controls.Get<QComboBox>(ids::kHairStyle);
   skinColor_ = controls.Get<QComboBox>(ids::kSkinColor);
   exchange_.SetEntries({
-      ExchangeEntry::Check(controls.Find(ids::kIsPlayable), &isPlayable_),
-      ExchangeEntry::Check(controls.Find(ids::kIsRom), &isRom_),
-      ExchangeEntry::Check(controls.Find(ids::kIsHidden), &isHidden_),
-      ExchangeEntry::Check(controls.Find(ids::kIsCreated), &isCreated_),
-      ExchangeEntry::Text(controls.Find(ids::kPortrait), &portrait_, Limit(FieldId::Portrait)),
-      ExchangeEntry::Text(controls.Find(ids::kActionPhoto), &actionPhoto_,
-                          Limit(FieldId::ActionPhoto)),
-      ExchangeEntry::Text(controls.Find(ids::kSpeechHeader), &speechHeader_,
-                          Limit(FieldId::SpeechHeader)),
-      ExchangeEntry::Text(controls.Find(ids::kSpeechData), &speechData_,
-                          Limit(FieldId::SpeechData)),
-      ExchangeEntry::Text(controls.Find(ids::kPlayerPkg), &playerPkg_, Limit(FieldId::PlayerPkg)),
+      ExchangeEntry::Check(ids::kIsPlayable, &isPlayable_),
+      ExchangeEntry::Check(ids::kIsRom, &isRom_),
+      ExchangeEntry::Check(ids::kIsHidden, &isHidden_),
+      ExchangeEntry::Check(ids::kIsCreated, &isCreated_),
+      ExchangeEntry::Text(ids::kPortrait, &portrait_, Limit(FieldId::Portrait)),
+      ExchangeEntry::Text(ids::kActionPhoto, &actionPhoto_, Limit(FieldId::ActionPhoto)),
+      ExchangeEntry::Text(ids::kSpeechHeader, &speechHeader_, Limit(FieldId::SpeechHeader)),
+      ExchangeEntry::Text(ids::kSpeechData, &speechData_, Limit(FieldId::SpeechData)),
+      ExchangeEntry::Text(ids::kPlayerPkg, &playerPkg_, Limit(FieldId::PlayerPkg)),
   });
 }
 
-void CPlayerData2Page::ConnectHandlers(const ControlMap& controls) {
+void CPlayerData2Page::ConnectHandlers() {
+  const ControlMap& controls = controls_.Map();
   OnPick(skinColor_, exchange_, [this] { CommitIndex(FieldId::SkinColor, skinColor_, false); });
   OnPick(bodyType_, exchange_, [this] { CommitIndex(FieldId::BodyType, bodyType_, false); });
   for (const auto& [field, list] : CodeLists()) {
@@ -84,7 +84,7 @@ void CPlayerData2Page::ConnectHandlers(const ControlMap& controls) {
   for (const auto& [id, flag] : boxes) {
     auto* box = controls.Get<QCheckBox>(id);
     OnClick(box, exchange_,
-            [this, flag = flag, box] { CommitFlag(flag.first, *flag.second, box); });
+            [this, flag = flag, id = id] { CommitFlag(flag.first, *flag.second, id); });
   }
   const std::pair<int, TextBinding> edits[] = {
       {ids::kPortrait, {FieldId::Portrait, &portrait_}},
@@ -96,8 +96,8 @@ void CPlayerData2Page::ConnectHandlers(const ControlMap& controls) {
   for (const auto& [id, text] : edits) {
     const bool redisplay = text.first == FieldId::PlayerPkg;
     auto* edit = controls.Get<QLineEdit>(id);
-    OnLeave(edit, exchange_, [this, text = text, redisplay, edit] {
-      CommitText(text.first, *text.second, redisplay, edit);
+    OnLeave(edit, id, exchange_, [this, text = text, redisplay, id = id] {
+      CommitText(text.first, *text.second, redisplay, id);
     });
   }
 }
@@ -186,7 +186,7 @@ void CPlayerData2Page::LoadCode(FieldId field, QComboBox* list) {
   list->setCurrentIndex(korvale::DecodeLetter(ReadCurrent(field), codes).value_or(-1));
 }
 
-void CPlayerData2Page::LoadText(FieldId field, QString& text) {
+void CPlayerData2Page::LoadText(FieldId field, std::string& text) {
   text = FromFileBytes(korvale::TrimTrailing(ReadCurrent(field)));
   exchange_.Show();
 }
@@ -200,7 +200,7 @@ void CPlayerData2Page::CommitIndex(FieldId field, const QComboBox* list, bool re
                redisplay ? std::function<void()>([this] { Redisplay(); }) : nullptr});
 }
 
-void CPlayerData2Page::CommitFlag(FieldId field, const std::int32_t& state, QWidget* box) {
+void CPlayerData2Page::CommitFlag(FieldId field, const std::int32_t& state, int box) {
   CommitField(host_, exchange_,
               {Field(field).position,
                [field, &state]() -> std::optional<std::string> {
@@ -209,8 +209,8 @@ void CPlayerData2Page::CommitFlag(FieldId field, const std::int32_t& state, QWid
                nullptr, box});
 }
 
-void CPlayerData2Page::CommitText(FieldId field, const QString& text, bool redisplay,
-                                  QWidget* edit) {
+void CPlayerData2Page::CommitText(FieldId field, const std::string& text, bool redisplay,
+                                  int edit) {
   CommitField(
       host_, exchange_,
       {Field(field).position, [field, &text] { return PaddedText(text, Field(field).writeWidth); },

@@ -2,19 +2,17 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 #include <utility>
 
-#include <QString>
 #include <QWidget>
 
 #include "PageExchange.h"
 #include "RecordLayout.h"
+#include "WidgetControls.h"
 
 class PageHost;
 class QComboBox;
-namespace korvale::res {
-class ControlMap;
-}
 
 // Looks, flags and asset names of the shown player. The four appearance
 // codes are characters 2 to 5 of the player package name: they apply only
@@ -37,10 +35,10 @@ class CPlayerData2Page : public QWidget {
  private:
   using FlagBinding = std::pair<korvale::FieldId, std::int32_t*>;
   using ListBinding = std::pair<korvale::FieldId, QComboBox*>;
-  using TextBinding = std::pair<korvale::FieldId, QString*>;
+  using TextBinding = std::pair<korvale::FieldId, std::string*>;
 
-  void BindControls(const korvale::res::ControlMap& controls);
-  void ConnectHandlers(const korvale::res::ControlMap& controls);
+  void BindControls();
+  void ConnectHandlers();
   // In the order the record is read.
   [[nodiscard]] std::array<FlagBinding, 4> Flags();
   [[nodiscard]] std::array<ListBinding, 4> CodeLists() const;
@@ -51,15 +49,16 @@ class CPlayerData2Page : public QWidget {
   void LoadFlag(korvale::FieldId field, std::int32_t& state);
   void LoadAppearanceMarker();
   void LoadCode(korvale::FieldId field, QComboBox* list);
-  void LoadText(korvale::FieldId field, QString& text);
+  void LoadText(korvale::FieldId field, std::string& text);
 
   // Writes the list's index in the field's stored form.
   void CommitIndex(korvale::FieldId field, const QComboBox* list, bool redisplay);
-  void CommitFlag(korvale::FieldId field, const std::int32_t& state, QWidget* box);
-  void CommitText(korvale::FieldId field, const QString& text, bool redisplay, QWidget* edit);
+  void CommitFlag(korvale::FieldId field, const std::int32_t& state, int box);
+  void CommitText(korvale::FieldId field, const std::string& text, bool redisplay, int edit);
   void Redisplay();
 
   PageHost& host_;
+  WidgetControls controls_;
   QComboBox* accessories_ = nullptr;  // 1030
   QComboBox* facialHair_ = nullptr;   // 1029
   QComboBox* playerType_ = nullptr;   // 1028
@@ -70,10 +69,10 @@ class CPlayerData2Page : public QWidget {
   std::int32_t isRom_ = 0;            // 1041
   std::int32_t isHidden_ = 0;         // 1042
   std::int32_t isCreated_ = 0;        // 1039
-  QString portrait_;                  // 1050
-  QString actionPhoto_;               // 1051
-  QString speechHeader_;              // 1048
-  QString speechData_;                // 1049
-  QString playerPkg_;                 // 1047
+  std::string portrait_;              // 1050
+  std::string actionPhoto_;           // 1051
+  std::string speechHeader_;          // 1048
+  std::string speechData_;            // 1049
+  std::string playerPkg_;             // 1047
   PageExchange exchange_;
 };

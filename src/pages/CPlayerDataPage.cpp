@@ -36,23 +36,23 @@ void SelectUnchecked(QComboBox* list, int index) {
 CPlayerDataPage::CPlayerDataPage(PageHost& host, QWidget* parent)
     : QWidget(parent),
       host_(host),
-      controls_(korvale::res::BuildDialog(korvale::res::PlayerDataPageTemplate(), this)),
-      exchange_(this, host.Messages()) {
+      controls_(this, korvale::res::BuildDialog(korvale::res::PlayerDataPageTemplate(), this)),
+      exchange_(controls_, host.Messages()) {
   DeclareExchange();
   ConnectCommits();
   exchange_.Show();
 }
 
-QLineEdit* CPlayerDataPage::Edit(int id) const { return controls_.Get<QLineEdit>(id); }
-QComboBox* CPlayerDataPage::List(int id) const { return controls_.Get<QComboBox>(id); }
+QLineEdit* CPlayerDataPage::Edit(int id) const { return controls_.Map().Get<QLineEdit>(id); }
+QComboBox* CPlayerDataPage::List(int id) const { return controls_.Map().Get<QComboBox>(id); }
 
 void CPlayerDataPage::DeclareExchange() {
-  auto text = [this](int id, QString& value, int limit) {
-    return ExchangeEntry::Text(Edit(id), &value, limit);
+  auto text = [](int id, std::string& value, int limit) {
+    return ExchangeEntry::Text(id, &value, limit);
   };
   // Each integer's accepted range is its field's range in the layout.
-  auto ranged = [this](int id, std::int32_t& value, FieldId field) {
-    return ExchangeEntry::Ranged(Edit(id), &value, Field(field).low, Field(field).high);
+  auto ranged = [](int id, std::int32_t& value, FieldId field) {
+    return ExchangeEntry::Ranged(id, &value, Field(field).low, Field(field).high);
   };
   Values& v = values_;
   exchange_.SetEntries({
@@ -79,21 +79,20 @@ void CPlayerDataPage::DeclareExchange() {
 
 void CPlayerDataPage::ConnectCommits() {
   using Bytes = std::function<std::optional<std::string>()>;
-  auto commit = [this](FieldId field, Bytes bytes, std::function<void()> followUp,
-                       QWidget* control) {
+  auto commit = [this](FieldId field, Bytes bytes, std::function<void()> followUp, int control) {
     return [this, write = FieldWrite{Field(field).position, std::move(bytes), std::move(followUp),
                                      control}] { CommitField(host_, exchange_, write); };
   };
   auto leave = [&](int id, FieldId field, Bytes bytes, std::function<void()> followUp = {}) {
-    OnLeave(Edit(id), exchange_, commit(field, std::move(bytes), std::move(followUp), Edit(id)));
+    OnLeave(Edit(id), id, exchange_, commit(field, std::move(bytes), std::move(followUp), id));
   };
   auto pick = [&](int id, FieldId field, Bytes bytes) {
-    OnPick(List(id), exchange_, commit(field, std::move(bytes), {}, nullptr));
+    OnPick(List(id), exchange_, commit(field, std::move(bytes), {}, kNoControl));
   };
   // Text: space-filled to `width`; a longer text (a 26-character nickname
   // left as read) is written whole when the field's read width holds it,
   // else not at all.
-  auto padded = [](const QString& value, FieldId field, std::size_t width) -> Bytes {
+  auto padded = [](const std::string& value, FieldId field, std::size_t width) -> Bytes {
     return [&value, width, longest = std::size_t{Field(field).readWidth}] {
       return PaddedText(value, width, longest);
     };
@@ -109,7 +108,7 @@ void CPlayerDataPage::ConnectCommits() {
     host_.FillRosterList();
   };
   auto height = [this] {
-    values_.HeightText = QString::fromStdString(korvale::HeightText(values_.Height));
+    values_.HeightText = korvale::HeightText(values_.Height);
     exchange_.Show();
   };
   const Values& v = values_;
@@ -207,7 +206,7 @@ std::string CPlayerDataPage::Read(FieldId field) {
   return file.ReadField(file.CurrentRecord(), field);
 }
 
-void CPlayerDataPage::ReadText(FieldId field, QString& value) {
+void CPlayerDataPage::ReadText(FieldId field, std::string& value) {
   value = FromFileBytes(korvale::TrimTrailing(Read(field)));
   exchange_.Show();
 }
@@ -221,7 +220,7 @@ std::int32_t CPlayerDataPage::ReadCode(FieldId field) { return korvale::ReadNumb
 
 void CPlayerDataPage::ReadHeight() {
   values_.Height = korvale::ReadNumber(Read(FieldId::Height));
-  values_.HeightText = QString::fromStdString(korvale::HeightText(values_.Height));
+  values_.HeightText = korvale::HeightText(values_.Height);
   exchange_.Show();
 }
 

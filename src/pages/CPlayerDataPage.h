@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include <QString>
 #include <QWidget>
 
-#include "DialogBuilder.h"
 #include "PageExchange.h"
 #include "RecordLayout.h"
+#include "WidgetControls.h"
 
 class PageHost;
 class QComboBox;
@@ -23,7 +24,7 @@ class CPlayerDataPage : public QWidget {
  public:
   // The page's values; the four lists hold theirs as their selection.
   struct Values {
-    QString LastName, FirstName, Nickname, BirthTown, BirthState, DraftedBy, HeightText;
+    std::string LastName, FirstName, Nickname, BirthTown, BirthState, DraftedBy, HeightText;
     std::int32_t DraftYear = 0, PlayerNumber = 0, Weight = 0, DraftRound = 0, DraftOverall = 0,
                  DraftPlace = 0, YearsPro = 0, Height = 0, BirthDay = 0, BirthMonth = 0,
                  BirthYear = 0;
@@ -71,7 +72,7 @@ class CPlayerDataPage : public QWidget {
   [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
 
   [[nodiscard]] const Values& Data() const { return values_; }
-  [[nodiscard]] QWidget* Control(int id) const { return controls_.Find(id); }
+  [[nodiscard]] QWidget* Control(int id) const { return controls_.Map().Find(id); }
   [[nodiscard]] QLineEdit* Edit(int id) const;
   [[nodiscard]] QComboBox* List(int id) const;
 
@@ -81,7 +82,7 @@ class CPlayerDataPage : public QWidget {
 
   // Field readers.
   [[nodiscard]] std::string Read(korvale::FieldId field);
-  void ReadText(korvale::FieldId field, QString& value);
+  void ReadText(korvale::FieldId field, std::string& value);
   void ReadInteger(korvale::FieldId field, std::int32_t& value);
   [[nodiscard]] std::int32_t ReadCode(korvale::FieldId field);
   void ReadHeight();
@@ -94,7 +95,7 @@ class CPlayerDataPage : public QWidget {
   void ReadTeam();
 
   PageHost& host_;
-  korvale::res::ControlMap controls_;
+  WidgetControls controls_;
   Values values_;
   PageExchange exchange_;
 };

@@ -108,18 +108,18 @@ std::optional<std::string> Stored(const RatingsEntry& entry, std::int32_t value)
 }  // namespace
 
 CPlayerRatingsPage::CPlayerRatingsPage(PageHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), exchange_(this, host.Messages()) {
-  const korvale::res::ControlMap controls =
-      korvale::res::BuildDialog(korvale::res::PlayerRatingsPageTemplate(), this);
+    : QWidget(parent),
+      host_(host),
+      controls_(this, korvale::res::BuildDialog(korvale::res::PlayerRatingsPageTemplate(), this)),
+      exchange_(controls_, host.Messages()) {
   std::vector<ExchangeEntry> entries;
   for (std::size_t i = 0; i < kEntries.size(); ++i) {
-    auto* edit = controls.Get<QLineEdit>(kEntries[i].control);
-    entries.push_back(ExchangeEntry::Ranged(edit, &values_[i], kEntries[i].low, kEntries[i].high));
-    OnLeave(edit, exchange_, [this, i, edit] { Commit(i, edit); });
+    const int id = kEntries[i].control;
+    entries.push_back(ExchangeEntry::Ranged(id, &values_[i], kEntries[i].low, kEntries[i].high));
+    OnLeave(controls_.Map().Get<QLineEdit>(id), id, exchange_, [this, i] { Commit(i); });
   }
-  entries.push_back(ExchangeEntry::Integer(controls.Find(kOverallRatingControl), &overallRating_));
-  entries.push_back(
-      ExchangeEntry::Real(controls.Find(kCalculatedOverallControl), &calculatedOverall_));
+  entries.push_back(ExchangeEntry::Integer(kOverallRatingControl, &overallRating_));
+  entries.push_back(ExchangeEntry::Real(kCalculatedOverallControl, &calculatedOverall_));
   exchange_.SetEntries(std::move(entries));
   exchange_.Show();
 }
@@ -151,14 +151,15 @@ void CPlayerRatingsPage::Clear() {
 
 // The calculated overall follows every write it depends on: the ratings
 // and both shooting ranges.
-void CPlayerRatingsPage::Commit(std::size_t i, QWidget* edit) {
+void CPlayerRatingsPage::Commit(std::size_t i) {
   const RatingsEntry& entry = kEntries[i];
   std::function<void()> followUp;
   if (entry.scale == Scale::Rating || entry.field == FieldId::ShootingRange ||
       entry.field == FieldId::ShootingRange2) {
     followUp = [this] { RecalculateOverall(); };
   }
-  CommitField(host_, exchange_,
-              {korvale::Field(entry.field).position,
-               [this, i] { return Stored(kEntries[i], values_[i]); }, std::move(followUp), edit});
+  CommitField(
+      host_, exchange_,
+      {korvale::Field(entry.field).position, [this, i] { return Stored(kEntries[i], values_[i]); },
+       std::move(followUp), entry.control});
 }

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "PageExchange.h"
+#include "WidgetControls.h"
 
 class PageHost;
 class QLineEdit;
@@ -30,9 +31,10 @@ class CPlayerRatingsPage : public QWidget {
   [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
 
  private:
-  void Commit(std::size_t entry, QWidget* edit);
+  void Commit(std::size_t entry);
 
   PageHost& host_;
+  WidgetControls controls_;
   PageExchange exchange_;
   std::array<std::int32_t, kEditableCount> values_{};
   std::int32_t overallRating_ = 0;

@@ -35,8 +35,6 @@ constexpr std::array<FieldId, 16> kLoadOrder{FieldId::FieldGoalsAttempted,
                                              FieldId::Games,
                                              FieldId::Ejections};
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 const std::array<CSeasonStatsPage::TotalEntry, 16>& CSeasonStatsPage::Totals() {
@@ -63,33 +61,33 @@ const std::array<CSeasonStatsPage::TotalEntry, 16>& CSeasonStatsPage::Totals() {
 }
 
 CSeasonStatsPage::CSeasonStatsPage(PageHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), exchange_(this, host.Messages()) {
-  const korvale::res::ControlMap controls =
-      korvale::res::BuildDialog(korvale::res::SeasonStatsPageTemplate(), this);
+    : QWidget(parent),
+      host_(host),
+      controls_(this, korvale::res::BuildDialog(korvale::res::SeasonStatsPageTemplate(), this)),
+      exchange_(controls_, host.Messages()) {
   std::vector<ExchangeEntry> entries;
   for (const TotalEntry& total : Totals()) {
-    auto* edit = controls.Get<QLineEdit>(total.control);
     entries.push_back(
-        ExchangeEntry::Ranged(edit, &(this->*total.value), kLowestTotal, kHighestTotal));
-    OnLeave(edit, exchange_, [this, &total, edit] { Commit(total, edit); });
+        ExchangeEntry::Ranged(total.control, &(this->*total.value), kLowestTotal, kHighestTotal));
+    OnLeave(controls_.Map().Get<QLineEdit>(total.control), total.control, exchange_,
+            [this, &total] { Commit(total); });
   }
   // Points is only shown: it is taken back without a range, so a total
   // beyond what one box holds never blocks the commits of the totals.
-  const auto shown = [&](int id) { return controls.Find(id); };
-  entries.push_back(ExchangeEntry::Integer(shown(1058), &points_));
-  entries.push_back(ExchangeEntry::Text(shown(1050), &minutesPerGame_));
-  entries.push_back(ExchangeEntry::Text(shown(1051), &fieldGoalPercent_));
-  entries.push_back(ExchangeEntry::Text(shown(1059), &pointsPerGame_));
-  entries.push_back(ExchangeEntry::Text(shown(1056), &freeThrowPercent_));
-  entries.push_back(ExchangeEntry::Text(shown(1057), &threePointPercent_));
-  entries.push_back(ExchangeEntry::Text(shown(1061), &blocksPerGame_));
-  entries.push_back(ExchangeEntry::Integer(shown(1070), &totalRebounds_));
-  entries.push_back(ExchangeEntry::Text(shown(1071), &reboundsPerGame_));
-  entries.push_back(ExchangeEntry::Text(shown(1063), &stealsPerGame_));
-  entries.push_back(ExchangeEntry::Text(shown(1069), &foulsPerGame_));
-  entries.push_back(ExchangeEntry::Text(shown(1068), &assistsPerGame_));
-  entries.push_back(ExchangeEntry::Text(shown(1074), &turnoversPerGame_));
-  entries.push_back(ExchangeEntry::Text(shown(1075), &ejectionsPerGame_));
+  entries.push_back(ExchangeEntry::Integer(1058, &points_));
+  entries.push_back(ExchangeEntry::Text(1050, &minutesPerGame_));
+  entries.push_back(ExchangeEntry::Text(1051, &fieldGoalPercent_));
+  entries.push_back(ExchangeEntry::Text(1059, &pointsPerGame_));
+  entries.push_back(ExchangeEntry::Text(1056, &freeThrowPercent_));
+  entries.push_back(ExchangeEntry::Text(1057, &threePointPercent_));
+  entries.push_back(ExchangeEntry::Text(1061, &blocksPerGame_));
+  entries.push_back(ExchangeEntry::Integer(1070, &totalRebounds_));
+  entries.push_back(ExchangeEntry::Text(1071, &reboundsPerGame_));
+  entries.push_back(ExchangeEntry::Text(1063, &stealsPerGame_));
+  entries.push_back(ExchangeEntry::Text(1069, &foulsPerGame_));
+  entries.push_back(ExchangeEntry::Text(1068, &assistsPerGame_));
+  entries.push_back(ExchangeEntry::Text(1074, &turnoversPerGame_));
+  entries.push_back(ExchangeEntry::Text(1075, &ejectionsPerGame_));
   exchange_.SetEntries(std::move(entries));
   exchange_.Show();
 }
@@ -127,19 +125,19 @@ void CSeasonStatsPage::RecomputeDerived() {
   // Points and the rebound total are worked out before the averages of them.
   const korvale::SeasonDerived d = korvale::DeriveSeason(t);
   points_ = d.Points;
-  pointsPerGame_ = Text(d.PointsPerGame);
-  minutesPerGame_ = Text(d.MinutesPerGame);
-  fieldGoalPercent_ = Text(d.FieldGoalPercent);
-  freeThrowPercent_ = Text(d.FreeThrowPercent);
-  threePointPercent_ = Text(d.ThreePointPercent);
-  blocksPerGame_ = Text(d.BlocksPerGame);
+  pointsPerGame_ = d.PointsPerGame;
+  minutesPerGame_ = d.MinutesPerGame;
+  fieldGoalPercent_ = d.FieldGoalPercent;
+  freeThrowPercent_ = d.FreeThrowPercent;
+  threePointPercent_ = d.ThreePointPercent;
+  blocksPerGame_ = d.BlocksPerGame;
   totalRebounds_ = d.TotalRebounds;
-  reboundsPerGame_ = Text(d.ReboundsPerGame);
-  assistsPerGame_ = Text(d.AssistsPerGame);
-  stealsPerGame_ = Text(d.StealsPerGame);
-  foulsPerGame_ = Text(d.FoulsPerGame);
-  turnoversPerGame_ = Text(d.TurnoversPerGame);
-  ejectionsPerGame_ = Text(d.EjectionsPerGame);
+  reboundsPerGame_ = d.ReboundsPerGame;
+  assistsPerGame_ = d.AssistsPerGame;
+  stealsPerGame_ = d.StealsPerGame;
+  foulsPerGame_ = d.FoulsPerGame;
+  turnoversPerGame_ = d.TurnoversPerGame;
+  ejectionsPerGame_ = d.EjectionsPerGame;
   exchange_.Show();
 }
 
@@ -147,19 +145,20 @@ void CSeasonStatsPage::Clear() {
   for (const TotalEntry& total : Totals()) this->*total.value = 0;
   points_ = 0;
   totalRebounds_ = 0;
-  for (QString* text : {&minutesPerGame_, &fieldGoalPercent_, &pointsPerGame_, &freeThrowPercent_,
-                        &threePointPercent_, &blocksPerGame_, &reboundsPerGame_, &stealsPerGame_,
-                        &foulsPerGame_, &assistsPerGame_, &turnoversPerGame_, &ejectionsPerGame_}) {
+  for (std::string* text :
+       {&minutesPerGame_, &fieldGoalPercent_, &pointsPerGame_, &freeThrowPercent_,
+        &threePointPercent_, &blocksPerGame_, &reboundsPerGame_, &stealsPerGame_, &foulsPerGame_,
+        &assistsPerGame_, &turnoversPerGame_, &ejectionsPerGame_}) {
     text->clear();
   }
   exchange_.Show();
 }
 
-void CSeasonStatsPage::Commit(const TotalEntry& total, QWidget* edit) {
+void CSeasonStatsPage::Commit(const TotalEntry& total) {
   CommitField(host_, exchange_,
               {korvale::Field(total.field).position,
                [this, &total] {
                  return RangedValue(total.field, this->*total.value, kLowestTotal, kHighestTotal);
                },
-               [this] { RecomputeDerived(); }, edit});
+               [this] { RecomputeDerived(); }, total.control});
 }

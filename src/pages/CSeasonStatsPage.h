@@ -2,12 +2,14 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include <QString>
 #include <QWidget>
 
 #include "PageExchange.h"
 #include "RecordLayout.h"
+#include "WidgetControls.h"
 
 class PageHost;
 
@@ -36,9 +38,10 @@ class CSeasonStatsPage : public QWidget {
   // The totals in the page's exchange order.
   static const std::array<TotalEntry, 16>& Totals();
 
-  void Commit(const TotalEntry& total, QWidget* edit);
+  void Commit(const TotalEntry& total);
 
   PageHost& host_;
+  WidgetControls controls_;
   PageExchange exchange_;
 
   std::int32_t fieldGoalsAttempted_ = 0;
@@ -59,9 +62,9 @@ class CSeasonStatsPage : public QWidget {
   std::int32_t ejections_ = 0;
 
   std::int32_t points_ = 0;
-  QString minutesPerGame_, fieldGoalPercent_, pointsPerGame_, freeThrowPercent_, threePointPercent_,
-      blocksPerGame_;
+  std::string minutesPerGame_, fieldGoalPercent_, pointsPerGame_, freeThrowPercent_,
+      threePointPercent_, blocksPerGame_;
   std::int32_t totalRebounds_ = 0;
-  QString reboundsPerGame_, stealsPerGame_, foulsPerGame_, assistsPerGame_, turnoversPerGame_,
+  std::string reboundsPerGame_, stealsPerGame_, foulsPerGame_, assistsPerGame_, turnoversPerGame_,
       ejectionsPerGame_;
 };

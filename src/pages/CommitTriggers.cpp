@@ -13,8 +13,8 @@ namespace {
 
 class LeaveFilter : public QObject {
  public:
-  LeaveFilter(PageExchange& exchange, std::function<void()> commit, QLineEdit* edit)
-      : QObject(edit), exchange_(exchange), commit_(std::move(commit)), edit_(edit) {}
+  LeaveFilter(PageExchange& exchange, std::function<void()> commit, QLineEdit* edit, int control)
+      : QObject(edit), exchange_(exchange), commit_(std::move(commit)), control_(control) {}
 
   bool eventFilter(QObject* /*watched*/, QEvent* event) override {
     if (event->type() == QEvent::FocusOut && Counts(static_cast<QFocusEvent*>(event)->reason()) &&
@@ -23,7 +23,7 @@ class LeaveFilter : public QObject {
     }
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-      exchange_.Revert(edit_);
+      exchange_.Revert(control_);
       return true;
     }
     return false;
@@ -31,8 +31,8 @@ class LeaveFilter : public QObject {
 
   bool CommitIfChanged() {
     if (exchange_.StopsCommand()) return false;
-    if (exchange_.Busy() || !exchange_.Changed(edit_)) return true;
-    if (!exchange_.TakeOne(edit_, true)) return false;
+    if (exchange_.Busy() || !exchange_.Changed(control_)) return true;
+    if (!exchange_.TakeOne(control_, true)) return false;
     commit_();
     return true;
   }
@@ -45,13 +45,13 @@ class LeaveFilter : public QObject {
 
   PageExchange& exchange_;
   std::function<void()> commit_;
-  QLineEdit* edit_;
+  int control_;
 };
 
 }  // namespace
 
-void OnLeave(QLineEdit* edit, PageExchange& exchange, std::function<void()> commit) {
-  edit->installEventFilter(new LeaveFilter(exchange, std::move(commit), edit));
+void OnLeave(QLineEdit* edit, int control, PageExchange& exchange, std::function<void()> commit) {
+  edit->installEventFilter(new LeaveFilter(exchange, std::move(commit), edit, control));
 }
 
 bool CommitBeforeCommand(QLineEdit* edit) {

@@ -14,7 +14,8 @@ class QLineEdit;
 // click, the program). Opening a menu, a pop-up or another window does not
 // count, so a menu command never commits by itself. Escape in the edit puts
 // back the text of the last display and writes nothing.
-void OnLeave(QLineEdit* edit, PageExchange& exchange, std::function<void()> commit);
+// `control` is the edit's id in the page's exchange.
+void OnLeave(QLineEdit* edit, int control, PageExchange& exchange, std::function<void()> commit);
 // Before a command changes the shown record or the file: commits the edit as
 // leaving it would, when its text differs from what the last display put
 // there. False only when the edit's own value fails its checks (the message

@@ -131,8 +131,7 @@ bool CKorvaleView::SelectPlayerFile() {
     state_.OpenPlayerFile(file);
   } catch (const korvale::FileError& error) {
     if (error.Cause() != korvale::FileErrorCause::AccessDenied || !IsReadOnlyFile(file)) throw;
-    messages_.Stop(QString::fromStdString(error.Message()) +
-                   QStringLiteral(" The file is read-only."));
+    messages_.Stop(error.Message() + " The file is read-only.");
     return false;
   }
   // A file that is not a player file is let go at once, before anything
@@ -149,7 +148,7 @@ bool CKorvaleView::SelectPlayerFile() {
   if (const korvale::UndoReport undo = korvale::UndoInterruptedImport(state_);
       !undo.message.empty()) {
     if (undo.stops) state_.ClosePlayerFile();
-    messages_.Warn(QString::fromStdString(undo.message));
+    messages_.Warn(undo.message);
     return !undo.stops;
   }
   return true;

@@ -28,7 +28,8 @@ std::optional<std::string> RangedValue(korvale::FieldId field, std::int64_t valu
   return korvale::EncodeValue(korvale::Field(field), value);
 }
 
-std::optional<std::string> PaddedText(const QString& text, std::size_t width, std::size_t longest) {
+std::optional<std::string> PaddedText(std::string_view text, std::size_t width,
+                                      std::size_t longest) {
   std::optional<std::string> bytes = ToFileBytes(text);
   if (!bytes || bytes->size() > std::max(width, longest)) return std::nullopt;
   return korvale::EncodeText(*bytes, width);

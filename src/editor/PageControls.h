@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // A page's controls as the editing rules see them, known by their numeric
 // ids; texts are UTF-8. A front end implements it over its own controls.
@@ -21,6 +23,17 @@ class PageControls {
 
   [[nodiscard]] virtual bool Checked(int control) const = 0;
   virtual void SetChecked(int control, bool checked) = 0;
+
+  // A drop-down list's entries, in this order, with no entry selected;
+  // none empties it. Must not count as the user's pick.
+  virtual void SetEntries(int control, const std::vector<std::string_view>& entries) = 0;
+  // The selected entry, -1 for none.
+  [[nodiscard]] virtual int Selection(int control) const = 0;
+  // Selects entry `index`; an index with no entry selects none. Must not
+  // count as the user's pick.
+  virtual void Select(int control, int index) = 0;
+
+  virtual void SetEnabled(int control, bool enabled) = 0;
 
   // Once the message box shown just before has closed and its window has
   // handed the focus on: the focus into the control with its text

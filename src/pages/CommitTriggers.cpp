@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "DialogBuilder.h"
 #include "PageExchange.h"
 
 namespace {
@@ -73,4 +74,22 @@ void OnClick(QAbstractButton* button, const PageExchange& exchange, std::functio
                    [&exchange, commit = std::move(commit)](bool) {
                      if (!exchange.Busy()) commit();
                    });
+}
+
+void ConnectCommits(const korvale::res::ControlMap& controls, PageExchange& exchange,
+                    std::vector<PageCommit> commits) {
+  for (PageCommit& commit : commits) {
+    switch (commit.event) {
+      case PageCommit::Event::Leave:
+        OnLeave(controls.Get<QLineEdit>(commit.control), commit.control, exchange,
+                std::move(commit.run));
+        break;
+      case PageCommit::Event::Pick:
+        OnPick(controls.Get<QComboBox>(commit.control), exchange, std::move(commit.run));
+        break;
+      case PageCommit::Event::Click:
+        OnClick(controls.Get<QAbstractButton>(commit.control), exchange, std::move(commit.run));
+        break;
+    }
+  }
 }

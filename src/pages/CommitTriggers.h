@@ -1,11 +1,17 @@
 #pragma once
 
 #include <functional>
+#include <vector>
+
+#include "PageCommit.h"
 
 class PageExchange;
 class QAbstractButton;
 class QComboBox;
 class QLineEdit;
+namespace korvale::res {
+class ControlMap;
+}
 
 // The events that commit a page's field. Each ignores what arrives while the
 // page's take runs.
@@ -26,3 +32,6 @@ void OnLeave(QLineEdit* edit, int control, PageExchange& exchange, std::function
 void OnPick(QComboBox* combo, const PageExchange& exchange, std::function<void()> commit);
 // A click by the user.
 void OnClick(QAbstractButton* button, const PageExchange& exchange, std::function<void()> commit);
+// Each commit on its control's event.
+void ConnectCommits(const korvale::res::ControlMap& controls, PageExchange& exchange,
+                    std::vector<PageCommit> commits);

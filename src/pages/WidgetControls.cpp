@@ -1,6 +1,7 @@
 #include "WidgetControls.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTimer>
 
@@ -36,6 +37,32 @@ bool WidgetControls::Checked(int control) const {
 
 void WidgetControls::SetChecked(int control, bool checked) {
   if (auto* box = controls_.Get<QCheckBox>(control)) box->setChecked(checked);
+}
+
+void WidgetControls::SetEntries(int control, const std::vector<std::string_view>& entries) {
+  auto* list = controls_.Get<QComboBox>(control);
+  if (list == nullptr) return;
+  list->clear();
+  for (std::string_view entry : entries) {
+    list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+  }
+  // A filled list shows nothing until a record selects an entry.
+  list->setCurrentIndex(-1);
+}
+
+int WidgetControls::Selection(int control) const {
+  const auto* list = controls_.Get<QComboBox>(control);
+  return list != nullptr ? list->currentIndex() : -1;
+}
+
+void WidgetControls::Select(int control, int index) {
+  if (auto* list = controls_.Get<QComboBox>(control)) {
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+  }
+}
+
+void WidgetControls::SetEnabled(int control, bool enabled) {
+  if (QWidget* widget = controls_.Find(control)) widget->setEnabled(enabled);
 }
 
 // Queued behind the message box's own events, on the page: nothing runs

@@ -18,6 +18,12 @@ class FakeControls final : public PageControls {
   void LimitText(int c, int limit, const std::string&) override { limits[c] = limit; }
   [[nodiscard]] bool Checked(int c) const override { return checks.contains(c) && checks.at(c); }
   void SetChecked(int c, bool checked) override { checks[c] = checked; }
+  void SetEntries(int c, const std::vector<std::string_view>& e) override { entries[c] = e; }
+  [[nodiscard]] int Selection(int c) const override {
+    return selections.contains(c) ? selections.at(c) : -1;
+  }
+  void Select(int c, int index) override { selections[c] = index; }
+  void SetEnabled(int c, bool enabled) override { this->enabled[c] = enabled; }
   void FocusLater(int c, std::function<void()> done) override {
     focus = c;
     done();
@@ -26,6 +32,9 @@ class FakeControls final : public PageControls {
   std::map<int, std::string> texts;
   std::map<int, int> limits;
   std::map<int, bool> checks;
+  std::map<int, std::vector<std::string_view>> entries;
+  std::map<int, int> selections;
+  std::map<int, bool> enabled;
   int focus = 0;
 };
 

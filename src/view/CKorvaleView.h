@@ -9,7 +9,7 @@
 #include <QScrollArea>
 #include <QStringList>
 
-#include "ListText.h"
+#include "ListOrder.h"
 #include "PageHost.h"
 #include "PlayerFileState.h"
 

@@ -6,37 +6,12 @@
 #include "CKorvaleView.h"
 #include "CPlayerRatingsPage.h"
 #include "Guarded.h"
-#include "ListEntries.h"
+#include "ListFills.h"
 #include "ListText.h"
-#include "StoredForms.h"
 
-using korvale::FieldId;
 using korvale::ListEntry;
-using korvale::PlayerFileState;
 
 namespace {
-
-// Runs `walk`, then puts whatever entries it collected into the list,
-// sorted, also when a file error ended the walk early.
-template <typename Walk, typename Put>
-void CollectSorted(Walk&& walk, Put&& put) {
-  std::vector<ListEntry> entries;
-  try {
-    walk(entries);
-  } catch (...) {
-    korvale::SortEntries(entries);
-    put(entries);
-    throw;
-  }
-  korvale::SortEntries(entries);
-  put(entries);
-}
-
-std::string PlayerEntryBytes(PlayerFileState& file, std::int64_t k) {
-  return korvale::PlayerListEntry(file.ReadField(k, FieldId::LastName),
-                                  file.ReadField(k, FieldId::FirstName),
-                                  file.ReadField(k, FieldId::PlayerId));
-}
 
 constexpr int kRecordRole = Qt::UserRole;
 
@@ -46,25 +21,17 @@ void CKorvaleView::FillPlayerList() {
   auto* model = static_cast<QStringListModel*>(playerList_->model());
   model->setStringList({});
   playerRecords_.clear();
-  const std::uint64_t length = state_.FileLength();
-  CollectSorted(
-      [&](std::vector<ListEntry>& entries) {
-        for (std::int64_t k = 0; PlayerFileState::RecordReaches(length, k, FieldId::LastName);
-             ++k) {
-          entries.push_back({korvale::ShownText(PlayerEntryBytes(state_, k)), k});
-        }
-      },
-      [&](const std::vector<ListEntry>& entries) {
-        QStringList texts;
-        texts.reserve(static_cast<qsizetype>(entries.size()));
-        playerRecords_.reserve(entries.size());
-        for (const ListEntry& entry : entries) {
-          texts << entry.text;
-          playerRecords_.push_back(entry.record);
-        }
-        model->setStringList(texts);
-        playerList_->setCurrentIndex(-1);
-      });
+  korvale::CollectPlayerEntries(state_, [&](const std::vector<ListEntry>& entries) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(entries.size()));
+    playerRecords_.reserve(entries.size());
+    for (const ListEntry& entry : entries) {
+      texts << korvale::ShownText(entry.text);
+      playerRecords_.push_back(entry.record);
+    }
+    model->setStringList(texts);
+    playerList_->setCurrentIndex(-1);
+  });
 }
 
 // Selects the entry of the current record.
@@ -77,25 +44,16 @@ void CKorvaleView::SyncPlayerList() {
 
 void CKorvaleView::FillRosterList() {
   SetRosterEntries({});
-  const int team = teamChoice_->currentIndex();
-  const std::uint64_t length = state_.FileLength();
-  CollectSorted(
-      [&](std::vector<ListEntry>& entries) {
-        for (std::int64_t k = 0; PlayerFileState::RecordReaches(length, k, FieldId::Team); ++k) {
-          if (korvale::ReadNumber(state_.ReadField(k, FieldId::Team)) != team) continue;
-          const std::string player = PlayerEntryBytes(state_, k);
-          const std::int32_t slot = korvale::ReadNumber(state_.ReadField(k, FieldId::RosterSlot));
-          entries.push_back({korvale::ShownText(korvale::RosterListEntry(slot, player)), k});
-        }
-      },
-      [&](const std::vector<ListEntry>& entries) { SetRosterEntries(entries); });
+  korvale::CollectRosterEntries(
+      state_, teamChoice_->currentIndex(),
+      [this](const std::vector<ListEntry>& entries) { SetRosterEntries(entries); });
 }
 
 void CKorvaleView::SetRosterEntries(const std::vector<ListEntry>& entries) {
   const bool was = std::exchange(settingRoster_, true);
   rosterList_->clear();
   for (const ListEntry& entry : entries) {
-    auto* item = new QListWidgetItem(entry.text);
+    auto* item = new QListWidgetItem(korvale::ShownText(entry.text));
     item->setData(kRecordRole, QVariant::fromValue<qlonglong>(entry.record));
     rosterList_->addItem(item);
   }

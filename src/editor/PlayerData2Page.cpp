@@ -8,12 +8,12 @@
 #include "Names.h"
 #include "PageControls.h"
 #include "PageHost.h"
-#include "PlayerData2Controls.h"
+#include "PlayerData2PageTemplate.h"
 #include "StoredForms.h"
 
 using korvale::Field;
 using korvale::FieldId;
-namespace ids = korvale::playerdata2;
+namespace ids = korvale::res::playerdata2;
 
 namespace {
 

@@ -19,6 +19,9 @@ class CPlayerData2Page : public QWidget {
   void LoadRecord() { page_.LoadRecord(); }
   void Clear() { page_.Clear(); }
   [[nodiscard]] const PageExchange& Exchange() const { return page_.Exchange(); }
+  // The page's rules and its controls, for the form's rules.
+  [[nodiscard]] PlayerData2Page& Rules() { return page_; }
+  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
 
  private:
   WidgetControls controls_;

@@ -26,6 +26,9 @@ class CPlayerDataPage : public QWidget {
   void LoadRecord() { page_.LoadRecord(); }
   void Clear() { page_.Clear(); }
   [[nodiscard]] const PageExchange& Exchange() const { return page_.Exchange(); }
+  // The page's rules and its controls, for the form's rules.
+  [[nodiscard]] PlayerDataPage& Rules() { return page_; }
+  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
 
   [[nodiscard]] const Values& Data() const { return page_.Data(); }
   [[nodiscard]] QWidget* Control(int id) const { return controls_.Map().Find(id); }

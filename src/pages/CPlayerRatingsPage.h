@@ -20,6 +20,9 @@ class CPlayerRatingsPage : public QWidget {
   void RecalculateOverall() { page_.RecalculateOverall(); }
   void Clear() { page_.Clear(); }
   [[nodiscard]] const PageExchange& Exchange() const { return page_.Exchange(); }
+  // The page's rules and its controls, for the form's rules.
+  [[nodiscard]] PlayerRatingsPage& Rules() { return page_; }
+  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
 
  private:
   WidgetControls controls_;

@@ -18,6 +18,9 @@ class CSeasonStatsPage : public QWidget {
   void RecomputeDerived() { page_.RecomputeDerived(); }
   void Clear() { page_.Clear(); }
   [[nodiscard]] const PageExchange& Exchange() const { return page_.Exchange(); }
+  // The page's rules and its controls, for the form's rules.
+  [[nodiscard]] SeasonStatsPage& Rules() { return page_; }
+  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
 
  private:
   WidgetControls controls_;

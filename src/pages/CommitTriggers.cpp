@@ -30,14 +30,6 @@ class LeaveFilter : public QObject {
     return false;
   }
 
-  bool CommitIfChanged() {
-    if (exchange_.StopsCommand()) return false;
-    if (exchange_.Busy() || !exchange_.Changed(control_)) return true;
-    if (!exchange_.TakeOne(control_, true)) return false;
-    commit_();
-    return true;
-  }
-
  private:
   static bool Counts(Qt::FocusReason reason) {
     return reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason &&
@@ -53,13 +45,6 @@ class LeaveFilter : public QObject {
 
 void OnLeave(QLineEdit* edit, int control, PageExchange& exchange, std::function<void()> commit) {
   edit->installEventFilter(new LeaveFilter(exchange, std::move(commit), edit, control));
-}
-
-bool CommitBeforeCommand(QLineEdit* edit) {
-  for (QObject* child : edit->children()) {
-    if (auto* leave = dynamic_cast<LeaveFilter*>(child)) return leave->CommitIfChanged();
-  }
-  return true;
 }
 
 void OnPick(QComboBox* combo, const PageExchange& exchange, std::function<void()> commit) {

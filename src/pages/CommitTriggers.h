@@ -22,12 +22,6 @@ class ControlMap;
 // back the text of the last display and writes nothing.
 // `control` is the edit's id in the page's exchange.
 void OnLeave(QLineEdit* edit, int control, PageExchange& exchange, std::function<void()> commit);
-// Before a command changes the shown record or the file: commits the edit as
-// leaving it would, when its text differs from what the last display put
-// there. False only when the edit's own value fails its checks (the message
-// is shown and the focus goes back into the edit) or such a failure is still
-// waiting for the focus to return: the command must stop.
-[[nodiscard]] bool CommitBeforeCommand(QLineEdit* edit);
 // A pick by the user; selections set by the program do not count.
 void OnPick(QComboBox* combo, const PageExchange& exchange, std::function<void()> commit);
 // A click by the user.

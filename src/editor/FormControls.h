@@ -8,17 +8,24 @@
 #include "PageControls.h"
 
 // What the editor form's rules need of a front end, besides what a page
-// needs: the form's own controls (the PlayerID display, the player list,
-// the team choice and the roster list, by their template ids), the focus
-// and the file dialog.
+// needs (PageControls): the form's own controls (the PlayerID display, the
+// player list, the team choice and the roster list, by their template
+// ids), the focus and the file dialog. Messages go through MessageSink.
 //
-// The front end forwards to EditorView: a command chosen (Select, Close,
-// Forward, Back; Close also when the window closes), a user's pick in the
-// player list, the team choice or the roster list (once per pick, however
-// it was made, with the roster row or -1 when the list was left without a
-// selection), and each page's commit events (see PageCommit). It never
-// forwards a selection the program set. For the roster list, Select(id, -1)
-// clears the selection and Selection gives the selected row.
+// The front end forwards, and nothing else decides:
+// - a command chosen: Select, Close, Forward, Back, each enabled as
+//   EditorView::IsCommandEnabled says; when the window closes,
+//   CommitBeforeCommand and then nothing more;
+// - a user's pick in the player list, the team choice or the roster list,
+//   once per pick whatever the input (mouse, keys, wheel), with the roster
+//   row or -1 when the list was left without a selection;
+// - each page's commit events (PageCommit): the focus leaving a page edit
+//   for another control of the main window (not for a menu, a pop-up or
+//   another window), a pick, a tick;
+// - Escape in a page edit: PageExchange::Revert of that edit.
+// It never forwards a selection or a text the program set, and ignores a
+// page's events while its exchange is Busy. For the roster list,
+// Select(id, -1) clears the selection and Selection gives the selected row.
 class FormControls : public PageControls {
  public:
   // An edit of a page that holds the focus: the page in tab order (0 to 3)

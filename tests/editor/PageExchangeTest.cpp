@@ -9,7 +9,6 @@ namespace {
 
 using korvale::FieldId;
 using korvale::testing::PlayerFileBuilder;
-using korvale::testing::ReadAll;
 using korvale::testing::TempDir;
 
 // A small page: a name (5 characters), a number 1 to 10, a free integer and
@@ -87,21 +86,21 @@ TEST_F(PageExchangeTest, CommitFieldTakesThenWritesInRangeValuesOnly) {
   CommitField(host, exchange, write);  // no file: nothing at all
   EXPECT_TRUE(host.calls.empty());
 
-  host.file.OpenPlayerFile(path.string());
+  host.file.OpenPlayerFile(path.string());  // held alone: read back through it
   controls.texts[kNumber] = "7";
   CommitField(host, exchange, write);
-  EXPECT_EQ(korvale::testing::FieldBytes(ReadAll(path), 0, FieldId::YearsPro), " 7");
+  EXPECT_EQ(host.file.ReadField(0, FieldId::YearsPro), " 7");
   EXPECT_EQ(host.calls, std::vector<std::string>{"followUp"});
 
   controls.texts[kNumber] = "12";
   CommitField(host, exchange, write);
-  EXPECT_EQ(korvale::testing::FieldBytes(ReadAll(path), 0, FieldId::YearsPro), " 7");
+  EXPECT_EQ(host.file.ReadField(0, FieldId::YearsPro), " 7");
   EXPECT_EQ(host.calls.size(), 1U);
 
   controls.texts[kNumber] = "oops";  // not an integer: the old value is written back
   numberValue = 3;
   CommitField(host, exchange, write);
-  EXPECT_EQ(korvale::testing::FieldBytes(ReadAll(path), 0, FieldId::YearsPro), " 3");
+  EXPECT_EQ(host.file.ReadField(0, FieldId::YearsPro), " 3");
 }
 
 TEST(CommitHelpers, PaddedTextAndRangedValue) {

@@ -15,7 +15,6 @@ namespace korvale::cli {
 namespace {
 
 constexpr std::size_t kDescriptorSize = 32;
-constexpr char kEndOfFile = 0x1A;
 // Findings of one kind shown before the rest are only counted, so that a
 // huge broken file gives a short report in little memory.
 constexpr std::size_t kShownPerKind = 100;
@@ -93,11 +92,7 @@ class Checker {
     if (count != full) {
       Add(fmt::format("header: record count {}, the file holds {} records", count, full));
     }
-    const std::uint64_t rest = body % kRecordLength;
-    const bool endMarker = rest == 1 && lastByte_ == kEndOfFile;
-    if (rest != 0 && !endMarker) {
-      Add(fmt::format("record {} is cut short: {} of {} bytes", full, rest, kRecordLength));
-    }
+    if (const auto cut = CutShortRecord(length, lastByte_)) Add(*cut);
   }
 
   void SetLastByte(char byte) { lastByte_ = byte; }
@@ -178,14 +173,20 @@ class Checker {
 
 int CheckCommand(const std::string& path, Io io) {
   PlayerFileState file(io.files);
-  OpenRoster(file, path, false, io.err);
+  const std::optional<std::string> journal = OpenRosterToCheck(file, path, io.err);
   RecordSource source(file);
   Findings findings;
+  if (journal) findings.Add("a journal", *journal);
   Checker checker(findings);
   if (source.Length() > 0) {
     checker.SetLastByte(file.ReadBytes(source.Length() - 1, 1).at(0));
   }
-  checker.Header(file.ReadBytes(0, kDbaseHeaderLength), source.Length());
+  const std::string header = file.ReadBytes(0, kDbaseHeaderLength);
+  if (!IsPlayerFileHeader(header)) {
+    findings.Add("the header",
+                 "header: " + FileError(FileErrorCause::NotPlayerFile, path).Message());
+  }
+  checker.Header(header, source.Length());
   source.ForEach([&](const RecordSpan& record) { checker.Record(record, source.Length()); });
   checker.Duplicates();
   std::string out = findings.Report();

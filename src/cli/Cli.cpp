@@ -8,8 +8,10 @@
 
 #include "Commands.h"
 #include "FileError.h"
+#include "HistoryLog.h"
 #include "KorvaleVersion.h"
 #include "RecordSource.h"
+#include "TimeText.h"
 
 namespace korvale::cli {
 namespace {
@@ -95,6 +97,9 @@ CLI::App* AddImport(CLI::App& app, Io io, Run& run) {
           },
           "FILE"));
   cmd->add_flag("--verbose", o->verbose, "List every change");
+  cmd->footer(
+      "An empty cell (or a JSON null) leaves a number, a list field or a flag as the file has "
+      "it, and empties a text.");
   cmd->callback([=, &run] { run = [=] { return ImportCommand(*o, io); }; });
   return cmd;
 }
@@ -114,6 +119,49 @@ CLI::App* AddDiff(CLI::App& app, Io io, Run& run) {
   cmd->add_option("FILE_A", *a, "First player file")->required();
   cmd->add_option("FILE_B", *b, "Second player file")->required();
   cmd->callback([=, &run] { run = [=] { return DiffCommand(*a, *b, io); }; });
+  return cmd;
+}
+
+// --since: a local date and time, or a time ago ("2h", "7d").
+CLI::Option* AddSince(CLI::App* cmd, std::optional<std::int64_t>& since) {
+  return cmd
+      ->add_option_function<std::string>(
+          "--since",
+          [&since](const std::string& text) {
+            since = ParseTime(text, history::SystemNow());
+            if (!since) throw CLI::ValidationError("--since", "not a time: " + text);
+          },
+          "A local date and time (2026-03-01 or \"2026-03-01 14:05\") or a time ago (30m, 2h, 7d)")
+      ->type_name("TIME");
+}
+
+CLI::App* AddHistory(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("history", "List the recorded changes of a player file");
+  auto o = std::make_shared<HistoryOptions>();
+  cmd->add_option("FILE", o->file, "Player file")->required();
+  AddSince(cmd, o->since);
+  cmd->add_option("--format", o->format, "text or json (default text)")
+      ->check(CLI::IsMember({"text", "json"}, CLI::ignore_case));
+  cmd->callback([=, &run] { run = [=] { return HistoryCommand(*o, io); }; });
+  return cmd;
+}
+
+CLI::App* AddUndo(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("undo", "Take recorded changes back, newest first");
+  auto o = std::make_shared<UndoOptions>();
+  cmd->add_option("FILE", o->file, "Player file")->required();
+  auto* last =
+      cmd->add_option("--last", o->last, "The newest N change sets")->check(CLI::PositiveNumber);
+  auto* id = cmd->add_option("--id", o->id, "The change set with this id");
+  auto* since = AddSince(cmd, o->since);
+  last->excludes(id)->excludes(since);
+  id->excludes(since);
+  cmd->add_flag("--dry-run", o->dryRun, "Show what would change, write nothing");
+  cmd->add_flag("--force", o->force, "Write the old values over fields changed since");
+  cmd->callback([=, &run] {
+    if (!o->last && !o->id && !o->since) throw CLI::RequiredError("--last, --id or --since");
+    run = [=] { return UndoCommand(*o, io); };
+  });
   return cmd;
 }
 
@@ -149,7 +197,7 @@ int Guarded(const Run& run, Io io) {
     result = run();
   } catch (const FileError& e) {
     io.err << "korvale-cli: " << e.Message() << '\n';
-  } catch (const JournalStop& e) {
+  } catch (const RosterRefused& e) {
     io.err << "korvale-cli: " << e.what() << '\n';
   }
   return OutputReached(io) ? result : kFailure;
@@ -173,8 +221,16 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   // name on every system, so no argument is read as a Windows-style "/option".
   app.allow_windows_style_options(false);
   Run run;
-  for (auto* add : {AddList, AddShow, AddExport, AddImport, AddCheck, AddDiff, AddSample}) {
-    add(app, io, run);
+  std::vector<std::string> commands;
+  for (auto* add : {AddList, AddShow, AddExport, AddImport, AddCheck, AddDiff, AddHistory, AddUndo,
+                    AddSample}) {
+    commands.push_back(add(app, io, run)->get_name());
+  }
+  if (!args.empty() && !args[0].empty() && args[0][0] != '-' &&
+      std::find(commands.begin(), commands.end(), args[0]) == commands.end()) {
+    err << "korvale-cli: unknown command '" << VisibleText(args[0])
+        << "'\nRun with --help for more information.\n";
+    return kFailure;
   }
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());

@@ -58,6 +58,24 @@ int ImportCommand(const ImportOptions& options, Io io);
 int CheckCommand(const std::string& file, Io io);
 int DiffCommand(const std::string& fileA, const std::string& fileB, Io io);
 
+struct HistoryOptions {
+  std::string file;
+  std::optional<std::int64_t> since;  // seconds since the epoch
+  std::string format = "text";
+};
+int HistoryCommand(const HistoryOptions& options, Io io);
+
+// Exactly one of last, id and since chooses the change sets.
+struct UndoOptions {
+  std::string file;
+  std::optional<std::int64_t> last;
+  std::optional<std::uint64_t> id;
+  std::optional<std::int64_t> since;
+  bool dryRun = false;
+  bool force = false;
+};
+int UndoCommand(const UndoOptions& options, Io io);
+
 struct SampleOptions {
   std::string output;
   int players = kSamplePlayers;

@@ -28,6 +28,7 @@ std::optional<std::string> RefusedOutput(const ExportOptions& options) {
 int ExportCommand(const ExportOptions& options, Io io) {
   PlayerFileState file(io.files);
   OpenRoster(file, options.file, false, io.err);
+  WarnIfCutShort(file, io.err);
   const TableStyle style{FormatFor(options.format, options.output), options.derived, options.labels,
                          options.excel, options.delimiter != 0 ? options.delimiter : ','};
   if (style.format == TableFormat::Json && (options.excel || options.delimiter != 0)) {
@@ -50,7 +51,8 @@ int ExportCommand(const ExportOptions& options, Io io) {
   if (out.IsOpen()) ExportTable(file, out.Stream(), style);
   file.ClosePlayerFile();
   if (!out.Commit()) {
-    io.err << "korvale-cli: cannot write " << options.output << '\n';
+    io.err << "korvale-cli: cannot write " << options.output << ": " << out.Error().message()
+           << '\n';
     return kFailure;
   }
   return kSuccess;

@@ -1,12 +1,13 @@
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
+#include "ChangeHistory.h"
 #include "Commands.h"
 #include "ImportPlan.h"
-#include "OutputFile.h"
 #include "RecordSource.h"
+#include "ReplacingOutput.h"
 #include "RollbackJournal.h"
+#include "SpanRuns.h"
 #include "StopSignals.h"
 #include "TableFormat.h"
 #include "Utf8Path.h"
@@ -43,13 +44,15 @@ bool OpenInput(const ImportOptions& options, Input& input, Io io) {
   return true;
 }
 
-// Copies the held file, through its own handle, to a new file at `path`.
-bool Backup(PlayerFileState& file, const std::string& path) {
+// Copies the held file, through its own handle, to a new file at `path`,
+// never over an existing one and never in part. The problem, if any.
+std::optional<std::string> Backup(PlayerFileState& file, const std::string& path) {
   const std::string bytes = file.ReadBytes(0, static_cast<std::size_t>(file.FileLength()));
-  OutputFile out = OpenOutputFile(PathFromUtf8(path), false);
-  if (!out.file) return false;
-  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.file.get()) == bytes.size();
-  return CloseOutputFile(std::move(out.file)) && written;
+  ReplacingOutput out(PathFromUtf8(path), false);
+  if (out.IsOpen()) out.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (out.Commit()) return std::nullopt;
+  if (out.Error() == std::errc::file_exists) return "the backup " + path + " exists already";
+  return "cannot write the backup " + path + ": " + out.Error().message();
 }
 
 void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
@@ -65,26 +68,50 @@ std::vector<Span> SpansOf(PlayerFileState& file, const ImportPlan& plan) {
   std::vector<Span> spans;
   spans.reserve(plan.changes.size());
   for (const Change& change : plan.changes) {
-    const std::uint64_t offset = Field(change.field).OffsetIn(change.record);
-    spans.push_back({offset, file.ReadBytes(offset, change.stored.size()), change.stored});
+    spans.push_back({Field(change.field).OffsetIn(change.record), {}, change.stored});
   }
+  ReadOldBytes(file, spans);
   return spans;
 }
 
-// Writes every change all or nothing and closes the file. A file error or a
+// What a failed write left, as the user needs to hear it.
+const char* Left(SpansLeft left) {
+  switch (left) {
+    case SpansLeft::Unchanged: break;
+    case SpansLeft::Applied:
+      return "the import was applied; only its journal could not be deleted (the next command "
+             "deletes it)";
+    case SpansLeft::UndoPending:
+      return "the import could not be undone here: the next korvale-cli command on the roster, "
+             "or selecting it in the editor, undoes it";
+  }
+  return "nothing was changed";
+}
+
+// Records the changes in the roster's history, then writes every change
+// all or nothing and closes the file. A file error or a
 // stop signal undoes what was written. A failing close may have lost what
 // was written, so it is reported like a failing write.
 int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
   const StopSignals signals;
+  bool applied = false;
   try {
-    if (!WriteSpansAllOrNothing(file, SpansOf(file, plan), &StopSignals::Stopped)) {
-      file.ClosePlayerFile();
-      io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
-      return kFailure;
-    }
+    const std::vector<Span> spans = SpansOf(file, plan);
+    RecordChanges(file.FilePath(), history::Program::Import, spans, io.err);
+    applied = WriteSpansAllOrNothing(file, spans, &StopSignals::Stopped);
     file.ClosePlayerFile();
+  } catch (const SpanWriteError& e) {
+    io.err << "korvale-cli: " << e.Message() << '\n' << Left(e.Left()) << '\n';
+    return kFailure;
   } catch (const FileError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n' << "nothing was changed\n";
+    io.err << "korvale-cli: " << e.Message() << '\n'
+           << (applied ? "the import was written and flushed to the disk before the close failed"
+                       : "nothing was changed")
+           << '\n';
+    return kFailure;
+  }
+  if (!applied) {
+    io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
     return kFailure;
   }
   return kSuccess;
@@ -122,9 +149,11 @@ int ImportCommand(const ImportOptions& options, Io io) {
     return kFindings;
   }
   if (!options.dryRun && !plan.changes.empty()) {
-    if (!options.backup.empty() && !Backup(file, options.backup)) {
-      io.err << "korvale-cli: cannot write the backup " << options.backup << '\n';
-      return kFailure;
+    if (!options.backup.empty()) {
+      if (const auto problem = Backup(file, options.backup)) {
+        io.err << "korvale-cli: " << *problem << "; nothing was written\n";
+        return kFailure;
+      }
     }
     if (const int failed = Apply(file, plan, io); failed != kSuccess) return failed;
   }

@@ -233,8 +233,10 @@ std::string DescribeChange(const Change& change) {
 // The changes come in file order: a record's changes follow each other.
 std::size_t ImportPlan::RecordsChanged() const {
   std::size_t records = 0;
-  for (std::size_t i = 0; i < changes.size(); ++i) {
-    if (i == 0 || changes[i].record != changes[i - 1].record) ++records;
+  const Change* last = nullptr;
+  for (const Change& change : changes) {
+    if (last == nullptr || change.record != last->record) ++records;
+    last = &change;
   }
   return records;
 }
@@ -251,8 +253,10 @@ ImportPlan PlanImport(std::istream& in, const TableOptions& options, RecordSourc
             [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
   // A table in another order than the file's: a record's changes keep
   // theirs (PlayerPkg before its codes).
-  std::stable_sort(plan.changes.begin(), plan.changes.end(),
-                   [](const Change& a, const Change& b) { return a.record < b.record; });
+  const auto byRecord = [](const Change& a, const Change& b) { return a.record < b.record; };
+  if (!std::is_sorted(plan.changes.begin(), plan.changes.end(), byRecord)) {
+    std::stable_sort(plan.changes.begin(), plan.changes.end(), byRecord);
+  }
   std::stable_sort(plan.problems.begin(), plan.problems.end(),
                    [](const Problem& a, const Problem& b) { return Before(a.where, b.where); });
   return plan;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -23,7 +24,9 @@ struct Change {
 [[nodiscard]] std::string DescribeChange(const Change& change);
 
 struct ImportPlan {
-  std::vector<Change> changes;  // in file order, PlayerPkg before its codes
+  // A deque grows without moving what it holds: a plan of many changes
+  // never holds two copies of them.
+  std::deque<Change> changes;  // in file order, PlayerPkg before its codes
   std::vector<Problem> problems;
   std::vector<std::string> ignoredColumns;  // derived values, never imported
   [[nodiscard]] std::size_t RecordsChanged() const;

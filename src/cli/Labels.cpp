@@ -18,4 +18,12 @@ std::string EntryText(FieldId field, const Shown& value) {
   return "(code " + std::to_string(*code) + ")";
 }
 
+std::string ShownText(const RecordSpan& record, FieldId field) {
+  const Shown value = ShownValue(record, field);
+  if (IsListField(field)) return EntryText(field, value);
+  if (const auto* flag = std::get_if<bool>(&value)) return *flag ? "[x]" : "[ ]";
+  if (const auto* text = std::get_if<std::string>(&value)) return VisibleText(*text);
+  return Render(value);
+}
+
 }  // namespace korvale::cli

@@ -14,4 +14,8 @@ namespace korvale::cli {
 // has no entry; empty for an appearance code that does not apply.
 [[nodiscard]] std::string EntryText(FieldId field, const Shown& value);
 
+// A field's value as `show` prints it: list entries by name, flags as
+// [x] or [ ], texts with their control characters made visible.
+[[nodiscard]] std::string ShownText(const RecordSpan& record, FieldId field);
+
 }  // namespace korvale::cli

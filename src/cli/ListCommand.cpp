@@ -11,6 +11,7 @@ namespace korvale::cli {
 int ListCommand(const std::string& path, Io io) {
   PlayerFileState file(io.files);
   OpenRoster(file, path, false, io.err);
+  WarnIfCutShort(file, io.err);
   RecordSource source(file);
   std::string out;
   source.ForEach([&](const RecordSpan& record) {

@@ -13,6 +13,10 @@
 #include "Utf8Path.h"
 #else
 #include <csignal>
+#include <cstdlib>
+#include <string>
+
+#include "KillingFileSystem.h"
 #endif
 
 namespace korvale::cli {
@@ -36,6 +40,8 @@ void UseBinaryStandardStreams() {
 
 void IgnoreBrokenPipeSignal() {}
 
+FileSystem& ProgramFileSystem() { return SystemFileSystem(); }
+
 #else
 
 std::vector<std::string> ProgramArguments(int argc, char** argv) { return {argv + 1, argv + argc}; }
@@ -43,6 +49,13 @@ std::vector<std::string> ProgramArguments(int argc, char** argv) { return {argv 
 void UseBinaryStandardStreams() {}
 
 void IgnoreBrokenPipeSignal() { std::signal(SIGPIPE, SIG_IGN); }
+
+FileSystem& ProgramFileSystem() {
+  const char* killAfter = std::getenv("KORVALE_TEST_KILL_AFTER");
+  if (killAfter == nullptr) return SystemFileSystem();
+  static KillingFileSystem killing(SystemFileSystem(), std::strtoll(killAfter, nullptr, 10));
+  return killing;
+}
 
 #endif
 

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "FileSystem.h"
+
 namespace korvale::cli {
 
 // The arguments after the program name, as UTF-8 text on every system (on
@@ -18,5 +20,10 @@ void UseBinaryStandardStreams();
 // ends on quietly, not a signal that kills it midway (no effect on Windows,
 // which has no such signal).
 void IgnoreBrokenPipeSignal();
+
+// The system's file system; for tests on POSIX systems, one that kills the
+// process after as many file-layer calls as KORVALE_TEST_KILL_AFTER says,
+// when that is set.
+[[nodiscard]] FileSystem& ProgramFileSystem();
 
 }  // namespace korvale::cli

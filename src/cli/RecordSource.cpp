@@ -3,40 +3,10 @@
 #include <algorithm>
 
 #include "DbaseHeader.h"
-#include "RollbackJournal.h"
 
 namespace korvale::cli {
 std::uint64_t RecordStart(std::int64_t record) {
   return kDbaseHeaderLength + kRecordLength * static_cast<std::uint64_t>(record);
-}
-
-namespace {
-
-void Undo(PlayerFileState& file, std::ostream& err) {
-  const UndoReport undo = UndoInterruptedImport(file);
-  if (undo.stops) throw JournalStop(undo.message);
-  if (!undo.message.empty()) err << undo.message << '\n';
-}
-
-}  // namespace
-
-void OpenRoster(PlayerFileState& file, const std::string& path, bool write, std::ostream& err) {
-  if (write) {
-    file.OpenPlayerFile(path);
-    Undo(file, err);
-    return;
-  }
-  file.OpenPlayerFileToRead(path);
-  if (!JournalExists(path)) return;
-  file.ClosePlayerFile();
-  try {
-    file.OpenPlayerFile(path);
-  } catch (const FileError&) {
-    throw JournalStop("An interrupted import must be undone first.");
-  }
-  Undo(file, err);
-  file.ClosePlayerFile();
-  file.OpenPlayerFileToRead(path);
 }
 
 RecordSource::RecordSource(PlayerFileState& file)

@@ -2,11 +2,10 @@
 
 #include <cstdint>
 #include <functional>
-#include <ostream>
-#include <stdexcept>
 #include <string>
 
 #include "PlayerFileState.h"
+#include "RosterOpen.h"
 #include "Shown.h"
 
 namespace korvale::cli {
@@ -15,18 +14,6 @@ namespace korvale::cli {
 [[nodiscard]] std::uint64_t RecordStart(std::int64_t record);
 // Record `index` within a piece read from record `first` on.
 [[nodiscard]] RecordSpan RecordIn(std::string_view chunk, std::int64_t first, std::int64_t index);
-
-// Raised when a roster may not be used before its journal is dealt with;
-// the message says why.
-class JournalStop : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Opens the roster, to write or to read (shared), and first undoes an
-// interrupted import whose journal lies beside it, saying so on `err`.
-// A reader reopens the roster exclusively for that.
-void OpenRoster(PlayerFileState& file, const std::string& path, bool write, std::ostream& err);
 
 // How many records the pieces hold.
 inline constexpr std::int64_t kRecordsPerRead = 2048;

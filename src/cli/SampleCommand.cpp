@@ -1,12 +1,34 @@
+#include <filesystem>
 #include <ostream>
 
 #include "Commands.h"
+#include "PlayerFileState.h"
+#include "ReplacingOutput.h"
 #include "Utf8Path.h"
 
 namespace korvale::cli {
+namespace {
 
 // PlayerId has four digits: beyond this many players the ids start over.
 constexpr int kDistinctIds = 9999;
+
+// With --force, an existing roster is taken first, as any writer takes it:
+// one that another process holds is refused. False (and said) then.
+bool TakeTarget(PlayerFileState& held, const SampleOptions& options, Io io) {
+  std::error_code ec;
+  if (!options.force || !std::filesystem::is_regular_file(PathFromUtf8(options.output), ec)) {
+    return true;
+  }
+  try {
+    held.OpenPlayerFile(options.output);
+    return true;
+  } catch (const FileError& e) {
+    io.err << "korvale-cli: " << e.Message() << '\n';
+    return false;
+  }
+}
+
+}  // namespace
 
 int SampleCommand(const SampleOptions& options, Io io) {
   if (options.players > kDistinctIds) {
@@ -16,15 +38,21 @@ int SampleCommand(const SampleOptions& options, Io io) {
   if (options.output == "-") {
     return WriteSampleRoster(io.out, options.players, options.seed) ? kSuccess : kFailure;
   }
-  switch (WriteSampleRoster(PathFromUtf8(options.output), options.players, options.seed,
-                            options.force)) {
-    case SampleWrite::Created: return kSuccess;
-    case SampleWrite::Exists:
-      io.err << "korvale-cli: " << options.output << " exists; use --force to overwrite it\n";
-      return kFailure;
-    case SampleWrite::Failed: break;
+  PlayerFileState held(io.files);
+  if (!TakeTarget(held, options, io)) return kFailure;
+  // The roster is written whole under a temporary name, then put in place.
+  ReplacingOutput out(PathFromUtf8(options.output), options.force);
+  if (out.IsOpen()) WriteSampleRoster(out.Stream(), options.players, options.seed);
+  // Let go just before the new file takes the old one's place (Windows
+  // replaces no file that is open).
+  held.ClosePlayerFile();
+  if (out.Commit()) return kSuccess;
+  if (out.Error() == std::errc::file_exists) {
+    io.err << "korvale-cli: " << options.output << " exists; use --force to overwrite it\n";
+  } else {
+    io.err << "korvale-cli: cannot write " << options.output << ": " << out.Error().message()
+           << '\n';
   }
-  io.err << "korvale-cli: cannot write " << options.output << '\n';
   return kFailure;
 }
 

@@ -111,19 +111,11 @@ const std::vector<std::pair<std::string_view, std::size_t>> kSeasonDerived{
     {"Free Throw %:", 14},
     {"3 Point %:", 15}};
 
-std::string ValueText(const RecordSpan& record, FieldId id) {
-  const Shown value = ShownValue(record, id);
-  if (IsListField(id)) return EntryText(id, value);
-  if (const auto* flag = std::get_if<bool>(&value)) return *flag ? "[x]" : "[ ]";
-  if (const auto* text = std::get_if<std::string>(&value)) return VisibleText(*text);
-  return Render(value);
-}
-
 void Page(std::string& out, std::string_view title, const std::vector<Line>& lines,
           const RecordSpan& record) {
   out += fmt::format("{}\n", title);
   for (const Line& line : lines) {
-    out += fmt::format("  {:<21}{}\n", line.label, ValueText(record, line.field));
+    out += fmt::format("  {:<21}{}\n", line.label, ShownText(record, line.field));
   }
 }
 
@@ -146,6 +138,7 @@ void Show(std::string& out, const RecordSpan& record) {
 int ShowCommand(const ShowOptions& options, Io io) {
   PlayerFileState file(io.files);
   OpenRoster(file, options.file, false, io.err);
+  WarnIfCutShort(file, io.err);
   RecordSource source(file);
   std::optional<std::string> bytes;
   std::int64_t index = -1;

@@ -8,5 +8,5 @@ int main(int argc, char** argv) {
   korvale::cli::IgnoreBrokenPipeSignal();
   std::ios::sync_with_stdio(false);
   return korvale::cli::RunCli(korvale::cli::ProgramArguments(argc, argv), std::cin, std::cout,
-                              std::cerr);
+                              std::cerr, korvale::cli::ProgramFileSystem());
 }

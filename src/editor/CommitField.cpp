@@ -17,7 +17,9 @@ void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write
   Guarded(host.Messages(), [&] {
     const std::optional<std::string> bytes = write.storedBytes();
     if (!bytes) return;
-    host.File().WriteField(write.position, *bytes);
+    if (const auto failed = host.History().WriteField(host.File(), write.position, *bytes)) {
+      host.Messages().Warn(*failed);
+    }
     if (write.followUp) write.followUp();
   });
 }

@@ -27,7 +27,8 @@ struct FieldWrite {
 
 // The one way a page writes a field: nothing without a file; take over the
 // whole page (its outcome does not stop the commit); the stored form;
-// WriteField into the current record; the follow-ups. When the take stops
+// WriteField into the current record, recorded in the history first (a
+// history that cannot be written is reported once); the follow-ups. When the take stops
 // at an earlier control, the committed control's value is taken on its own,
 // silently, and nothing is written unless it passes: the field never gets
 // its old value back over a valid new one. A file error ends the commit

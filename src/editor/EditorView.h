@@ -59,6 +59,7 @@ class EditorView final : public PageHost {
   // PageHost
   korvale::PlayerFileState& File() override { return state_; }
   MessageSink& Messages() override { return messages_; }
+  korvale::history::Recorder& History() override { return history_; }
   void ShowPlayerId(std::int32_t id) override;
   void SelectTeamChoice(int index) override;
   void FillPlayerList() override;
@@ -83,6 +84,7 @@ class EditorView final : public PageHost {
 
   korvale::PlayerFileState state_;
   MessageSink& messages_;
+  korvale::history::Recorder history_;  // one for the editor session
   FormControls& form_;
   PlayerDataPage* data_ = nullptr;
   PlayerData2Page* data2_ = nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "PlayerFileState.h"
+#include "Recorder.h"
 
 class MessageSink;
 
@@ -16,6 +17,8 @@ class PageHost {
 
   virtual korvale::PlayerFileState& File() = 0;
   virtual MessageSink& Messages() = 0;
+  // Every field write goes through it, into the roster's change history.
+  virtual korvale::history::Recorder& History() = 0;
 
   // PlayerId of the shown record into the PlayerID display.
   virtual void ShowPlayerId(std::int32_t id) = 0;

@@ -1,5 +1,6 @@
 #include "ReplacingOutput.h"
 
+#include <cerrno>
 #include <random>
 #include <string>
 #include <system_error>
@@ -7,8 +8,11 @@
 #include "OutputFile.h"
 #include "PlayerFileState.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 #endif
 
@@ -36,22 +40,59 @@ std::optional<fs::path> CreateTemporaryBeside(const fs::path& target) {
   return std::nullopt;
 }
 
-// Flushes a written file to the disk before it replaces the old one.
-bool SyncToDisk([[maybe_unused]] const fs::path& path) {
+std::error_code LastError() { return {errno != 0 ? errno : EIO, std::generic_category()}; }
+
 #ifdef _WIN32
-  return true;  // the rename is the commit point there
-#else
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  const bool synced = ::fsync(fd) == 0;
-  return ::close(fd) == 0 && synced;
-#endif
+
+// Flushes a written file to the disk before it replaces the old one.
+std::error_code SyncToDisk(const fs::path&) { return {}; }  // the move writes through
+
+// Moves the file to `target` unless a file is there.
+std::error_code MoveWhereNoFileIs(const fs::path& from, const fs::path& target) {
+  if (::MoveFileExW(from.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH)) return {};
+  const DWORD error = ::GetLastError();
+  if (error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS) {
+    return std::make_error_code(std::errc::file_exists);
+  }
+  return {static_cast<int>(error), std::system_category()};
 }
+
+#else
+
+std::error_code SyncToDisk(const fs::path& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return LastError();
+  const bool synced = ::fsync(fd) == 0;
+  const std::error_code error = synced ? std::error_code() : LastError();
+  ::close(fd);
+  return error;
+}
+
+// Moves the file to `target` unless a file is there: a rename that refuses
+// to replace, or where the file system has none, a new link to the file.
+std::error_code MoveWhereNoFileIs(const fs::path& from, const fs::path& target) {
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0) {
+    return {};
+  }
+  if (errno != EINVAL && errno != ENOSYS) return LastError();
+#endif
+  if (::link(from.c_str(), target.c_str()) != 0) return LastError();
+  ::unlink(from.c_str());
+  return {};
+}
+
+#endif
 
 }  // namespace
 
-ReplacingOutput::ReplacingOutput(const fs::path& target) : target_(target) {
+ReplacingOutput::ReplacingOutput(const fs::path& target, bool replace)
+    : target_(target), replace_(replace) {
   std::error_code ec;
+  if (!replace && fs::exists(fs::symlink_status(target, ec))) {
+    error_ = std::make_error_code(std::errc::file_exists);
+    return;
+  }
   const fs::path resolved = fs::weakly_canonical(target, ec);
   if (!ec) target_ = resolved;
   const fs::file_status status = fs::status(target_, ec);
@@ -59,8 +100,12 @@ ReplacingOutput::ReplacingOutput(const fs::path& target) : target_(target) {
     stream_.open(target_, std::ios::binary | std::ios::out);
     return;
   }
+  errno = 0;
   temporary_ = CreateTemporaryBeside(target_);
-  if (!temporary_) return;
+  if (!temporary_) {
+    error_ = LastError();
+    return;
+  }
   if (fs::exists(status)) fs::permissions(*temporary_, status.permissions(), ec);
   stream_.open(*temporary_, std::ios::binary | std::ios::out | std::ios::trunc);
 }
@@ -72,15 +117,25 @@ ReplacingOutput::~ReplacingOutput() {
   fs::remove(*temporary_, ignored);
 }
 
+bool ReplacingOutput::Fail(std::error_code error) {
+  error_ = error;
+  return false;
+}
+
 bool ReplacingOutput::Commit() {
   if (!stream_.is_open()) return false;
+  errno = 0;
   stream_.close();
-  if (!stream_) return false;
+  if (!stream_) return Fail(LastError());
   if (!temporary_) return true;
-  if (!SyncToDisk(*temporary_)) return false;
-  std::error_code ec;
-  fs::rename(*temporary_, target_, ec);
-  if (ec) return false;
+  if (const std::error_code error = SyncToDisk(*temporary_)) return Fail(error);
+  std::error_code error;
+  if (replace_) {
+    fs::rename(*temporary_, target_, error);
+  } else {
+    error = MoveWhereNoFileIs(*temporary_, target_);
+  }
+  if (error) return Fail(error);
   temporary_.reset();
   return true;
 }

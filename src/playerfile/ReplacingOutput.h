@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <system_error>
 
 namespace korvale {
 
@@ -12,9 +13,13 @@ namespace korvale {
 // only by Commit; a symlink is followed to the file it names, and an
 // existing file's permissions are kept. Anything else (/dev/null,
 // /dev/stdout, a FIFO) is written directly.
+//
+// With `replace` false an existing target (of any kind) is never replaced:
+// the complete file is put in place only where no file is, in one step
+// that another process creating the target meanwhile cannot slip through.
 class ReplacingOutput {
  public:
-  explicit ReplacingOutput(const std::filesystem::path& target);
+  explicit ReplacingOutput(const std::filesystem::path& target, bool replace = true);
   ~ReplacingOutput();
   ReplacingOutput(const ReplacingOutput&) = delete;
   ReplacingOutput& operator=(const ReplacingOutput&) = delete;
@@ -25,9 +30,16 @@ class ReplacingOutput {
   // Makes the written bytes the target's; false (and the target untouched)
   // when any of it failed.
   [[nodiscard]] bool Commit();
+  // Why it failed: the system's cause (std::errc::file_exists when the
+  // target was there and may not be replaced).
+  [[nodiscard]] std::error_code Error() const { return error_; }
 
  private:
+  bool Fail(std::error_code error);
+
   std::filesystem::path target_;
+  bool replace_;
+  std::error_code error_;
   std::optional<std::filesystem::path> temporary_;  // nothing: written directly
   std::ofstream stream_;
 };

@@ -4,6 +4,7 @@
 #include <optional>
 #include <system_error>
 
+#include "SpanRuns.h"
 #include "Utf8Path.h"
 
 namespace korvale {
@@ -12,7 +13,9 @@ namespace {
 constexpr std::string_view kMagic = "KVJ1";
 
 void PutNumber(std::string& out, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  char little[8];
+  for (int i = 0; i < bytes; ++i) little[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  out.append(little, static_cast<std::size_t>(bytes));
 }
 
 std::uint32_t Checksum(std::string_view bytes) {
@@ -22,7 +25,10 @@ std::uint32_t Checksum(std::string_view bytes) {
 }
 
 std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
+  std::size_t size = kMagic.size() + 16;
+  for (const Span& span : spans) size += 12 + span.oldBytes.size() + span.newBytes.size();
   std::string out(kMagic);
+  out.reserve(size);
   PutNumber(out, length, 8);
   PutNumber(out, spans.size(), 4);
   for (const Span& span : spans) {
@@ -100,11 +106,9 @@ void Check(const SysResult& result, const std::string& path) {
   if (!result.ok) throw FileError(result.cause, path);
 }
 
-// Writes the bytes to a new file at `path` and flushes it and its folder.
-void WriteFlushed(FileSystem& system, const std::string& path, std::string_view bytes) {
-  const SysResult created = system.Create(path);
-  Check(created, path);
-  const int handle = static_cast<int>(created.value);
+// Writes the bytes through the handle of a file just created at `path`,
+// closes it, and flushes it and its folder.
+void FillFlushed(FileSystem& system, int handle, const std::string& path, std::string_view bytes) {
   const SysResult put = system.Write(handle, bytes.data(), bytes.size());
   const SysResult synced = put.ok ? system.Sync(handle) : put;
   const SysResult closed = system.Close(handle);
@@ -116,11 +120,23 @@ void WriteFlushed(FileSystem& system, const std::string& path, std::string_view 
   Check(system.SyncFolder(Folder(path)), path);
 }
 
+// Writes the bytes to a new file at `path` and flushes it and its folder.
+void WriteFlushed(FileSystem& system, const std::string& path, std::string_view bytes) {
+  const SysResult created = system.Create(path);
+  Check(created, path);
+  FillFlushed(system, static_cast<int>(created.value), path, bytes);
+}
+
+// Deletes an emptied journal.
+void Delete(FileSystem& system, const std::string& path) {
+  Check(system.Remove(path), path);
+  Check(system.SyncFolder(Folder(path)), path);
+}
+
 // Invalidates the journal (empties and flushes it), then deletes it.
 void Discard(FileSystem& system, const std::string& path) {
   WriteFlushed(system, path, {});
-  Check(system.Remove(path), path);
-  Check(system.SyncFolder(Folder(path)), path);
+  Delete(system, path);
 }
 
 std::optional<std::string> ReadJournal(FileSystem& system, const std::string& path) {
@@ -136,9 +152,71 @@ std::optional<std::string> ReadJournal(FileSystem& system, const std::string& pa
   return bytes;
 }
 
+// Writes the old bytes of the first n spans back, the last first.
 void WriteBack(PlayerFileState& roster, const std::vector<Span>& spans, std::size_t n) {
-  for (std::size_t i = n; i > 0; --i) roster.WriteBytes(spans[i - 1].offset, spans[i - 1].oldBytes);
+  const std::vector<SpanRun> runs = RunsOf(spans, n);
+  for (auto run = runs.rbegin(); run != runs.rend(); ++run) WriteRun(roster, spans, *run, true);
   roster.Sync();
+}
+
+// Writes back the old bytes of the first n spans and deletes the journal.
+// A failure of the write-back leaves the journal for the next open to undo.
+SpansLeft RollBack(PlayerFileState& roster, const std::vector<Span>& spans, std::size_t n) {
+  try {
+    WriteBack(roster, spans, n);
+  } catch (const FileError&) {
+    return SpansLeft::UndoPending;
+  }
+  try {
+    Discard(roster.System(), JournalPath(roster.FilePath()));
+  } catch (const FileError&) {  // a journal left matches the old bytes: undone again harmlessly
+  }
+  return SpansLeft::Unchanged;
+}
+
+// RollBack, raising the error that keeps it from finishing.
+void RollBackOrRaise(PlayerFileState& roster, const std::vector<Span>& spans, std::size_t n) {
+  try {
+    WriteBack(roster, spans, n);
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, SpansLeft::UndoPending);
+  }
+  try {
+    Discard(roster.System(), JournalPath(roster.FilePath()));
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, SpansLeft::Unchanged);
+  }
+}
+
+// Makes the written spans final by emptying the journal, then deletes it.
+// While the journal cannot be emptied it is whole, and the spans are undone.
+void Commit(PlayerFileState& roster, const std::vector<Span>& spans) {
+  FileSystem& system = roster.System();
+  const std::string journal = JournalPath(roster.FilePath());
+  const SysResult created = system.Create(journal);
+  if (!created.ok) {
+    throw SpanWriteError(FileError(created.cause, journal), RollBack(roster, spans, spans.size()));
+  }
+  try {
+    FillFlushed(system, static_cast<int>(created.value), journal, {});
+    Delete(system, journal);
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, SpansLeft::Applied);
+  }
+}
+
+// Whether every span holds its old or its new bytes.
+bool HoldOldOrNew(PlayerFileState& roster, const std::vector<Span>& spans) {
+  for (const SpanRun& run : RunsOf(spans, spans.size())) {
+    const std::string bytes = roster.ReadBytes(run.begin, run.end - run.begin);
+    for (std::size_t i = run.first; i < run.last; ++i) {
+      const Span& span = spans[i];
+      const std::string_view now = std::string_view(bytes).substr(
+          std::min<std::size_t>(span.offset - run.begin, bytes.size()), span.oldBytes.size());
+      if (now != span.oldBytes && now != span.newBytes) return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace
@@ -166,22 +244,25 @@ bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& sp
     std::filesystem::remove(PathFromUtf8(journal), ignored);
     throw;
   }
-  std::size_t written = 0;
+  std::size_t written = 0;  // spans written
+  std::size_t tried = 0;    // and those of a run that failed
   try {
-    for (const Span& span : spans) {
-      roster.WriteBytes(span.offset, span.newBytes);
-      ++written;
+    for (const SpanRun& run : RunsOf(spans, spans.size())) {
+      tried = run.last;
+      WriteRun(roster, spans, run, false);
+      written = run.last;
       if (stop && stop()) break;
     }
     if (written == spans.size()) roster.Sync();
-  } catch (const FileError&) {
-    WriteBack(roster, spans, written + (written < spans.size() ? 1 : 0));
-    Discard(system, journal);
-    throw;
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, RollBack(roster, spans, tried));
   }
-  if (written < spans.size()) WriteBack(roster, spans, written);
-  Discard(system, journal);
-  return written == spans.size();
+  if (written < spans.size()) {
+    RollBackOrRaise(roster, spans, written);
+    return false;
+  }
+  Commit(roster, spans);
+  return true;
 }
 
 JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored) {
@@ -194,10 +275,7 @@ JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored) {
     Check(system.Remove(journal), journal);
     return JournalUndo::None;
   }
-  for (const Span& span : *spans) {
-    const std::string now = roster.ReadBytes(span.offset, span.oldBytes.size());
-    if (now != span.oldBytes && now != span.newBytes) return JournalUndo::Mismatch;
-  }
+  if (!HoldOldOrNew(roster, *spans)) return JournalUndo::Mismatch;
   WriteBack(roster, *spans, spans->size());
   Discard(system, journal);
   if (restored) *restored = spans->size();

@@ -19,13 +19,34 @@ struct Span {
 // "-journal".
 [[nodiscard]] std::string JournalPath(const std::string& rosterPath);
 
+// What a failure while spans were written left behind.
+enum class SpansLeft {
+  Unchanged,    // the roster is as it was
+  Applied,      // every span is written for good; only the journal's deletion failed
+  UndoPending,  // the undo failed too: the journal beside the roster undoes it at the next open
+};
+
+// A file error while spans were written, and what it left.
+class SpanWriteError : public FileError {
+ public:
+  SpanWriteError(const FileError& error, SpansLeft left) : FileError(error), left_(left) {}
+  [[nodiscard]] SpansLeft Left() const { return left_; }
+
+ private:
+  SpansLeft left_;
+};
+
 // Writes the spans to the roster open for writing, all or nothing: a
 // rollback journal is written and flushed first; then the spans are
-// written and the roster flushed; then the journal is invalidated and
-// deleted. A write error undoes what was written and raises the FileError.
-// When the journal cannot be written, nothing is written to the roster.
-// `stop` is asked after every span; when it says yes the spans written are
-// undone and WriteSpansAllOrNothing returns false.
+// written and the roster flushed; then the journal is invalidated (the
+// commit) and deleted. Spans that lie near each other go to the roster in
+// one positioned write, with the bytes between them written back as read:
+// the roster ends as writing each span on its own leaves it. A write error
+// undoes what was written and raises a SpanWriteError that says what it
+// left. When the journal cannot be written, nothing is written to the
+// roster and the FileError is raised. `stop` is asked after every write;
+// when it says yes the spans written are undone and WriteSpansAllOrNothing
+// returns false.
 bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& spans,
                             bool (*stop)() = nullptr);
 

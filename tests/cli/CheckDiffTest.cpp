@@ -29,9 +29,11 @@ TEST_F(CheckDiffTest, CheckReportsEveryKindOfFinding) {
   b.Raw(1, FieldId::Passing, "-3").Raw(2, FieldId::PlayerPkg, ":AZAA");
   b.Raw(3, FieldId::PlayerId, "1").Raw(3, FieldId::BirthMonth, "  ");
   b.At(b.Bytes().size(), b.Bytes().substr(kDbaseHeaderLength + kRecordLength * 3, 86));
-  const Outcome o = Run({"check", Make(b)});
+  const std::string file = Make(b);
+  const Outcome o = Run({"check", file});
   EXPECT_EQ(o.code, 1);
   EXPECT_EQ(o.out, JoinLines({
+                       "header: " + file + " is not a Courtline '98 player file.",
                        "header: header length 3746, the field positions need 3745",
                        "header: record count 7, the file holds 4 records",
                        "record 4 is cut short: 86 of 614 bytes",
@@ -67,6 +69,24 @@ TEST_F(CheckDiffTest, ReadersShareAndWritersHoldAlone) {
       holder.OpenPlayerFileToRead(file);
     }
     EXPECT_EQ(Run(c.args).code, c.code) << c.args[0] << ' ' << c.heldToWrite;
+  }
+}
+
+// A last record cut short is shown as far as it goes, with a warning.
+TEST_F(CheckDiffTest, ReadersWarnAboutACutShortLastRecord) {
+  PlayerFileBuilder b(2);
+  const std::string whole = Make(b, "whole.dbf");
+  b.Truncate(b.Bytes().size() - 14);
+  const std::string cut = Make(b, "cut.dbf");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"list"}, {"show", "--record", "1"}, {"export"}}) {
+    std::vector<std::string> run = args;
+    run.insert(run.begin() + 1, cut);
+    Outcome o = Run(run);
+    EXPECT_EQ(o.code, 0) << args[0];
+    EXPECT_EQ(o.err, "korvale-cli: warning: record 1 is cut short: 600 of 614 bytes\n") << args[0];
+    run[1] = whole;
+    EXPECT_EQ(Run(run).err, "") << args[0];
   }
 }
 

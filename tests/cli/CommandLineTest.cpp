@@ -28,18 +28,50 @@ TEST_F(CommandLineTest, HelpVersionAndUsageErrors) {
     EXPECT_TRUE(o.out.empty()) << bad;
     EXPECT_FALSE(o.err.empty()) << bad;
   }
+  o = RunProgram("frobnicate Players.dbf");
+  EXPECT_EQ(o.err.substr(0, o.err.find('\n')), "korvale-cli: unknown command 'frobnicate'");
+  o = RunProgram("import --help");
+  EXPECT_NE(
+      o.out.find("leaves a number, a list field or a flag as the file has it, and empties a text"),
+      std::string::npos);
   o = RunProgram("import a b --backup \"\"");
   EXPECT_NE(o.err.find("the backup needs a file name"), std::string::npos) << o.err;
 }
 
 // A name that begins with / is a file name on Windows too, never an option.
+// A file that is no roster is refused before anything is read from it,
+// with the editor's message, by every command but check, which reports it.
 TEST_F(CommandLineTest, FileErrorsUseTheEditorsMessages) {
-  for (const std::string& name :
-       {Path("missing.dbf"), std::string("/korvale-missing/Players.dbf")}) {
-    const Outcome o = RunProgram("list " + name);
-    EXPECT_EQ(o.code, 2);
-    EXPECT_EQ(o.err, "korvale-cli: " + name + " was not found.\n");
+  std::filesystem::create_directory(dir.Path() / "folder");
+  const std::string text = Write("notes.txt", "Not a roster at all, just some words.\n");
+  const std::string notRoster = "korvale-cli: " + text + " is not a Courtline '98 player file.\n";
+  struct Case {
+    std::string args;
+    int code;
+    std::string err;
+  };
+  for (const Case& c : {
+           Case{"list " + Path("missing.dbf"), 2,
+                "korvale-cli: " + Path("missing.dbf") + " was not found.\n"},
+           Case{"list /korvale-missing/Players.dbf", 2,
+                "korvale-cli: /korvale-missing/Players.dbf was not found.\n"},
+           Case{"show " + Path("folder") + " --record 0", 2,
+                "korvale-cli: " + Path("folder") + " is not a regular file.\n"},
+           Case{"list " + text, 2, notRoster},
+           Case{"export " + text, 2, notRoster},
+           Case{"show " + text + " --record 0", 2, notRoster},
+           Case{"diff " + text + " " + text, 2, notRoster},
+           Case{"import " + text + " " + Write("t.csv", "Record,Height\n0,81\n"), 2, notRoster},
+           Case{"check " + text, 1, ""},
+       }) {
+    const Outcome o = RunProgram(c.args);
+    EXPECT_EQ(o.code, c.code) << c.args;
+    EXPECT_EQ(o.err, c.err) << c.args;
   }
+  const std::string report = RunProgram("check " + text).out;
+  EXPECT_EQ(report.substr(0, report.find('\n')),
+            "header: " + text + " is not a Courtline '98 player file.");
+  EXPECT_EQ(testing::ReadAll(text), "Not a roster at all, just some words.\n");
 }
 
 TEST_F(CommandLineTest, DashMeansStandardInputAndOutput) {

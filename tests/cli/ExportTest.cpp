@@ -4,6 +4,9 @@
 
 #include "Cli.h"
 #include "FaultyFileSystem.h"
+#include "PlayerFileState.h"
+#include "ReplacingOutput.h"
+#include "Utf8Path.h"
 
 #include "CliFixture.h"
 #include "SampleRoster.h"
@@ -173,6 +176,41 @@ TEST_F(ExportTest, SampleIsTheSharedGeneratorAndRefusesToOverwrite) {
   EXPECT_EQ(Run({"sample", Path("s.dbf"), "--players", "3", "--force"}).code, 0);
   EXPECT_EQ(testing::ReadAll(Path("s.dbf")), SampleRosterBytes(3));
   EXPECT_EQ(Run({"sample", Path("t.dbf"), "--players", "1000001"}).code, 2);
+}
+
+// sample and --backup write a whole file or none, never over one that is
+// there, even one that appears while they write; a failure names its cause.
+TEST_F(ExportTest, SampleAndBackupWriteWholeFilesWhereNoneIs) {
+  const std::string roster = Make(PlayerFileBuilder(2));
+  const std::string table = Write("t.csv", "Record,Height\n0,81\n");
+  const std::string before = testing::ReadAll(roster);
+  struct Case {
+    std::vector<std::string> args;
+    std::string err;
+  };
+  const std::string nowhere = Path("missing/b.dbf");
+  for (const Case& c : {
+           Case{{"import", roster, table, "--backup", nowhere},
+                "korvale-cli: cannot write the backup " + nowhere + ": No such file or directory"},
+           Case{{"import", roster, table, "--backup", table}, "the backup " + table + " exists"},
+           Case{{"sample", nowhere}, "korvale-cli: cannot write " + nowhere + ": No such file"},
+           Case{{"sample", roster, "--force"}, "A sharing violation occurred while accessing"},
+       }) {
+    PlayerFileState other;
+    if (c.args[0] == "sample") other.OpenPlayerFile(roster);
+    const Outcome o = Run(c.args);
+    EXPECT_EQ(o.code, 2) << c.args[0];
+    EXPECT_NE(o.err.find(c.err), std::string::npos) << o.err;
+  }
+  EXPECT_EQ(testing::ReadAll(roster), before);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 2);
+
+  ReplacingOutput late(PathFromUtf8(Path("late.dbf")), false);
+  late.Stream() << "new";
+  Write("late.dbf", "there first");
+  EXPECT_FALSE(late.Commit());
+  EXPECT_EQ(late.Error(), std::errc::file_exists);
+  EXPECT_EQ(testing::ReadAll(Path("late.dbf")), "there first");
 }
 
 }  // namespace

@@ -301,27 +301,53 @@ TEST_F(ImportTest, DryRunWritesNothingAndBackupCopiesFirst) {
 }
 
 // Whatever fails while the journal or the roster is written, the roster is
-// left as it was and no journal remains.
+// left as it was; a failure once the change is final leaves it applied. The
+// message says which, and the next command finds what it says, with no
+// journal left.
 TEST_F(ImportTest, FileErrorWhileWritingUndoesEverything) {
-  struct Case {
-    testing::FileOp op;
-    int skip;  // the journal is the first write and the first create
+  using testing::FileOp;
+  struct Fault {
+    FileOp op;
+    int skip;
+    int times;
   };
-  for (const Case c : {Case{testing::FileOp::Write, 0}, Case{testing::FileOp::Write, 2},
-                       Case{testing::FileOp::Sync, 0}, Case{testing::FileOp::Sync, 2},
-                       Case{testing::FileOp::Create, 0}}) {
+  struct Case {
+    // The journal is the first write and the first create; the two nearby
+    // fields go to the roster in the second write.
+    std::vector<Fault> faults;
+    std::string said;
+    bool applied;
+  };
+  const std::string unchanged = "nothing was changed";
+  const std::string pending = "the next korvale-cli command on the roster";
+  for (const Case& c : {
+           Case{{{FileOp::Write, 0, 1}}, unchanged, false},
+           Case{{{FileOp::Write, 1, 1}}, unchanged, false},
+           Case{{{FileOp::Sync, 0, 1}}, unchanged, false},
+           Case{{{FileOp::Sync, 2, 1}}, unchanged, false},  // the roster's flush
+           Case{{{FileOp::Create, 0, 1}}, unchanged, false},
+           Case{{{FileOp::Create, 1, 1}}, unchanged, false},  // the commit, undone at once
+           Case{{{FileOp::Create, 1, 0}}, unchanged, false},  // ... leaving the journal
+           Case{{{FileOp::Create, 1, 0}, {FileOp::Write, 2, 0}}, pending, false},
+           Case{{{FileOp::Sync, 3, 1}}, "the import was applied", true},  // the emptied journal
+           Case{{{FileOp::Remove, 0, 0}}, "the import was applied", true},
+       }) {
     const std::string file = MakeBase();
     const std::string before = ReadAll(file);
     testing::FaultyFileSystem faulty;
-    faulty.Fail(c.op, FileErrorCause::DiskFull, c.skip, 1);
+    for (const Fault& f : c.faults) faulty.Fail(f.op, FileErrorCause::DiskFull, f.skip, f.times);
     std::istringstream in;
     std::ostringstream out, err;
     const int code = RunCli({"import", file, Write("in.csv", "Record,Height\n0,81\n1,82\n")}, in,
                             out, err, faulty);
-    EXPECT_EQ(code, 2) << err.str();
-    EXPECT_NE(err.str().find("nothing was changed"), std::string::npos) << err.str();
-    EXPECT_EQ(ReadAll(file), before) << static_cast<int>(c.op) << ' ' << c.skip;
-    EXPECT_FALSE(JournalExists(file));
+    const std::string where = std::to_string(static_cast<int>(c.faults[0].op)) + ' ' +
+                              std::to_string(c.faults[0].skip) + ' ' + err.str();
+    EXPECT_EQ(code, 2) << where;
+    EXPECT_NE(err.str().find(c.said), std::string::npos) << where;
+    EXPECT_EQ(Run({"list", file}).code, 0) << where;
+    EXPECT_EQ(FieldBytes(ReadAll(file), 1, FieldId::Height), c.applied ? "82" : "80") << where;
+    EXPECT_EQ(ReadAll(file) == before, !c.applied) << where;
+    EXPECT_FALSE(JournalExists(file)) << where;
   }
 }
 
@@ -332,7 +358,7 @@ TEST_F(ImportTest, NextCommandUndoesALeftJournal) {
   const std::string before = ReadAll(file);
   const auto leaveJournal = [&] {
     testing::FaultyFileSystem faulty;
-    faulty.Fail(testing::FileOp::Create, FileErrorCause::HardwareIo, 1, 1);  // the commit
+    faulty.Fail(testing::FileOp::Create, FileErrorCause::HardwareIo, 1);  // the commit
     std::istringstream in;
     std::ostringstream out, err;
     RunCli({"import", file, Write("in.csv", "Record,Height\n0,81\n1,82\n")}, in, out, err, faulty);
@@ -349,6 +375,23 @@ TEST_F(ImportTest, NextCommandUndoesALeftJournal) {
     EXPECT_FALSE(JournalExists(file)) << command;
   }
   leaveJournal();
+  const std::string left = ReadAll(file);
+  {
+    // A reader that cannot take the roster to undo reads nothing; check
+    // reports the journal instead.
+    PlayerFileState other;
+    other.OpenPlayerFileToRead(file);
+    Outcome o = Run({"list", file});
+    EXPECT_EQ(o.code, 2);
+    EXPECT_EQ(o.err, "korvale-cli: An interrupted import must be undone first.\n");
+    EXPECT_TRUE(o.out.empty());
+    o = Run({"check", file});
+    EXPECT_EQ(o.code, 1);
+    EXPECT_NE(o.out.find("-journal lies beside the file: An interrupted import must be undone"),
+              std::string::npos)
+        << o.out;
+  }
+  EXPECT_EQ(ReadAll(file), left);
   {
     std::fstream roster(file, std::ios::in | std::ios::out | std::ios::binary);
     roster.seekp(static_cast<std::streamoff>(Field(FieldId::Height).OffsetIn(0)));
@@ -356,6 +399,7 @@ TEST_F(ImportTest, NextCommandUndoesALeftJournal) {
   }
   const std::string replaced = ReadAll(file);
   EXPECT_EQ(Run({"list", file}).code, 2);
+  EXPECT_NE(Run({"check", file}).out.find("does not match it"), std::string::npos);
   EXPECT_EQ(ReadAll(file), replaced);
   EXPECT_TRUE(JournalExists(file));
 }
@@ -373,9 +417,11 @@ TEST_F(ImportTest, AFailingCloseIsReported) {
     std::vector<std::string> args{command, file};
     if (command == std::string("import")) args.push_back(Write("in.csv", "Record,Height\n0,81\n"));
     EXPECT_EQ(RunCli(args, in, out, err, faulty), 2) << command;
-    EXPECT_EQ(err.str().substr(0, err.str().find('\n')),
-              "korvale-cli: A hardware I/O error was reported while accessing an unnamed file.")
-        << command;
+    EXPECT_NE(
+        err.str().find(
+            "korvale-cli: A hardware I/O error was reported while accessing an unnamed file.\n"),
+        std::string::npos)
+        << command << err.str();
   }
   EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::Height), "81");
 }

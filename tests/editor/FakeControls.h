@@ -54,6 +54,7 @@ class FakeHost : public PageHost {
 
   korvale::PlayerFileState& File() override { return file; }
   MessageSink& Messages() override { return messages; }
+  korvale::history::Recorder& History() override { return history; }
   void ShowPlayerId(std::int32_t id) override {
     calls.push_back("ShowPlayerId " + std::to_string(id));
   }
@@ -68,6 +69,7 @@ class FakeHost : public PageHost {
 
   korvale::PlayerFileState file;
   MessageLog messages;
+  korvale::history::Recorder history;
   std::vector<std::string> calls;
   std::string marker;
 };

@@ -3,13 +3,17 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <algorithm>
+#include <sstream>
 
 #include "CPlayerRatingsPage.h"
+#include "Cli.h"
 #include "DialogTemplates.h"
 #include "FakePageHost.h"
 #include "PageBench.h"
 #include "PlayerFileBuilder.h"
 #include "Ratings.h"
+#include "ScopedVariable.h"
 
 namespace {
 
@@ -17,6 +21,7 @@ using korvale::FieldId;
 using korvale::testing::FieldBytes;
 using korvale::testing::PlayerFileBuilder;
 using korvale::testing::ReadAll;
+using korvale::testing::ScopedVariable;
 using korvale::testing::TempDir;
 
 // Record 1 of a two-record file: every rating 60 (code "20"), dunks 3 and 2,
@@ -238,6 +243,47 @@ TEST(PlayerRatingsPage, TabFollowsTheTemplateOrder) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), bench.Edit(id)) << id;
   }
+}
+
+// Every commit that changes bytes is one change set in the roster's
+// history, which korvale-cli shows on the ratings scale; passing through a
+// box records nothing.
+TEST(PlayerRatingsPage, CommitsThatChangeBytesAreRecordedInTheHistory) {
+  TempDir history;
+  const ScopedVariable folder("KORVALE_HISTORY_DIR", history.Path().string());
+  RatingsBench bench(
+      Player().Text(1, FieldId::LastName, "Okafor").Text(1, FieldId::FirstName, "Emeka"));
+  bench.Leave(1028);
+  bench.Enter(1028, "75");
+  bench.Enter(1003, "99");
+  bench.Enter(1003, "99");
+  const std::string roster = bench.host.file.FilePath();
+  bench.host.file.ClosePlayerFile();  // as the editor lets go of it
+  std::istringstream in;
+  std::ostringstream out, err;
+  EXPECT_EQ(korvale::cli::RunCli({"history", roster}, in, out, err), 0);
+  const std::string listed = out.str();
+  EXPECT_EQ(listed.rfind("2  ", 0), 0U) << listed;
+  EXPECT_NE(listed.find("  editor  1 field\n    Okafor, Emeka  JumpShooting  60 -> 99\n1  "),
+            std::string::npos)
+      << listed;
+  EXPECT_NE(listed.find("  editor  1 field\n    Okafor, Emeka  Stealing  60 -> 75\n"),
+            std::string::npos)
+      << listed;
+  EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 4) << listed;
+}
+
+TEST(PlayerRatingsPage, AHistoryThatCannotBeWrittenIsReportedOnceAndTheEditsGoAhead) {
+  TempDir dir;
+  const ScopedVariable folder("KORVALE_HISTORY_DIR", (dir / "Players.dbf" / "history").string());
+  RatingsBench bench(Player());
+  std::filesystem::copy_file(bench.host.file.FilePath(), dir / "Players.dbf");
+  bench.Enter(1028, "75");
+  bench.Enter(1003, "99");
+  EXPECT_EQ(bench.Stored(FieldId::Stealing), "50");
+  EXPECT_EQ(bench.Stored(FieldId::JumpShooting), "98");
+  ASSERT_EQ(bench.host.messages.warnings.size(), 1);
+  EXPECT_TRUE(bench.host.messages.warnings[0].contains("could not be written"));
 }
 
 }  // namespace

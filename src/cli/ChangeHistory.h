@@ -1,0 +1,37 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+#include "ChangeSet.h"
+#include "RollbackJournal.h"
+#include "RosterImage.h"
+
+namespace korvale::cli {
+
+// Appends the writes to the roster's history as one change set, before
+// they are made. A history that cannot be written is reported on `err`
+// and the writes go ahead.
+void RecordChanges(const std::string& rosterPath, history::Program program,
+                   const std::vector<Span>& spans, std::ostream& err);
+
+// One field of a change set as a person reads it.
+struct ShownChange {
+  std::int64_t record = 0;
+  std::string player;  // "LastName, FirstName" after the change
+  std::string field;
+  std::string before;
+  std::string after;
+};
+
+// The fields of every change set, newest first, with the shown values
+// before and after each set. The roster as it is now, with every later
+// set taken back in memory, gives how it stood after each one.
+[[nodiscard]] std::vector<std::vector<ShownChange>> ShowChanges(
+    RosterImage roster, const std::vector<history::ChangeSet>& newestFirst);
+
+// "Okafor, Emeka  JumpShooting  72 -> 75"
+[[nodiscard]] std::string ChangeLine(const ShownChange& change);
+
+}  // namespace korvale::cli

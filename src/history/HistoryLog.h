@@ -1,0 +1,68 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ChangeSet.h"
+#include "ChangeSetCodec.h"
+
+namespace korvale::history {
+
+// How much history each roster keeps: the last 90 days or the last 50 MB,
+// whichever is less (see HistoryLog::Prune for how far it is cut back).
+struct HistoryLimits {
+  std::int64_t maxAgeSeconds = std::int64_t{90} * 24 * 60 * 60;
+  std::uint64_t maxBytes = std::uint64_t{50} * 1024 * 1024;
+};
+
+// Seconds since the epoch.
+using Clock = std::function<std::int64_t()>;
+[[nodiscard]] std::int64_t SystemNow();
+
+// A history that cannot be written; the message says which and why.
+class HistoryError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The change history of one roster, in its file in the history folder.
+// What it has learnt of the file is kept between appends, and read again
+// when the file's length is not the one it left.
+class HistoryLog {
+ public:
+  explicit HistoryLog(std::string rosterPath, Clock clock = SystemNow, HistoryLimits limits = {});
+
+  [[nodiscard]] const std::string& RosterPath() const { return rosterPath_; }
+  [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
+
+  // Every complete change set, oldest first; none without a history.
+  [[nodiscard]] std::vector<ChangeSet> Read() const;
+
+  // Appends one change set and flushes it to the disk, after dropping the
+  // oldest sets that the limits no longer keep, and returns its id. A cut
+  // set at the end of the file (an append killed half way) is cut off
+  // first. Raises HistoryError.
+  std::uint64_t Append(Program program, std::vector<FieldChange> changes);
+
+ private:
+  void Load(std::uint64_t length);
+  void Prune(std::int64_t now, std::size_t incoming);
+  void Rewrite(std::size_t from);
+  void Write(const std::string& bytes);
+  [[noreturn]] void Fail(const std::string& why) const;
+
+  std::string rosterPath_;
+  std::filesystem::path path_;
+  Clock clock_;
+  HistoryLimits limits_;
+  std::optional<std::uint64_t> knownLength_;  // the file's length as last left
+  std::vector<SetExtent> extents_;
+  std::uint64_t nextId_ = 1;
+};
+
+}  // namespace korvale::history

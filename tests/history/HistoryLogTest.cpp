@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ChangeSetCodec.h"
+#include "HistoryLocation.h"
+#include "HistoryLog.h"
+#include "PlayerFileBuilder.h"
+#include "ScopedVariable.h"
+
+namespace korvale::history {
+namespace {
+
+using testing::ScopedVariable;
+using testing::TempDir;
+
+// A history in its own folder for a roster that need not exist, on a
+// clock the test sets.
+struct LogBench {
+  explicit LogBench(HistoryLimits limits = {})
+      : folder("KORVALE_HISTORY_DIR", (dir / "history").string()),
+        log((dir / "Players.dbf").string(), [this] { return now; }, limits) {}
+
+  std::uint64_t Append(std::int64_t time) {
+    now = time;
+    return log.Append(Program::Import, {{3, FieldId::Speed, "20", "40"}});
+  }
+  std::vector<std::uint64_t> Ids() const {
+    std::vector<std::uint64_t> ids;
+    for (const ChangeSet& set : log.Read()) ids.push_back(set.id);
+    return ids;
+  }
+
+  TempDir dir;
+  ScopedVariable folder;
+  std::int64_t now = 0;
+  HistoryLog log;
+};
+
+TEST(HistoryLog, AChangeSetCutShortIsIgnoredAndCutOffByTheNextAppend) {
+  // Cut 1 byte, half a set, all but its first byte.
+  for (const std::size_t cut : {std::size_t{1}, std::size_t{20}, std::size_t{43}}) {
+    LogBench bench;
+    for (int i = 0; i < 3; ++i) bench.Append(1000 + i);
+    const std::filesystem::path file = bench.log.Path();
+    std::filesystem::resize_file(file, std::filesystem::file_size(file) - cut);
+    EXPECT_EQ(bench.Ids(), (std::vector<std::uint64_t>{1, 2})) << cut;
+    HistoryLog next(bench.log.RosterPath(), [] { return 2000; });
+    EXPECT_EQ(next.Append(Program::Undo, {{3, FieldId::Speed, "40", "20"}}), 3U);
+    const std::vector<ChangeSet> sets = next.Read();
+    ASSERT_EQ(sets.size(), 3U) << cut;
+    EXPECT_EQ(sets[2].time, 2000);
+    EXPECT_EQ(sets[2].program, Program::Undo);
+    EXPECT_EQ(sets[2].changes[0].oldBytes, "40");
+    EXPECT_EQ(sets[2].changes[0].newBytes, "20");
+  }
+}
+
+TEST(HistoryLog, LimitsDropTheOldestSetsFirst) {
+  const std::uint64_t setSize =
+      EncodeChangeSet({1, 0, Program::Import, {{3, FieldId::Speed, "20", "40"}}}).size();
+  const struct {
+    HistoryLimits limits;
+    std::vector<std::int64_t> times;
+    std::vector<std::uint64_t> kept;
+  } cases[] = {
+      {{100, 1U << 20}, {0, 50, 120, 160}, {3, 4}},     // older than 100 s at 160
+      {{100, 1U << 20}, {0, 50, 100, 101}, {2, 3, 4}},  // 100 s old is kept
+      {{1000, 3 * setSize}, {0, 1, 2, 3, 4}, {3, 4, 5}},
+      {{1000, 3 * setSize - 1}, {0, 1, 2, 3, 4}, {4, 5}},
+      {{1000, setSize / 2}, {0, 1}, {2}},  // a set larger than the limit is kept alone
+      {{100, 3 * setSize}, {0, 10, 20, 150}, {4}},
+  };
+  for (const auto& c : cases) {
+    LogBench bench(c.limits);
+    for (const std::int64_t time : c.times) bench.Append(time);
+    EXPECT_EQ(bench.Ids(), c.kept) << c.limits.maxAgeSeconds << ' ' << c.limits.maxBytes;
+    EXPECT_EQ(std::filesystem::file_size(bench.log.Path()), c.kept.size() * setSize);
+  }
+}
+
+TEST(HistoryLocation, TheUsersStateFolderUnlessOneIsNamed) {
+  const struct {
+    std::optional<std::string> chosen, state, home;
+    std::string folder;
+  } cases[] = {
+      {"/h/chosen", "/h/state", "/h/home", "/h/chosen"},
+      {std::nullopt, "/h/state", "/h/home", "/h/state/korvale/history"},
+      {"", "/h/state", "/h/home", "/h/state/korvale/history"},
+      {std::nullopt, std::nullopt, "/h/home", "/h/home/.local/state/korvale/history"},
+      {std::nullopt, "relative", "/h/home", "/h/home/.local/state/korvale/history"},
+      {std::nullopt, std::nullopt, std::nullopt, ""},
+  };
+  for (const auto& c : cases) {
+    const ScopedVariable chosen("KORVALE_HISTORY_DIR", c.chosen);
+    const ScopedVariable state("XDG_STATE_HOME", c.state);
+    const ScopedVariable home("HOME", c.home);
+    EXPECT_EQ(HistoryFolder().string(), c.folder) << c.folder;
+  }
+}
+
+TEST(HistoryLocation, OneFilePerRosterByItsFullPath) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "a");
+  std::filesystem::create_directory(dir / "b");
+  std::filesystem::create_directory_symlink(dir / "a", dir / "link");
+  const std::string name = HistoryFileName((dir / "a" / "Players.dbf").string());
+  EXPECT_EQ(HistoryFileName((dir / "link" / "Players.dbf").string()), name);
+  EXPECT_EQ(HistoryFileName((dir / "a" / ".." / "a" / "Players.dbf").string()), name);
+  EXPECT_NE(HistoryFileName((dir / "b" / "Players.dbf").string()), name);
+  EXPECT_NE(name.find("a_Players.dbf-"), std::string::npos) << name;
+}
+
+}  // namespace
+}  // namespace korvale::history

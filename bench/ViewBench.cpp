@@ -28,8 +28,8 @@ namespace {
 class SilentSink final : public MessageSink {
  public:
   // A refused value would leave the page waiting for its message box.
-  void Warn(const QString& text) override { qFatal("%s", qPrintable(text)); }
-  void Stop(const QString& text) override { qFatal("%s", qPrintable(text)); }
+  void Warn(const std::string& text) override { qFatal("%s", text.c_str()); }
+  void Stop(const std::string& text) override { qFatal("%s", text.c_str()); }
 };
 
 std::string Syllables(int n) {

@@ -17,8 +17,8 @@ namespace {
 
 class FailingSink final : public MessageSink {
  public:
-  void Warn(const QString& text) override { qFatal("%s", qPrintable(text)); }
-  void Stop(const QString& text) override { qFatal("%s", qPrintable(text)); }
+  void Warn(const std::string& text) override { qFatal("%s", text.c_str()); }
+  void Stop(const std::string& text) override { qFatal("%s", text.c_str()); }
 };
 
 long PeakKib() {

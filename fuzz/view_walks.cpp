@@ -23,8 +23,8 @@ namespace {
 
 class CountingSink final : public MessageSink {
  public:
-  void Warn(const QString&) override { ++messages; }
-  void Stop(const QString&) override { ++messages; }
+  void Warn(const std::string&) override { ++messages; }
+  void Stop(const std::string&) override { ++messages; }
   int messages = 0;
 };
 

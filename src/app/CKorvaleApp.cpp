@@ -42,7 +42,7 @@ bool CKorvaleApp::InitInstance(const QStringList& arguments) {
     if (argument.startsWith(QLatin1Char('-'))) continue;  // no options of our own
     const QString failure = CKorvaleDoc::OnOpenDocument(argument);
     if (!failure.isEmpty()) {
-      messages_.Stop(failure);
+      messages_.Stop(failure.toStdString());
       return false;
     }
     break;  // the first file name is the document

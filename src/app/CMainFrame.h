@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <QTimer>
 
-#include "MenuTemplate.h"
+#include "MenuBar.h"
 #include "ToolBarCustomDraw.h"
 
 class CKorvaleView;

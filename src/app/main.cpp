@@ -3,7 +3,7 @@
 
 #include "CKorvaleApp.h"
 #include "FileSystem.h"
-#include "MessageSink.h"
+#include "ScreenMessages.h"
 
 int main(int argc, char* argv[]) {
   if (CKorvaleApp::AsksForVersion(argc, argv)) {

@@ -1,79 +1,29 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-#include <utility>
-
-#include <QString>
 #include <QWidget>
 
-#include "PageExchange.h"
-#include "RecordLayout.h"
+#include "PlayerData2Page.h"
+#include "WidgetControls.h"
 
 class PageHost;
-class QComboBox;
-namespace korvale::res {
-class ControlMap;
-}
 
-// Looks, flags and asset names of the shown player. The four appearance
-// codes are characters 2 to 5 of the player package name: they apply only
-// while that name starts with ":", and every change of either side is
-// shown on the other by redisplaying the record.
+// The Player Data 2 page on the screen (template 134); its rules are
+// PlayerData2Page's.
 class CPlayerData2Page : public QWidget {
   Q_OBJECT
 
  public:
   CPlayerData2Page(PageHost& host, QWidget* parent);
 
-  // Skin colour, body type, player type, hairstyle, facial hair, accessories.
-  void FillLists();
-  void LoadRecord();
-  // Close: lists emptied, boxes unticked, texts emptied. The code lists
-  // keep the enabled state the last shown record gave them.
-  void Clear();
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  void FillLists() { page_.FillLists(); }
+  void LoadRecord() { page_.LoadRecord(); }
+  void Clear() { page_.Clear(); }
+  [[nodiscard]] const PageExchange& Exchange() const { return page_.Exchange(); }
+  // The page's rules and its controls, for the form's rules.
+  [[nodiscard]] PlayerData2Page& Rules() { return page_; }
+  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
 
  private:
-  using FlagBinding = std::pair<korvale::FieldId, std::int32_t*>;
-  using ListBinding = std::pair<korvale::FieldId, QComboBox*>;
-  using TextBinding = std::pair<korvale::FieldId, QString*>;
-
-  void BindControls(const korvale::res::ControlMap& controls);
-  void ConnectHandlers(const korvale::res::ControlMap& controls);
-  // In the order the record is read.
-  [[nodiscard]] std::array<FlagBinding, 4> Flags();
-  [[nodiscard]] std::array<ListBinding, 4> CodeLists() const;
-  [[nodiscard]] std::array<TextBinding, 5> Texts();
-
-  [[nodiscard]] std::string ReadCurrent(korvale::FieldId field) const;
-  void LoadListIndex(korvale::FieldId field, QComboBox* list);
-  void LoadFlag(korvale::FieldId field, std::int32_t& state);
-  void LoadAppearanceMarker();
-  void LoadCode(korvale::FieldId field, QComboBox* list);
-  void LoadText(korvale::FieldId field, QString& text);
-
-  // Writes the list's index in the field's stored form.
-  void CommitIndex(korvale::FieldId field, const QComboBox* list, bool redisplay);
-  void CommitFlag(korvale::FieldId field, const std::int32_t& state, QWidget* box);
-  void CommitText(korvale::FieldId field, const QString& text, bool redisplay, QWidget* edit);
-  void Redisplay();
-
-  PageHost& host_;
-  QComboBox* accessories_ = nullptr;  // 1030
-  QComboBox* facialHair_ = nullptr;   // 1029
-  QComboBox* playerType_ = nullptr;   // 1028
-  QComboBox* bodyType_ = nullptr;     // 1027
-  QComboBox* hairStyle_ = nullptr;    // 1031
-  QComboBox* skinColor_ = nullptr;    // 1026
-  std::int32_t isPlayable_ = 0;       // 1040
-  std::int32_t isRom_ = 0;            // 1041
-  std::int32_t isHidden_ = 0;         // 1042
-  std::int32_t isCreated_ = 0;        // 1039
-  QString portrait_;                  // 1050
-  QString actionPhoto_;               // 1051
-  QString speechHeader_;              // 1048
-  QString speechData_;                // 1049
-  QString playerPkg_;                 // 1047
-  PageExchange exchange_;
+  WidgetControls controls_;
+  PlayerData2Page page_;
 };

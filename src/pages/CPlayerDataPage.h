@@ -1,100 +1,41 @@
 #pragma once
 
-#include <cstdint>
-
-#include <QString>
 #include <QWidget>
 
-#include "DialogBuilder.h"
-#include "PageExchange.h"
-#include "RecordLayout.h"
+#include "PlayerDataPage.h"
+#include "WidgetControls.h"
 
 class PageHost;
 class QComboBox;
 class QLineEdit;
 
-// Names, biography, number, positions, hand, height and weight, years pro,
-// original team and draft data of the shown player (template 130). Every
-// edit is written into the file when it is left, every list when the user
-// picks in it.
+// The Player Data page on the screen (template 130); its rules are
+// PlayerDataPage's.
 class CPlayerDataPage : public QWidget {
   Q_OBJECT
 
  public:
-  // The page's values; the four lists hold theirs as their selection.
-  struct Values {
-    QString LastName, FirstName, Nickname, BirthTown, BirthState, DraftedBy, HeightText;
-    std::int32_t DraftYear = 0, PlayerNumber = 0, Weight = 0, DraftRound = 0, DraftOverall = 0,
-                 DraftPlace = 0, YearsPro = 0, Height = 0, BirthDay = 0, BirthMonth = 0,
-                 BirthYear = 0;
-  };
-
-  // Control ids of template 130.
-  enum Control : int {
-    kFirstName = 1002,
-    kLastName = 1003,
-    kNickname = 1004,
-    kBirthMonth = 1005,
-    kBirthTown = 1006,
-    kBirthState = 1007,
-    kPlayerNumber = 1008,
-    kHeight = 1009,
-    kWeight = 1010,
-    kHeightText = 1011,
-    kPosition = 1012,
-    kSecondPosition = 1013,
-    kHand = 1014,
-    kOriginalTeam = 1015,
-    kDraftYear = 1016,
-    kDraftedBy = 1017,
-    kYearsPro = 1018,
-    kDraftRound = 1019,
-    kDraftOverall = 1020,
-    kSchool = 1021,
-    kDraftPlace = 1023,
-    kBirthDay = 1024,
-    kBirthYear = 1025,
-  };
+  using Values = PlayerDataPage::Values;
+  using enum PlayerDataPage::Control;
 
   CPlayerDataPage(PageHost& host, QWidget* parent);
 
-  // Filled by Select in this order: positions (1012, 1013), original team
-  // (1015), then the view's team choice, then hand (1014).
-  void FillPositionLists();
-  void FillOriginalTeamList();
-  void FillHandList();
-  // The readers of the shown record, the view's PlayerId and Team among
-  // them. File errors pass to the caller's boundary.
-  void LoadRecord();
-  // Close: lists emptied, values 0 or empty, shown.
-  void Clear();
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  void FillPositionLists() { page_.FillPositionLists(); }
+  void FillOriginalTeamList() { page_.FillOriginalTeamList(); }
+  void FillHandList() { page_.FillHandList(); }
+  void LoadRecord() { page_.LoadRecord(); }
+  void Clear() { page_.Clear(); }
+  [[nodiscard]] const PageExchange& Exchange() const { return page_.Exchange(); }
+  // The page's rules and its controls, for the form's rules.
+  [[nodiscard]] PlayerDataPage& Rules() { return page_; }
+  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
 
-  [[nodiscard]] const Values& Data() const { return values_; }
-  [[nodiscard]] QWidget* Control(int id) const { return controls_.Find(id); }
+  [[nodiscard]] const Values& Data() const { return page_.Data(); }
+  [[nodiscard]] QWidget* Control(int id) const { return controls_.Map().Find(id); }
   [[nodiscard]] QLineEdit* Edit(int id) const;
   [[nodiscard]] QComboBox* List(int id) const;
 
  private:
-  void DeclareExchange();
-  void ConnectCommits();
-
-  // Field readers.
-  [[nodiscard]] std::string Read(korvale::FieldId field);
-  void ReadText(korvale::FieldId field, QString& value);
-  void ReadInteger(korvale::FieldId field, std::int32_t& value);
-  [[nodiscard]] std::int32_t ReadCode(korvale::FieldId field);
-  void ReadHeight();
-  void ReadDraftedBy();
-  void ReadPosition();
-  void ReadSecondPosition();
-  void ReadHand();
-  void ReadOriginalTeam();
-  void ReadPlayerId();
-  void ReadTeam();
-
-  PageHost& host_;
-  korvale::res::ControlMap controls_;
-  Values values_;
-  PageExchange exchange_;
+  WidgetControls controls_;
+  PlayerDataPage page_;
 };

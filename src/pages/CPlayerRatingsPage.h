@@ -1,40 +1,30 @@
 #pragma once
 
-#include <array>
-#include <cstddef>
-#include <cstdint>
-
 #include <QWidget>
 
-#include "PageExchange.h"
+#include "PlayerRatingsPage.h"
+#include "WidgetControls.h"
 
 class PageHost;
-class QLineEdit;
 
-// The twenty ratings, dunk settings, shooting ranges and the overall.
+// The Player Ratings page on the screen; its rules are PlayerRatingsPage's.
 class CPlayerRatingsPage : public QWidget {
   Q_OBJECT
 
  public:
-  // The 24 values the user edits, in the page's exchange order.
-  static constexpr std::size_t kEditableCount = 24;
+  static constexpr std::size_t kEditableCount = PlayerRatingsPage::kEditableCount;
 
   CPlayerRatingsPage(PageHost& host, QWidget* parent);
 
-  // The loads of the shown record; the overall stays as it was.
-  void LoadRecord();
-  // The calculated overall of the values as they stand, then shown.
-  void RecalculateOverall();
-  // Close: every value 0, shown.
-  void Clear();
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  void LoadRecord() { page_.LoadRecord(); }
+  void RecalculateOverall() { page_.RecalculateOverall(); }
+  void Clear() { page_.Clear(); }
+  [[nodiscard]] const PageExchange& Exchange() const { return page_.Exchange(); }
+  // The page's rules and its controls, for the form's rules.
+  [[nodiscard]] PlayerRatingsPage& Rules() { return page_; }
+  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
 
  private:
-  void Commit(std::size_t entry, QWidget* edit);
-
-  PageHost& host_;
-  PageExchange exchange_;
-  std::array<std::int32_t, kEditableCount> values_{};
-  std::int32_t overallRating_ = 0;
-  double calculatedOverall_ = 0.0;
+  WidgetControls controls_;
+  PlayerRatingsPage page_;
 };

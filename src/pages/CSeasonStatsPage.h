@@ -1,67 +1,28 @@
 #pragma once
 
-#include <array>
-#include <cstdint>
-
-#include <QString>
 #include <QWidget>
 
-#include "PageExchange.h"
-#include "RecordLayout.h"
+#include "SeasonStatsPage.h"
+#include "WidgetControls.h"
 
 class PageHost;
 
-// The sixteen season totals and the values derived from them.
+// The Season Stats page on the screen; its rules are SeasonStatsPage's.
 class CSeasonStatsPage : public QWidget {
   Q_OBJECT
 
  public:
   CSeasonStatsPage(PageHost& host, QWidget* parent);
 
-  // The sixteen totals of the shown record, then the derived values.
-  void LoadRecord();
-  // Points, totals, per-game values and percentages, then shown.
-  void RecomputeDerived();
-  // Close: every value 0 or empty, shown.
-  void Clear();
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  void LoadRecord() { page_.LoadRecord(); }
+  void RecomputeDerived() { page_.RecomputeDerived(); }
+  void Clear() { page_.Clear(); }
+  [[nodiscard]] const PageExchange& Exchange() const { return page_.Exchange(); }
+  // The page's rules and its controls, for the form's rules.
+  [[nodiscard]] SeasonStatsPage& Rules() { return page_; }
+  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
 
  private:
-  // One typed-in total: its box, its field and the page value it fills.
-  struct TotalEntry {
-    int control;
-    korvale::FieldId field;
-    std::int32_t CSeasonStatsPage::*value;
-  };
-  // The totals in the page's exchange order.
-  static const std::array<TotalEntry, 16>& Totals();
-
-  void Commit(const TotalEntry& total, QWidget* edit);
-
-  PageHost& host_;
-  PageExchange exchange_;
-
-  std::int32_t fieldGoalsAttempted_ = 0;
-  std::int32_t fieldGoalsMade_ = 0;
-  std::int32_t threePointAttempted_ = 0;
-  std::int32_t threePointMade_ = 0;
-  std::int32_t freeThrowsAttempted_ = 0;
-  std::int32_t freeThrowsMade_ = 0;
-  std::int32_t assists_ = 0;
-  std::int32_t blocks_ = 0;
-  std::int32_t offensiveRebounds_ = 0;
-  std::int32_t fouls_ = 0;
-  std::int32_t steals_ = 0;
-  std::int32_t defensiveRebounds_ = 0;
-  std::int32_t turnovers_ = 0;
-  std::int32_t minutes_ = 0;
-  std::int32_t games_ = 0;
-  std::int32_t ejections_ = 0;
-
-  std::int32_t points_ = 0;
-  QString minutesPerGame_, fieldGoalPercent_, pointsPerGame_, freeThrowPercent_, threePointPercent_,
-      blocksPerGame_;
-  std::int32_t totalRebounds_ = 0;
-  QString reboundsPerGame_, stealsPerGame_, foulsPerGame_, assistsPerGame_, turnoversPerGame_,
-      ejectionsPerGame_;
+  WidgetControls controls_;
+  SeasonStatsPage page_;
 };

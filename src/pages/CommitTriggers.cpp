@@ -7,14 +7,15 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
+#include "DialogBuilder.h"
 #include "PageExchange.h"
 
 namespace {
 
 class LeaveFilter : public QObject {
  public:
-  LeaveFilter(PageExchange& exchange, std::function<void()> commit, QLineEdit* edit)
-      : QObject(edit), exchange_(exchange), commit_(std::move(commit)), edit_(edit) {}
+  LeaveFilter(PageExchange& exchange, std::function<void()> commit, QLineEdit* edit, int control)
+      : QObject(edit), exchange_(exchange), commit_(std::move(commit)), control_(control) {}
 
   bool eventFilter(QObject* /*watched*/, QEvent* event) override {
     if (event->type() == QEvent::FocusOut && Counts(static_cast<QFocusEvent*>(event)->reason()) &&
@@ -23,18 +24,10 @@ class LeaveFilter : public QObject {
     }
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-      exchange_.Revert(edit_);
+      exchange_.Revert(control_);
       return true;
     }
     return false;
-  }
-
-  bool CommitIfChanged() {
-    if (exchange_.StopsCommand()) return false;
-    if (exchange_.Busy() || !exchange_.Changed(edit_)) return true;
-    if (!exchange_.TakeOne(edit_, true)) return false;
-    commit_();
-    return true;
   }
 
  private:
@@ -45,20 +38,13 @@ class LeaveFilter : public QObject {
 
   PageExchange& exchange_;
   std::function<void()> commit_;
-  QLineEdit* edit_;
+  int control_;
 };
 
 }  // namespace
 
-void OnLeave(QLineEdit* edit, PageExchange& exchange, std::function<void()> commit) {
-  edit->installEventFilter(new LeaveFilter(exchange, std::move(commit), edit));
-}
-
-bool CommitBeforeCommand(QLineEdit* edit) {
-  for (QObject* child : edit->children()) {
-    if (auto* leave = dynamic_cast<LeaveFilter*>(child)) return leave->CommitIfChanged();
-  }
-  return true;
+void OnLeave(QLineEdit* edit, int control, PageExchange& exchange, std::function<void()> commit) {
+  edit->installEventFilter(new LeaveFilter(exchange, std::move(commit), edit, control));
 }
 
 void OnPick(QComboBox* combo, const PageExchange& exchange, std::function<void()> commit) {
@@ -73,4 +59,22 @@ void OnClick(QAbstractButton* button, const PageExchange& exchange, std::functio
                    [&exchange, commit = std::move(commit)](bool) {
                      if (!exchange.Busy()) commit();
                    });
+}
+
+void ConnectCommits(const korvale::res::ControlMap& controls, PageExchange& exchange,
+                    std::vector<PageCommit> commits) {
+  for (PageCommit& commit : commits) {
+    switch (commit.event) {
+      case PageCommit::Event::Leave:
+        OnLeave(controls.Get<QLineEdit>(commit.control), commit.control, exchange,
+                std::move(commit.run));
+        break;
+      case PageCommit::Event::Pick:
+        OnPick(controls.Get<QComboBox>(commit.control), exchange, std::move(commit.run));
+        break;
+      case PageCommit::Event::Click:
+        OnClick(controls.Get<QAbstractButton>(commit.control), exchange, std::move(commit.run));
+        break;
+    }
+  }
 }

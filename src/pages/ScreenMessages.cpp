@@ -1,19 +1,19 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "MessageSink.h"
+#include "ScreenMessages.h"
 
 namespace {
 
 class ScreenMessageSink final : public MessageSink {
  public:
-  void Warn(const QString& text) override { Show(QMessageBox::Warning, text); }
-  void Stop(const QString& text) override { Show(QMessageBox::Critical, text); }
+  void Warn(const std::string& text) override { Show(QMessageBox::Warning, text); }
+  void Stop(const std::string& text) override { Show(QMessageBox::Critical, text); }
 
  private:
-  static void Show(QMessageBox::Icon icon, const QString& text) {
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+  static void Show(QMessageBox::Icon icon, const std::string& text) {
+    QMessageBox box(icon, QApplication::applicationDisplayName(), QString::fromStdString(text),
+                    QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
   }
 };

@@ -163,6 +163,13 @@ void ControlMap::Add(int id, QWidget* widget) {
   if (id != kStatic) byId_[id] = widget;
 }
 
+std::optional<int> ControlMap::IdOf(const QWidget* widget) const {
+  for (const auto& [id, control] : byId_) {
+    if (control == widget) return id;
+  }
+  return std::nullopt;
+}
+
 QWidget* ControlMap::Find(int id) const {
   const auto found = byId_.find(id);
   return found == byId_.end() ? nullptr : found->second;

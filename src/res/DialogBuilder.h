@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <vector>
 
 #include <QFont>
@@ -19,6 +20,8 @@ class ControlMap {
 
   // The control with this id, or nullptr.
   [[nodiscard]] QWidget* Find(int id) const;
+  // The id of this control, or nothing when it has none here.
+  [[nodiscard]] std::optional<int> IdOf(const QWidget* widget) const;
   // The control with this id as the expected widget class; nullptr when
   // there is none or it is of another class.
   template <typename T>

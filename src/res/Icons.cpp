@@ -2,11 +2,13 @@
 
 #include <QBitmap>
 
+#include "Images.h"
+
 namespace korvale::res {
 
-QIcon ApplicationIcon() { return QIcon(QStringLiteral(":/korvale/icon128.xpm")); }
+QIcon ApplicationIcon() { return QIcon(QPixmap(ApplicationIconXpm().data())); }
 
-QPixmap ToolBarBitmap() { return QPixmap(QStringLiteral(":/korvale/toolbar128.xpm")); }
+QPixmap ToolBarBitmap() { return QPixmap(ToolBarBitmapXpm().data()); }
 
 QPixmap ToolBarImage(int index) {
   QPixmap image =

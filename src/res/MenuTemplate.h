@@ -1,12 +1,7 @@
 #pragma once
 
-#include <map>
 #include <span>
 #include <string_view>
-
-class QAction;
-class QMenu;
-class QMenuBar;
 
 namespace korvale::res {
 
@@ -21,12 +16,5 @@ struct MenuItem {
 
 // Menu 128: the main window's menu bar.
 [[nodiscard]] std::span<const MenuItem> MainMenu();
-
-// The menu's commands by id.
-using CommandActions = std::map<int, QAction*>;
-
-// Fills the menu bar from the template. Commands get their status-bar
-// prompt from the string table and no shortcut.
-CommandActions BuildMenuBar(std::span<const MenuItem> menu, QMenuBar* bar);
 
 }  // namespace korvale::res

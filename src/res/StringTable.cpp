@@ -1,43 +1,12 @@
 #include "StringTable.h"
 
-#include <array>
-#include <string_view>
-
-#include "ResourceIds.h"
+#include "Strings.h"
 
 namespace korvale::res {
-namespace {
-
-struct StringEntry {
-  int id;
-  std::string_view text;
-};
-
-constexpr std::array kStrings = {
-    StringEntry{kIdDocumentStrings, "Korvale\n\nKorval\n\n\nKorvale.Document\nKorval Document"},
-    StringEntry{kIdSelect, "Select the Player Data File\nSelect Player File"},
-    StringEntry{kIdBack, "Moves to  the previous record\nPrevious Record"},
-    StringEntry{kIdForward, "Moves to the next record\nNext Record"},
-    StringEntry{kIdApplicationTitle, "Korvale"},
-    StringEntry{kIdIdleMessage, "Ready"},
-    StringEntry{kIdAbout, "Display program information, version number and copyright\nAbout"},
-    StringEntry{kIdExit, "Quit the application; prompts to save documents\nExit"},
-    StringEntry{kIdIndicatorCaps, "CAP"},
-    StringEntry{kIdIndicatorNum, "NUM"},
-    StringEntry{kIdIndicatorScroll, "SCRL"},
-    StringEntry{kIdViewToolBar, "Show or hide the toolbar\nToggle ToolBar"},
-    StringEntry{kIdViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
-};
-
-}  // namespace
 
 QString LoadString(int id) {
-  for (const StringEntry& entry : kStrings) {
-    if (entry.id == id) {
-      return QString::fromUtf8(entry.text.data(), static_cast<qsizetype>(entry.text.size()));
-    }
-  }
-  return {};
+  const std::string_view text = StringText(id);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 QString StatusPrompt(int id) { return LoadString(id).section(QLatin1Char('\n'), 0, 0); }

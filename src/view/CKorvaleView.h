@@ -2,17 +2,15 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include <QScrollArea>
-#include <QStringList>
 
-#include "ListText.h"
-#include "PageHost.h"
-#include "PlayerFileState.h"
+#include "EditorView.h"
+#include "FormWidgets.h"
 
+class MessageSink;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
@@ -25,51 +23,42 @@ namespace korvale::res {
 class TabControl;
 }
 
-// The editor form: the tab control with the four pages, the PlayerID
-// display, the player list, the team choice and the roster list. It holds
-// the player file state and carries out Select, Close, Forward and Back.
-// Every handler is one file-error boundary: an error ends it, keeps what
-// was done and is reported through the message sink.
-class CKorvaleView : public QScrollArea, public PageHost {
+// The editor form on the screen: the tab control with the four pages, the
+// PlayerID display, the player list, the team choice and the roster list.
+// Its rules (the file state, Select, Close, Forward, Back, the display and
+// the lists) are EditorView's; it forwards its commands and the user's
+// picks there.
+class CKorvaleView : public QScrollArea {
   Q_OBJECT
 
  public:
-  // The chosen path, or nothing when the user cancels.
-  using FileChooser = std::function<std::optional<QString>(QWidget* owner)>;
+  using FileChooser = FormWidgets::FileChooser;
 
   CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QWidget* parent = nullptr);
   ~CKorvaleView() override;
 
-  void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  void SetFileChooser(FileChooser chooser) { widgets_->SetFileChooser(std::move(chooser)); }
 
   // Commands 32775, 32776, 32783, 32782.
-  void Select();
-  void Close();
-  void Forward();
-  void Back();
-  // Before a command that changes the shown record or the file: commits the
-  // page edit that holds the focus (see CommitBeforeCommand in the pages).
-  // False when the command must stop.
-  bool CommitBeforeCommand();
-  // The enable rules; commands that are not the view's are always enabled.
-  [[nodiscard]] bool IsCommandEnabled(int id) const;
+  void Select() { editor_->Select(); }
+  void Close() { editor_->Close(); }
+  void Forward() { editor_->Forward(); }
+  void Back() { editor_->Back(); }
+  // See EditorView::CommitBeforeCommand. False when the command must stop.
+  bool CommitBeforeCommand() { return editor_->CommitBeforeCommand(); }
+  [[nodiscard]] bool IsCommandEnabled(int id) const { return editor_->IsCommandEnabled(id); }
+
+  // The display and the lists (EditorView's).
+  void ShowCurrentRecord() { editor_->ShowCurrentRecord(); }
+  void FillPlayerList() { editor_->FillPlayerList(); }
+  void SyncPlayerList() { editor_->SyncPlayerList(); }
+  void FillRosterList() { editor_->FillRosterList(); }
 
   void ShowSelectedPage();
   void LayoutPages();
 
-  // PageHost
-  korvale::PlayerFileState& File() override { return state_; }
-  MessageSink& Messages() override { return messages_; }
-  korvale::history::Recorder& History() override { return history_; }
-  void ShowPlayerId(std::int32_t id) override;
-  void SelectTeamChoice(int index) override;
-  void FillPlayerList() override;
-  void SyncPlayerList() override;
-  void FillRosterList() override;
-  void ShowCurrentRecord() override;
-  std::string& AppearanceMarker() override { return appearanceMarker_; }
-
-  [[nodiscard]] std::int32_t PlayerIdValue() const { return playerId_; }
+  [[nodiscard]] korvale::PlayerFileState& File() { return editor_->File(); }
+  [[nodiscard]] std::int32_t PlayerIdValue() const { return editor_->PlayerIdValue(); }
   [[nodiscard]] korvale::res::TabControl* TabControl() const { return tabs_; }
   [[nodiscard]] QComboBox* PlayerList() const { return playerList_; }
   [[nodiscard]] QComboBox* TeamChoice() const { return teamChoice_; }
@@ -84,33 +73,12 @@ class CKorvaleView : public QScrollArea, public PageHost {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void BuildForm();
+  void BuildForm(korvale::FileSystem& files, MessageSink& messages);
   void CreatePages();
-  [[nodiscard]] bool SelectPlayerFile();
-  void FillChoiceLists();
-  void ClearLists();
-  void FollowRecordMove();
-
-  // The player list choice, the team choice and the roster list choice.
-  void OnPlayerListChosen();
-  void OnTeamChosen();
   void OnRosterSelectionChanged();
-  // Makes the chosen entry's record current and shows it; then the player
-  // list follows it, or the roster list is rebuilt.
-  void ShowChosenRecord(std::int64_t record, bool syncPlayerList);
-  void SetRosterEntries(const std::vector<korvale::ListEntry>& entries);
-  void SelectRosterRow(int row);
-  void ClearPages();
 
-  korvale::PlayerFileState state_;
-  MessageSink& messages_;
-  korvale::history::Recorder history_;  // one for the editor session
-  FileChooser chooser_;
-  std::int32_t playerId_ = 0;
-  std::string appearanceMarker_;
-  bool settingRoster_ = false;
-  std::vector<std::int64_t> playerRecords_;  // the record of each player list entry
-  int rosterRow_ = -1;                       // the roster entry last chosen
+  std::unique_ptr<FormWidgets> widgets_;
+  std::unique_ptr<EditorView> editor_;
 
   QWidget* form_ = nullptr;
   korvale::res::TabControl* tabs_ = nullptr;

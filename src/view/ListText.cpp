@@ -1,7 +1,5 @@
 #include "ListText.h"
 
-#include <algorithm>
-
 #include "Windows1252.h"
 
 namespace korvale {
@@ -15,12 +13,6 @@ QString ShownText(std::string_view bytes) {
     *out++ = QChar(static_cast<char16_t>(DecodeCp1252(static_cast<unsigned char>(byte))));
   }
   return text;
-}
-
-void SortEntries(std::vector<ListEntry>& entries) {
-  std::stable_sort(entries.begin(), entries.end(), [](const ListEntry& a, const ListEntry& b) {
-    return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
-  });
 }
 
 }  // namespace korvale

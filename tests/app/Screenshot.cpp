@@ -11,7 +11,7 @@
 #include "CKorvaleView.h"
 #include "CMainFrame.h"
 #include "FileSystem.h"
-#include "MessageSink.h"
+#include "ScreenMessages.h"
 #include "TabControl.h"
 
 namespace {

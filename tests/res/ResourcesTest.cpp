@@ -15,7 +15,7 @@
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "Icons.h"
-#include "MenuTemplate.h"
+#include "MenuBar.h"
 #include "ResourceIds.h"
 #include "StringTable.h"
 #include "TabControl.h"

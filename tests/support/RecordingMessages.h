@@ -8,8 +8,8 @@
 // Keeps every message instead of showing it.
 class RecordingMessages final : public MessageSink {
  public:
-  void Warn(const QString& text) override { warnings << text; }
-  void Stop(const QString& text) override { stops << text; }
+  void Warn(const std::string& text) override { warnings << QString::fromStdString(text); }
+  void Stop(const std::string& text) override { stops << QString::fromStdString(text); }
   void Clear() {
     warnings.clear();
     stops.clear();

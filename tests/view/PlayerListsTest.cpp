@@ -2,6 +2,7 @@
 #include <QTest>
 
 #include "ListEntries.h"
+#include "ListOrder.h"
 #include "ListText.h"
 #include "ViewHarness.h"
 #include "Windows1252.h"
@@ -230,11 +231,18 @@ void PlayerListsTest::AFileErrorInAChoiceKeepsTheRecordMadeCurrent() {
   QCOMPARE(h.Current(), 3);
 }
 
-// Each byte is one shown character.
+// Each byte is one shown character, and file texts sort as their shown
+// texts compare without letter case.
 void PlayerListsTest::ListTextIsTheFileBytesDecoded() {
+  const auto sign = [](int n) { return (n > 0) - (n < 0); };
   for (int byte = 0; byte < 256; ++byte) {
     const std::string one(1, static_cast<char>(byte));
     QCOMPARE(ShownText(one), QString::fromStdString(Cp1252ToUtf8(one)));
+    for (int other = 0; other < 256; ++other) {
+      const std::string two(1, static_cast<char>(other));
+      QCOMPARE(sign(CompareFolded(one, two)),
+               sign(QString::compare(ShownText(one), ShownText(two), Qt::CaseInsensitive)));
+    }
   }
 }
 

@@ -4,13 +4,12 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include <QString>
-
+#include "ExchangeEntry.h"
 #include "RecordLayout.h"
 
 class PageExchange;
-class QWidget;
 class PageHost;
 
 // How one field is written: where, in which stored form, and what follows.
@@ -21,9 +20,9 @@ struct FieldWrite {
   // longer than the field).
   std::function<std::optional<std::string>()> storedBytes;
   std::function<void()> followUp;  // may be empty
-  // The control whose value is committed (nothing for a list pick, which
+  // The control whose value is committed (none for a list pick, which
   // reads its control directly).
-  QWidget* control = nullptr;
+  int control = kNoControl;
 };
 
 // The one way a page writes a field: nothing without a file; take over the
@@ -40,7 +39,7 @@ void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write
 // The value in range, encoded in the field's own form; nothing outside.
 [[nodiscard]] std::optional<std::string> RangedValue(korvale::FieldId field, std::int64_t value,
                                                      std::int64_t low, std::int64_t high);
-// The text filled with spaces to `width`; a text longer than `longest`
-// (by default `width`) is not written at all.
-[[nodiscard]] std::optional<std::string> PaddedText(const QString& text, std::size_t width,
+// The text (UTF-8) filled with spaces to `width`; a text longer than
+// `longest` (by default `width`) is not written at all.
+[[nodiscard]] std::optional<std::string> PaddedText(std::string_view text, std::size_t width,
                                                     std::size_t longest = 0);

@@ -2,8 +2,6 @@
 
 #include <utility>
 
-#include <QString>
-
 #include "FileError.h"
 #include "MessageSink.h"
 
@@ -15,7 +13,7 @@ bool Guarded(MessageSink& messages, Action&& action) {
     std::forward<Action>(action)();
     return true;
   } catch (const korvale::FileError& error) {
-    messages.Stop(QString::fromStdString(error.Message()));
+    messages.Stop(error.Message());
     return false;
   }
 }

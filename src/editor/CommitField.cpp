@@ -18,7 +18,7 @@ void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write
     const std::optional<std::string> bytes = write.storedBytes();
     if (!bytes) return;
     if (const auto failed = host.History().WriteField(host.File(), write.position, *bytes)) {
-      host.Messages().Warn(QString::fromStdString(*failed));
+      host.Messages().Warn(*failed);
     }
     if (write.followUp) write.followUp();
   });
@@ -30,7 +30,8 @@ std::optional<std::string> RangedValue(korvale::FieldId field, std::int64_t valu
   return korvale::EncodeValue(korvale::Field(field), value);
 }
 
-std::optional<std::string> PaddedText(const QString& text, std::size_t width, std::size_t longest) {
+std::optional<std::string> PaddedText(std::string_view text, std::size_t width,
+                                      std::size_t longest) {
   std::optional<std::string> bytes = ToFileBytes(text);
   if (!bytes || bytes->size() > std::max(width, longest)) return std::nullopt;
   return korvale::EncodeText(*bytes, width);

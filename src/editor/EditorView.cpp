@@ -1,0 +1,264 @@
+#include "EditorView.h"
+
+#include <algorithm>
+
+#include "FormControls.h"
+#include "Guarded.h"
+#include "ListFills.h"
+#include "Names.h"
+#include "PlayerData2Page.h"
+#include "PlayerDataPage.h"
+#include "PlayerRatingsPage.h"
+#include "ReadOnlyFile.h"
+#include "ResourceIds.h"
+#include "RollbackJournal.h"
+#include "SeasonStatsPage.h"
+
+using korvale::FieldId;
+using korvale::ListEntry;
+using korvale::PlayerFileState;
+namespace res = korvale::res;
+
+EditorView::EditorView(korvale::FileSystem& files, MessageSink& messages, FormControls& form)
+    : state_(files), messages_(messages), form_(form) {}
+
+void EditorView::AttachPages(const Pages& pages) {
+  data_ = &pages.data;
+  data2_ = &pages.data2;
+  ratings_ = &pages.ratings;
+  season_ = &pages.season;
+}
+
+bool EditorView::IsCommandEnabled(int id) const {
+  switch (id) {
+    case res::kIdSelect: return !state_.IsSelected();
+    case res::kIdClose:
+    case res::kIdForward: return state_.IsSelected();
+    case res::kIdBack: return state_.CurrentRecord() >= 1;
+    default: return true;
+  }
+}
+
+bool EditorView::SelectPlayerFile() {
+  const std::optional<std::string> file = form_.ChoosePlayerFile();
+  if (!file) return false;
+  // A failed open leaves no file selected: Select ends there.
+  try {
+    state_.OpenPlayerFile(*file);
+  } catch (const korvale::FileError& error) {
+    if (error.Cause() != korvale::FileErrorCause::AccessDenied || !korvale::IsReadOnlyFile(*file)) {
+      throw;
+    }
+    messages_.Stop(error.Message() + " The file is read-only.");
+    return false;
+  }
+  // A file that is not a player file is let go at once, before anything
+  // is read from it or written to it.
+  try {
+    state_.CheckPlayerFile();
+  } catch (const korvale::FileError&) {
+    try {
+      state_.ClosePlayerFile();
+    } catch (const korvale::FileError&) {  // the refusal is what the user needs to see
+    }
+    throw;
+  }
+  if (const korvale::UndoReport undo = korvale::UndoInterruptedImport(state_);
+      !undo.message.empty()) {
+    if (undo.stops) state_.ClosePlayerFile();
+    messages_.Warn(undo.message);
+    return !undo.stops;
+  }
+  return true;
+}
+
+void EditorView::Select() {
+  Guarded(messages_, [this] {
+    if (!SelectPlayerFile()) return;
+    FillChoiceLists();
+    FillPlayerList();
+    ShowCurrentRecord();
+    FillRosterList();
+    ratings_->RecalculateOverall();
+    SyncPlayerList();
+  });
+}
+
+void EditorView::FillChoiceLists() {
+  data_->FillPositionLists();
+  data_->FillOriginalTeamList();
+  form_.SetEntries(res::kIdTeamChoice,
+                   {korvale::TeamChoiceNames.begin(), korvale::TeamChoiceNames.end()});
+  data_->FillHandList();
+  data2_->FillLists();
+}
+
+// Never stopped: a typed value that fails its checks is reported and not
+// written. A failing close is reported and leaves the form as a good one.
+void EditorView::Close() {
+  (void)CommitBeforeCommand();
+  ClearLists();
+  Guarded(messages_, [this] { state_.ClosePlayerFile(); });
+  ShowPlayerId(0);
+  ClearPages();
+}
+
+void EditorView::ClearPages() {
+  data_->Clear();
+  ratings_->Clear();
+  data2_->Clear();
+  season_->Clear();
+}
+
+void EditorView::ClearLists() {
+  form_.SetListEntries(res::kIdPlayerList, {});
+  playerRecords_.clear();
+  form_.SetEntries(res::kIdTeamChoice, {});
+  SetRosterEntries({});
+}
+
+bool EditorView::CommitBeforeCommand() {
+  for (const PageExchange* exchange :
+       {&data_->Exchange(), &data2_->Exchange(), &ratings_->Exchange(), &season_->Exchange()}) {
+    if (exchange->StopsCommand()) return false;
+  }
+  const std::optional<FormControls::PageEdit> focused = form_.FocusedPageEdit();
+  return !focused || CommitChangedEdit(focused->page, focused->control);
+}
+
+bool EditorView::CommitChangedEdit(int page, int control) {
+  PageExchange* const exchanges[] = {&data_->Exchange(), &data2_->Exchange(), &ratings_->Exchange(),
+                                     &season_->Exchange()};
+  if (page < 0 || page > 3) return true;
+  PageExchange& exchange = *exchanges[page];
+  std::vector<PageCommit> commits;
+  switch (page) {
+    case 0: commits = data_->Commits(); break;
+    case 1: commits = data2_->Commits(); break;
+    case 2: commits = ratings_->Commits(); break;
+    default: commits = season_->Commits(); break;
+  }
+  const auto commit = std::find_if(commits.begin(), commits.end(), [control](const PageCommit& c) {
+    return c.control == control && c.event == PageCommit::Event::Leave;
+  });
+  if (commit == commits.end()) return true;
+  if (exchange.Busy() || !exchange.Changed(control)) return true;
+  if (!exchange.TakeOne(control, true)) return false;
+  commit->run();
+  return true;
+}
+
+void EditorView::Forward() {
+  if (!CommitBeforeCommand()) return;
+  Guarded(messages_, [this] {
+    const std::int32_t next = state_.CurrentRecord() + 1;
+    if (!PlayerFileState::RecordReaches(state_.FileLength(), next, FieldId::LastName)) return;
+    state_.SetCurrentRecord(next);
+    FollowRecordMove();
+  });
+}
+
+void EditorView::Back() {
+  if (!CommitBeforeCommand()) return;
+  Guarded(messages_, [this] {
+    if (state_.CurrentRecord() <= 0) return;
+    state_.SetCurrentRecord(state_.CurrentRecord() - 1);
+    FollowRecordMove();
+  });
+}
+
+void EditorView::FollowRecordMove() {
+  ShowCurrentRecord();
+  ratings_->RecalculateOverall();
+  FillRosterList();
+  SyncPlayerList();
+}
+
+void EditorView::ShowCurrentRecord() {
+  data_->LoadRecord();
+  ratings_->LoadRecord();
+  data2_->LoadRecord();
+  season_->LoadRecord();
+}
+
+void EditorView::ShowPlayerId(std::int32_t id) {
+  playerId_ = id;
+  form_.SetText(res::kIdPlayerIdDisplay, std::to_string(id));
+}
+
+// An index without an entry leaves the choice without a selection. A
+// selection set here never counts as the user's.
+void EditorView::SelectTeamChoice(int index) { form_.Select(res::kIdTeamChoice, index); }
+
+void EditorView::FillPlayerList() {
+  form_.SetListEntries(res::kIdPlayerList, {});
+  playerRecords_.clear();
+  korvale::CollectPlayerEntries(state_, [this](const std::vector<ListEntry>& entries) {
+    playerRecords_.reserve(entries.size());
+    for (const ListEntry& entry : entries) playerRecords_.push_back(entry.record);
+    form_.SetListEntries(res::kIdPlayerList, entries);
+  });
+}
+
+// Selects the entry of the current record.
+void EditorView::SyncPlayerList() {
+  const auto at = std::find(playerRecords_.begin(), playerRecords_.end(), state_.CurrentRecord());
+  if (at != playerRecords_.end()) {
+    form_.Select(res::kIdPlayerList, static_cast<int>(at - playerRecords_.begin()));
+  }
+}
+
+void EditorView::FillRosterList() {
+  SetRosterEntries({});
+  korvale::CollectRosterEntries(
+      state_, form_.Selection(res::kIdTeamChoice),
+      [this](const std::vector<ListEntry>& entries) { SetRosterEntries(entries); });
+}
+
+void EditorView::SetRosterEntries(const std::vector<ListEntry>& entries) {
+  rosterRecords_.clear();
+  for (const ListEntry& entry : entries) rosterRecords_.push_back(entry.record);
+  form_.SetListEntries(res::kIdRosterList, entries);
+  rosterRow_ = -1;
+}
+
+void EditorView::ShowChosenRecord(std::int64_t record, bool syncPlayerList) {
+  state_.SetCurrentRecord(static_cast<std::int32_t>(record));
+  ShowCurrentRecord();
+  if (syncPlayerList) {
+    SyncPlayerList();
+  } else {
+    FillRosterList();
+  }
+  ratings_->RecalculateOverall();
+}
+
+void EditorView::PlayerPicked() {
+  const int index = form_.Selection(res::kIdPlayerList);
+  if (!CommitBeforeCommand()) {
+    SyncPlayerList();  // the entry shown before the pick
+    return;
+  }
+  if (index < 0 || static_cast<std::size_t>(index) >= playerRecords_.size()) return;
+  Guarded(messages_, [this, record = playerRecords_[static_cast<std::size_t>(index)]] {
+    ShowChosenRecord(record, false);
+    ShowPlayerId(playerId_);
+  });
+}
+
+void EditorView::TeamPicked() {
+  Guarded(messages_, [this] { FillRosterList(); });
+}
+
+// No user action leaves the roster list without its entry, and a stopped
+// command gives the entry back.
+void EditorView::RosterPicked(int row) {
+  if (row < 0 || static_cast<std::size_t>(row) >= rosterRecords_.size() || !CommitBeforeCommand()) {
+    form_.Select(res::kIdRosterList, rosterRow_);
+    return;
+  }
+  rosterRow_ = row;
+  Guarded(messages_, [this, record = rosterRecords_[static_cast<std::size_t>(row)]] {
+    ShowChosenRecord(record, true);
+  });
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "PageCommit.h"
+#include "PageExchange.h"
+#include "RecordLayout.h"
+
+class PageControls;
+class PageHost;
+
+// The rules of the Player Data 2 page: looks, flags and asset names of the
+// shown player. The four appearance codes are characters 2 to 5 of the
+// player package name: they apply only while that name starts with ":",
+// and every change of either side is shown on the other by redisplaying
+// the record.
+class PlayerData2Page {
+ public:
+  PlayerData2Page(PageHost& host, PageControls& controls);
+  PlayerData2Page(const PlayerData2Page&) = delete;
+  PlayerData2Page& operator=(const PlayerData2Page&) = delete;
+
+  // Skin colour, body type, player type, hairstyle, facial hair, accessories.
+  void FillLists();
+  void LoadRecord();
+  // Close: lists emptied, boxes unticked, texts emptied. The code lists
+  // keep the enabled state the last shown record gave them.
+  void Clear();
+
+  [[nodiscard]] std::vector<PageCommit> Commits();
+  [[nodiscard]] PageExchange& Exchange() { return exchange_; }
+  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+
+ private:
+  using FlagBinding = std::pair<korvale::FieldId, std::int32_t*>;
+  using ListBinding = std::pair<korvale::FieldId, int>;
+  using TextBinding = std::pair<korvale::FieldId, std::string*>;
+
+  void DeclareExchange();
+  // In the order the record is read.
+  [[nodiscard]] std::array<FlagBinding, 4> Flags();
+  [[nodiscard]] static std::array<ListBinding, 4> CodeLists();
+  [[nodiscard]] std::array<TextBinding, 5> Texts();
+
+  [[nodiscard]] std::string ReadCurrent(korvale::FieldId field) const;
+  void LoadListIndex(korvale::FieldId field, int list);
+  void LoadFlag(korvale::FieldId field, std::int32_t& state);
+  void LoadAppearanceMarker();
+  void LoadCode(korvale::FieldId field, int list);
+  void LoadText(korvale::FieldId field, std::string& text);
+
+  // Writes the list's index in the field's stored form.
+  void CommitIndex(korvale::FieldId field, int list, bool redisplay);
+  void CommitFlag(korvale::FieldId field, const std::int32_t& state, int box);
+  void CommitText(korvale::FieldId field, const std::string& text, bool redisplay, int edit);
+  void Redisplay();
+
+  PageHost& host_;
+  PageControls& controls_;
+  std::int32_t isPlayable_ = 0;  // 1040
+  std::int32_t isRom_ = 0;       // 1041
+  std::int32_t isHidden_ = 0;    // 1042
+  std::int32_t isCreated_ = 0;   // 1039
+  std::string portrait_;         // 1050
+  std::string actionPhoto_;      // 1051
+  std::string speechHeader_;     // 1048
+  std::string speechData_;       // 1049
+  std::string playerPkg_;        // 1047
+  PageExchange exchange_;
+};

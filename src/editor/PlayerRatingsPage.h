@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "PageCommit.h"
+#include "PageExchange.h"
+
+class PageControls;
+class PageHost;
+
+// The rules of the Player Ratings page: the twenty ratings, dunk settings,
+// shooting ranges and the overall.
+class PlayerRatingsPage {
+ public:
+  // The 24 values the user edits, in the page's exchange order.
+  static constexpr std::size_t kEditableCount = 24;
+
+  PlayerRatingsPage(PageHost& host, PageControls& controls);
+  PlayerRatingsPage(const PlayerRatingsPage&) = delete;
+  PlayerRatingsPage& operator=(const PlayerRatingsPage&) = delete;
+
+  // The loads of the shown record; the overall stays as it was.
+  void LoadRecord();
+  // The calculated overall of the values as they stand, then shown.
+  void RecalculateOverall();
+  // Close: every value 0, shown.
+  void Clear();
+
+  [[nodiscard]] std::vector<PageCommit> Commits();
+  [[nodiscard]] PageExchange& Exchange() { return exchange_; }
+  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+
+ private:
+  void Commit(std::size_t entry);
+
+  PageHost& host_;
+  PageExchange exchange_;
+  std::array<std::int32_t, kEditableCount> values_{};
+  std::int32_t overallRating_ = 0;
+  double calculatedOverall_ = 0.0;
+};

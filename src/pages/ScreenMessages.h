@@ -1,0 +1,6 @@
+#pragma once
+
+#include "MessageSink.h"
+
+// Message boxes on the screen, over the active window.
+MessageSink& ScreenMessages();

@@ -1,0 +1,79 @@
+#include "WidgetControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "TextLimitValidator.h"
+
+WidgetControls::WidgetControls(QWidget* page, korvale::res::ControlMap controls)
+    : page_(page), controls_(std::move(controls)) {}
+
+std::string WidgetControls::Text(int control) const {
+  if (const auto* edit = controls_.Get<QLineEdit>(control)) return edit->text().toStdString();
+  return {};
+}
+
+void WidgetControls::SetText(int control, const std::string& text) {
+  if (auto* edit = controls_.Get<QLineEdit>(control)) edit->setText(QString::fromStdString(text));
+}
+
+void WidgetControls::LimitText(int control, int limit, const std::string& shown) {
+  auto* edit = controls_.Get<QLineEdit>(control);
+  if (edit == nullptr) return;
+  auto* validator = edit->findChild<TextLimitValidator*>(QString(), Qt::FindDirectChildrenOnly);
+  if (validator == nullptr) {
+    validator = new TextLimitValidator(limit, edit);
+    edit->setValidator(validator);
+  }
+  validator->SetShownText(QString::fromStdString(shown));
+}
+
+bool WidgetControls::Checked(int control) const {
+  const auto* box = controls_.Get<QCheckBox>(control);
+  return box != nullptr && box->isChecked();
+}
+
+void WidgetControls::SetChecked(int control, bool checked) {
+  if (auto* box = controls_.Get<QCheckBox>(control)) box->setChecked(checked);
+}
+
+void WidgetControls::SetEntries(int control, const std::vector<std::string_view>& entries) {
+  auto* list = controls_.Get<QComboBox>(control);
+  if (list == nullptr) return;
+  list->clear();
+  for (std::string_view entry : entries) {
+    list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+  }
+  // A filled list shows nothing until a record selects an entry.
+  list->setCurrentIndex(-1);
+}
+
+int WidgetControls::Selection(int control) const {
+  const auto* list = controls_.Get<QComboBox>(control);
+  return list != nullptr ? list->currentIndex() : -1;
+}
+
+void WidgetControls::Select(int control, int index) {
+  if (auto* list = controls_.Get<QComboBox>(control)) {
+    list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
+  }
+}
+
+void WidgetControls::SetEnabled(int control, bool enabled) {
+  if (QWidget* widget = controls_.Find(control)) widget->setEnabled(enabled);
+}
+
+// Queued behind the message box's own events, on the page: nothing runs
+// once the page (and the rules it holds) has gone.
+void WidgetControls::FocusLater(int control, std::function<void()> done) {
+  QPointer<QWidget> target(controls_.Find(control));
+  QTimer::singleShot(0, page_.data(), [target, done = std::move(done)] {
+    if (target) {
+      target->setFocus(Qt::OtherFocusReason);
+      if (auto* edit = qobject_cast<QLineEdit*>(target.data())) edit->selectAll();
+    }
+    done();
+  });
+}

@@ -8,10 +8,9 @@ namespace korvale::cli {
 
 void RecordChanges(const std::string& rosterPath, history::Program program,
                    const std::vector<Span>& spans, std::ostream& err) {
-  std::vector<history::FieldChange> changes = history::ChangesOfSpans(spans);
-  if (changes.empty()) return;
+  if (!history::ChangesAnyField(spans)) return;
   try {
-    history::HistoryLog(rosterPath).Append(program, std::move(changes));
+    history::HistoryLog(rosterPath).AppendSpans(program, spans);
   } catch (const history::HistoryError& e) {
     err << "korvale-cli: " << e.what() << "; the change goes ahead without it\n";
   }

@@ -1,6 +1,7 @@
 #include "ChangeSet.h"
 
 #include <algorithm>
+#include <array>
 
 #include "DbaseHeader.h"
 
@@ -16,34 +17,44 @@ std::string_view ProgramName(Program program) {
 }
 
 std::optional<FieldId> FieldAtPosition(std::uint16_t position) {
-  const auto* it =
-      std::find_if(kRecordLayout.begin(), kRecordLayout.end(),
-                   [position](const FieldDescriptor& f) { return f.position == position; });
-  if (it == kRecordLayout.end()) return std::nullopt;
-  return IdOf(*it);
+  // The field that starts at each position, -1 where none does.
+  static const auto kStarts = [] {
+    std::array<std::int8_t, kDbaseHeaderLength + kRecordLength> starts{};
+    starts.fill(-1);
+    for (const FieldDescriptor& f : kRecordLayout) {
+      starts.at(f.position) = static_cast<std::int8_t>(IdOf(f));
+    }
+    return starts;
+  }();
+  if (position >= kStarts.size() || kStarts[position] < 0) return std::nullopt;
+  return static_cast<FieldId>(kStarts[position]);
 }
 
-std::optional<FieldChange> ChangeOfSpan(const Span& span) {
+std::optional<FieldPlace> PlaceOfSpan(const Span& span) {
   if (span.offset < kDbaseHeaderLength) return std::nullopt;
   const std::uint64_t record = (span.offset - kDbaseHeaderLength) / kRecordLength;
   const auto field =
       FieldAtPosition(static_cast<std::uint16_t>(span.offset - record * kRecordLength));
   if (!field) return std::nullopt;
-  return FieldChange{static_cast<std::int64_t>(record), *field, span.oldBytes, span.newBytes};
+  return FieldPlace{static_cast<std::int64_t>(record), *field};
+}
+
+std::optional<FieldChange> ChangeOfSpan(const Span& span) {
+  const auto place = PlaceOfSpan(span);
+  if (!place) return std::nullopt;
+  return FieldChange{place->record, place->field, span.oldBytes, span.newBytes};
 }
 
 Span SpanOf(const FieldChange& change) {
   return {Field(change.field).OffsetIn(change.record), change.oldBytes, change.newBytes};
 }
 
-std::vector<FieldChange> ChangesOfSpans(const std::vector<Span>& spans) {
-  std::vector<FieldChange> changes;
-  changes.reserve(spans.size());
-  for (const Span& span : spans) {
-    if (span.oldBytes == span.newBytes) continue;
-    if (auto change = ChangeOfSpan(span)) changes.push_back(std::move(*change));
-  }
-  return changes;
+bool IsFieldChange(const Span& span) {
+  return span.oldBytes != span.newBytes && PlaceOfSpan(span).has_value();
+}
+
+bool ChangesAnyField(const std::vector<Span>& spans) {
+  return std::any_of(spans.begin(), spans.end(), IsFieldChange);
 }
 
 }  // namespace korvale::history

@@ -35,12 +35,22 @@ struct ChangeSet {
 // The field that starts at this position in record 0, if any.
 [[nodiscard]] std::optional<FieldId> FieldAtPosition(std::uint16_t position);
 
+// The record and the field a roster write starts; nothing when it starts
+// no field.
+struct FieldPlace {
+  std::int64_t record = 0;
+  FieldId field = FieldId::PlayerNumber;
+};
+[[nodiscard]] std::optional<FieldPlace> PlaceOfSpan(const Span& span);
+
 // A roster write as a field change; nothing when it does not start a field.
 [[nodiscard]] std::optional<FieldChange> ChangeOfSpan(const Span& span);
 // The roster write that makes the change again.
 [[nodiscard]] Span SpanOf(const FieldChange& change);
 
-// The writes that changed bytes, as field changes in the same order.
-[[nodiscard]] std::vector<FieldChange> ChangesOfSpans(const std::vector<Span>& spans);
+// Whether a write that starts a field changes its bytes: what a change set
+// of the writes records.
+[[nodiscard]] bool IsFieldChange(const Span& span);
+[[nodiscard]] bool ChangesAnyField(const std::vector<Span>& spans);
 
 }  // namespace korvale::history

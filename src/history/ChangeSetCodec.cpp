@@ -1,23 +1,23 @@
 #include "ChangeSetCodec.h"
 
+#include <bit>
+#include <cstring>
 #include <optional>
+
+#include "ChangeSetWriter.h"
 
 namespace korvale::history {
 namespace {
 
-constexpr std::string_view kMagic = "KVH1";
-constexpr std::size_t kFrame = kMagic.size() + 4;  // magic and body length
+constexpr std::size_t kFrame = kSetMagic.size() + 4;  // magic and body length
 constexpr std::size_t kChecksum = 4;
-
-void PutNumber(std::string& out, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+std::uint64_t ByteSwapped(std::uint64_t word) {
+  std::uint64_t swapped = 0;
+  for (int i = 0; i < 8; ++i) swapped = (swapped << 8) | ((word >> (8 * i)) & 0xFF);
+  return swapped;
 }
 
-std::uint32_t Checksum(std::string_view bytes) {
-  std::uint32_t hash = 2166136261U;
-  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
-  return hash;
-}
+constexpr std::size_t kChangeFrame = 4 + 1 + 2 + 2;  // record, field, both sizes
 
 // Reads little-endian numbers and byte runs in order; an overrun marks it
 // broken.
@@ -48,7 +48,7 @@ struct Reader {
   }
 };
 
-std::optional<ChangeSet> DecodeBody(std::string_view body, bool withChanges) {
+std::optional<ChangeSet> DecodeBody(std::string_view body) {
   Reader r{body};
   ChangeSet set;
   set.id = r.Number(8);
@@ -57,7 +57,7 @@ std::optional<ChangeSet> DecodeBody(std::string_view body, bool withChanges) {
   if (program > static_cast<std::uint64_t>(Program::Undo)) return std::nullopt;
   set.program = static_cast<Program>(program);
   const std::uint64_t count = r.Number(4);
-  for (std::uint64_t i = 0; withChanges && i < count && !r.broken; ++i) {
+  for (std::uint64_t i = 0; i < count && !r.broken; ++i) {
     FieldChange change;
     change.record = static_cast<std::int64_t>(r.Number(4));
     const std::uint64_t field = r.Number(1);
@@ -69,51 +69,64 @@ std::optional<ChangeSet> DecodeBody(std::string_view body, bool withChanges) {
     change.newBytes = r.Bytes(newSize);
     set.changes.push_back(std::move(change));
   }
-  if (r.broken || (withChanges && r.at != body.size())) return std::nullopt;
+  if (r.broken || r.at != body.size()) return std::nullopt;
   return set;
 }
 
 }  // namespace
 
-std::string EncodeChangeSet(const ChangeSet& set) {
-  std::string body;
-  PutNumber(body, set.id, 8);
-  PutNumber(body, static_cast<std::uint64_t>(set.time), 8);
-  PutNumber(body, static_cast<std::uint64_t>(set.program), 1);
-  PutNumber(body, set.changes.size(), 4);
-  for (const FieldChange& change : set.changes) {
-    PutNumber(body, static_cast<std::uint64_t>(change.record), 4);
-    PutNumber(body, static_cast<std::uint64_t>(change.field), 1);
-    PutNumber(body, change.oldBytes.size(), 2);
-    PutNumber(body, change.newBytes.size(), 2);
-    body += change.oldBytes;
-    body += change.newBytes;
+std::uint32_t SetChecksum(std::string_view bytes) {
+  constexpr std::uint64_t kPrime = 1099511628211ULL;
+  std::uint64_t hash = 14695981039346656037ULL;
+  std::size_t at = 0;
+  for (; bytes.size() - at >= 8; at += 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes.data() + at, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) word = ByteSwapped(word);
+    hash = (hash ^ word) * kPrime;
+    hash ^= hash >> 32;
   }
-  std::string out(kMagic);
-  PutNumber(out, body.size(), 4);
-  out += body;
-  PutNumber(out, Checksum(out), 4);
-  return out;
+  for (; at < bytes.size(); ++at) hash = (hash ^ static_cast<unsigned char>(bytes[at])) * kPrime;
+  return static_cast<std::uint32_t>(hash ^ (hash >> 32));
 }
 
-DecodedHistory DecodeHistory(std::string_view bytes, bool withChanges) {
-  DecodedHistory decoded;
+std::string EncodeChangeSet(const ChangeSet& set) {
+  ChangeSetWriter writer(set.id, set.time, set.program);
+  for (const FieldChange& c : set.changes) writer.Add(c.record, c.field, c.oldBytes, c.newBytes);
+  return std::move(writer).Finish();
+}
+
+std::string EncodeSpanSet(std::uint64_t id, std::int64_t time, Program program,
+                          const std::vector<Span>& spans) {
+  std::size_t size = 0;
+  for (const Span& span : spans) size += kChangeFrame + span.oldBytes.size() + span.newBytes.size();
+  ChangeSetWriter writer(id, time, program, size);
+  for (const Span& span : spans) {
+    if (span.oldBytes == span.newBytes) continue;
+    if (const auto place = PlaceOfSpan(span)) {
+      writer.Add(place->record, place->field, span.oldBytes, span.newBytes);
+    }
+  }
+  return std::move(writer).Finish();
+}
+
+std::vector<ChangeSet> DecodeHistory(std::string_view bytes) {
+  std::vector<ChangeSet> sets;
   std::size_t at = 0;
-  while (bytes.size() - at >= kFrame + kChecksum && bytes.substr(at, kMagic.size()) == kMagic) {
-    Reader frame{bytes, at + kMagic.size()};
+  while (bytes.size() - at >= kFrame + kChecksum &&
+         bytes.substr(at, kSetMagic.size()) == kSetMagic) {
+    Reader frame{bytes, at + kSetMagic.size()};
     const std::uint64_t length = frame.Number(4);
     if (bytes.size() - frame.at < length + kChecksum) break;
     const std::string_view whole = bytes.substr(at, kFrame + length);
     Reader tail{bytes, at + whole.size()};
-    if (tail.Number(4) != Checksum(whole)) break;
-    auto set = DecodeBody(whole.substr(kFrame), withChanges);
+    if (tail.Number(4) != SetChecksum(whole)) break;
+    auto set = DecodeBody(whole.substr(kFrame));
     if (!set) break;
     at = tail.at;
-    decoded.extents.push_back({at, set->time});
-    decoded.sets.push_back(std::move(*set));
+    sets.push_back(std::move(*set));
   }
-  decoded.validLength = at;
-  return decoded;
+  return sets;
 }
 
 }  // namespace korvale::history

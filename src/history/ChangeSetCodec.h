@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,22 +16,18 @@ namespace korvale::history {
 // change (record, field, both sizes, old bytes, new bytes).
 [[nodiscard]] std::string EncodeChangeSet(const ChangeSet& set);
 
-// Where each change set read ends in the file, and its time.
-struct SetExtent {
-  std::size_t end = 0;
-  std::int64_t time = 0;
-};
+// The change set of the roster writes that change a field (IsFieldChange),
+// encoded straight from them.
+[[nodiscard]] std::string EncodeSpanSet(std::uint64_t id, std::int64_t time, Program program,
+                                        const std::vector<Span>& spans);
 
-struct DecodedHistory {
-  std::vector<ChangeSet> sets;  // oldest first
-  std::vector<SetExtent> extents;
-  // The bytes up to the end of the last complete set: what follows (an
-  // append cut short) is not read.
-  std::size_t validLength = 0;
-};
+inline constexpr std::string_view kSetMagic = "KVH1";
+// A hash of a set's frame and body: FNV-1a over little-endian 8-byte
+// words, each product folded, then the bytes left over.
+[[nodiscard]] std::uint32_t SetChecksum(std::string_view bytes);
 
-// Reads change sets until the bytes end or hold no complete one.
-// `withChanges` false leaves every set's changes empty (a quicker scan).
-[[nodiscard]] DecodedHistory DecodeHistory(std::string_view bytes, bool withChanges = true);
+// The change sets, oldest first, read until the bytes end or hold no
+// complete one (what follows, an append cut short, is not read).
+[[nodiscard]] std::vector<ChangeSet> DecodeHistory(std::string_view bytes);
 
 }  // namespace korvale::history

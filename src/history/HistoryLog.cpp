@@ -3,20 +3,25 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "FileError.h"
 #include "FileSystem.h"
 #include "HistoryLocation.h"
+#include "HistoryScan.h"
 #include "Utf8Path.h"
 
 namespace korvale::history {
 namespace {
 
 std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return {};
+  std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
+  in.seekg(0);
+  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  return bytes;
 }
 
 std::uint64_t LengthOf(const std::filesystem::path& path) {
@@ -59,10 +64,22 @@ HistoryLog::HistoryLog(std::string rosterPath, Clock clock, HistoryLimits limits
 
 std::vector<ChangeSet> HistoryLog::Read() const {
   if (path_.empty()) return {};
-  return DecodeHistory(ReadFile(path_)).sets;
+  return DecodeHistory(ReadFile(path_));
 }
 
 std::uint64_t HistoryLog::Append(Program program, std::vector<FieldChange> changes) {
+  return AppendEncoded([&](std::uint64_t id, std::int64_t time) {
+    return EncodeChangeSet({id, time, program, std::move(changes)});
+  });
+}
+
+std::uint64_t HistoryLog::AppendSpans(Program program, const std::vector<Span>& spans) {
+  return AppendEncoded(
+      [&](std::uint64_t id, std::int64_t time) { return EncodeSpanSet(id, time, program, spans); });
+}
+
+std::uint64_t HistoryLog::AppendEncoded(
+    const std::function<std::string(std::uint64_t id, std::int64_t time)>& encode) {
   if (path_.empty()) Fail("no folder for it is known (set KORVALE_HISTORY_DIR)");
   try {
     std::error_code error;
@@ -70,31 +87,31 @@ std::uint64_t HistoryLog::Append(Program program, std::vector<FieldChange> chang
     if (error) Fail(error.message());
     const std::uint64_t length = LengthOf(path_);
     if (knownLength_ != length) Load(length);
-    const ChangeSet set{nextId_, clock_(), program, std::move(changes)};
-    const std::string bytes = EncodeChangeSet(set);
-    Prune(set.time, bytes.size());
+    const std::uint64_t id = nextId_;
+    const std::int64_t time = clock_();
+    const std::string bytes = encode(id, time);
+    Prune(time, bytes.size());
     Write(bytes);
-    extents_.push_back({static_cast<std::size_t>(*knownLength_ + bytes.size()), set.time});
+    extents_.push_back({static_cast<std::size_t>(*knownLength_ + bytes.size()), time});
     knownLength_ = extents_.back().end;
-    nextId_ = set.id + 1;
-    return set.id;
+    nextId_ = id + 1;
+    return id;
   } catch (const FileError& e) {
     Fail(e.Message());
   }
 }
 
 void HistoryLog::Load(std::uint64_t length) {
-  const std::string bytes = ReadFile(path_);
-  if (bytes.size() != length) Fail("it cannot be read");
-  const DecodedHistory decoded = DecodeHistory(bytes, false);
-  extents_ = decoded.extents;
-  if (!decoded.sets.empty()) nextId_ = std::max(nextId_, decoded.sets.back().id + 1);
-  if (decoded.validLength < length) {
+  const std::optional<HistoryScan> scan = ScanHistory(path_, length);
+  if (!scan) Fail("it cannot be read");
+  extents_ = scan->extents;
+  if (!extents_.empty()) nextId_ = std::max(nextId_, scan->lastId + 1);
+  if (scan->validLength < length) {
     std::error_code error;
-    std::filesystem::resize_file(path_, decoded.validLength, error);
+    std::filesystem::resize_file(path_, scan->validLength, error);
     if (error) Fail(error.message());
   }
-  knownLength_ = decoded.validLength;
+  knownLength_ = scan->validLength;
 }
 
 // Once the oldest set is past the age limit, or the incoming set would

@@ -10,6 +10,7 @@
 
 #include "ChangeSet.h"
 #include "ChangeSetCodec.h"
+#include "HistoryScan.h"
 
 namespace korvale::history {
 
@@ -48,8 +49,14 @@ class HistoryLog {
   // set at the end of the file (an append killed half way) is cut off
   // first. Raises HistoryError.
   std::uint64_t Append(Program program, std::vector<FieldChange> changes);
+  // Append of the roster writes that change a field, encoded straight from
+  // them (an import's hundreds of thousands are not copied).
+  std::uint64_t AppendSpans(Program program, const std::vector<Span>& spans);
 
  private:
+  // The set that `encode` lays out for an id and a time, appended.
+  std::uint64_t AppendEncoded(
+      const std::function<std::string(std::uint64_t id, std::int64_t time)>& encode);
   void Load(std::uint64_t length);
   void Prune(std::int64_t now, std::size_t incoming);
   void Rewrite(std::size_t from);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ChangeSet.h"
+
+namespace korvale::history {
+
+// Lays out one change set's bytes as the history file holds them, a field
+// change at a time, without keeping the changes themselves.
+class ChangeSetWriter {
+ public:
+  ChangeSetWriter(std::uint64_t id, std::int64_t time, Program program, std::size_t reserve = 0);
+
+  void Add(std::int64_t record, FieldId field, std::string_view oldBytes,
+           std::string_view newBytes);
+  [[nodiscard]] std::uint32_t Count() const { return count_; }
+
+  // The whole set: frame, body and checksum.
+  [[nodiscard]] std::string Finish() &&;
+
+ private:
+  std::string out_;
+  std::uint32_t count_ = 0;
+};
+
+}  // namespace korvale::history

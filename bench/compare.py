@@ -178,6 +178,9 @@ def main():
     build = sys.argv[1] if len(sys.argv) > 1 else "build/release"
     cli = os.path.abspath(os.path.join(build, "src", "cli", "korvale-cli"))
     with tempfile.TemporaryDirectory() as work:
+        # The change history of the rosters measured goes with them, not
+        # into the user's own history folder.
+        os.environ["KORVALE_HISTORY_DIR"] = os.path.join(work, "history")
         for players in (15000, 150000):
             print(line("export to CSV, %d records" % players, export_rows(cli, work, players)))
         times, same = import_ratings(cli, work, 15000)

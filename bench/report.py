@@ -254,6 +254,9 @@ def main():
     cli = os.path.abspath(os.path.join(build, "src", "cli", "korvale-cli"))
     note = ["Measured on its own (the editor's part is older): " + machine() + ".", ""]
     with tempfile.TemporaryDirectory() as work:
+        # The change history of the rosters measured goes with them, not
+        # into the user's own history folder.
+        os.environ["KORVALE_HISTORY_DIR"] = os.path.join(work, "history")
         if cli_only:
             text = kept_editor_part(out_path) + cli_part(cli, work, note)
         else:

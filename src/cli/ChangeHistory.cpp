@@ -2,9 +2,58 @@
 
 #include <ostream>
 
+#include "Commands.h"
 #include "HistoryLog.h"
+#include "StopSignals.h"
 
 namespace korvale::cli {
+namespace {
+
+// What a failure while an import's or an undo's writes were made left.
+std::string Left(history::Program program, SpansLeft left) {
+  const bool undo = program == history::Program::Undo;
+  const std::string what(history::ProgramName(program));
+  switch (left) {
+    case SpansLeft::Unchanged: break;
+    case SpansLeft::Applied:
+      return "the " + what +
+             " was applied; only its journal could not be deleted (the next command deletes it)";
+    case SpansLeft::UndoPending:
+      return "the " + what +
+             (undo ? " could not be taken back here" : " could not be undone here") +
+             ": the next korvale-cli command on the roster, or selecting it in the editor, " +
+             (undo ? "takes it back" : "undoes it");
+  }
+  return "nothing was changed";
+}
+
+}  // namespace
+
+int WriteRecorded(PlayerFileState& file, history::Program program, const std::vector<Span>& spans,
+                  Io io) {
+  RecordChanges(file.FilePath(), program, spans, io.err);
+  const StopSignals signals;
+  bool applied = false;
+  try {
+    applied = WriteSpansAllOrNothing(file, spans, &StopSignals::Stopped);
+    file.ClosePlayerFile();
+  } catch (const SpanWriteError& e) {
+    io.err << "korvale-cli: " << e.Message() << '\n' << Left(program, e.Left()) << '\n';
+    return kFailure;
+  } catch (const FileError& e) {
+    io.err << "korvale-cli: " << e.Message() << '\n'
+           << (applied ? "the " + std::string(history::ProgramName(program)) +
+                             " was written and flushed to the disk before the close failed"
+                       : "nothing was changed")
+           << '\n';
+    return kFailure;
+  }
+  if (!applied) {
+    io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
+    return kFailure;
+  }
+  return kSuccess;
+}
 
 void RecordChanges(const std::string& rosterPath, history::Program program,
                    const std::vector<Span>& spans, std::ostream& err) {

@@ -16,6 +16,16 @@ namespace korvale::cli {
 void RecordChanges(const std::string& rosterPath, history::Program program,
                    const std::vector<Span>& spans, std::ostream& err);
 
+struct Io;
+
+// RecordChanges, then the writes all or nothing (WriteSpansAllOrNothing)
+// and the file closed, by an import or an undo. A file error or a stop
+// signal undoes what was written; what a failure left is said on io.err
+// and the result is kFailure. A failing close may have lost what was
+// written, so it is reported like a failing write.
+int WriteRecorded(PlayerFileState& file, history::Program program, const std::vector<Span>& spans,
+                  Io io);
+
 // One field of a change set as a person reads it.
 struct ShownChange {
   std::int64_t record = 0;

@@ -6,8 +6,6 @@
 #include "ImportPlan.h"
 #include "RecordSource.h"
 #include "ReplacingOutput.h"
-#include "RollbackJournal.h"
-#include "StopSignals.h"
 #include "TableFormat.h"
 #include "Utf8Path.h"
 
@@ -62,48 +60,6 @@ void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
   if (options.dryRun) io.out << "dry run: nothing was written\n";
 }
 
-// What a failed write left, as the user needs to hear it.
-const char* Left(SpansLeft left) {
-  switch (left) {
-    case SpansLeft::Unchanged: break;
-    case SpansLeft::Applied:
-      return "the import was applied; only its journal could not be deleted (the next command "
-             "deletes it)";
-    case SpansLeft::UndoPending:
-      return "the import could not be undone here: the next korvale-cli command on the roster, "
-             "or selecting it in the editor, undoes it";
-  }
-  return "nothing was changed";
-}
-
-// Records the changes in the roster's history, then writes every change
-// all or nothing and closes the file. A file error or a
-// stop signal undoes what was written. A failing close may have lost what
-// was written, so it is reported like a failing write.
-int Apply(PlayerFileState& file, const ImportPlan& plan, Io io) {
-  const StopSignals signals;
-  bool applied = false;
-  try {
-    RecordChanges(file.FilePath(), history::Program::Import, plan.spans, io.err);
-    applied = WriteSpansAllOrNothing(file, plan.spans, &StopSignals::Stopped);
-    file.ClosePlayerFile();
-  } catch (const SpanWriteError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n' << Left(e.Left()) << '\n';
-    return kFailure;
-  } catch (const FileError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n'
-           << (applied ? "the import was written and flushed to the disk before the close failed"
-                       : "nothing was changed")
-           << '\n';
-    return kFailure;
-  }
-  if (!applied) {
-    io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
-    return kFailure;
-  }
-  return kSuccess;
-}
-
 }  // namespace
 
 int ImportCommand(const ImportOptions& options, Io io) {
@@ -142,7 +98,10 @@ int ImportCommand(const ImportOptions& options, Io io) {
         return kFailure;
       }
     }
-    if (const int failed = Apply(file, plan, io); failed != kSuccess) return failed;
+    if (const int failed = WriteRecorded(file, history::Program::Import, plan.spans, io);
+        failed != kSuccess) {
+      return failed;
+    }
   }
   file.ClosePlayerFile();  // after a dry run or nothing to write (Apply has closed it)
   Summary(plan, options, io);

@@ -6,7 +6,6 @@
 #include "HistoryLog.h"
 #include "RecordSource.h"
 #include "RosterOpen.h"
-#include "StopSignals.h"
 
 namespace korvale::cli {
 namespace {
@@ -73,45 +72,6 @@ UndoPlan Plan(const std::vector<history::ChangeSet>& sets, RosterImage image, bo
   return plan;
 }
 
-// What a failed write left, as the user needs to hear it.
-const char* Left(SpansLeft left) {
-  switch (left) {
-    case SpansLeft::Unchanged: break;
-    case SpansLeft::Applied:
-      return "the undo was applied; only its journal could not be deleted (the next command "
-             "deletes it)";
-    case SpansLeft::UndoPending:
-      return "the undo could not be taken back here: the next korvale-cli command on the roster, "
-             "or selecting it in the editor, takes it back";
-  }
-  return "nothing was changed";
-}
-
-// Records the undo in the history, then writes it as an import is written.
-int Write(PlayerFileState& file, const UndoPlan& plan, Io io) {
-  RecordChanges(file.FilePath(), history::Program::Undo, plan.spans, io.err);
-  const StopSignals signals;
-  bool applied = false;
-  try {
-    applied = WriteSpansAllOrNothing(file, plan.spans, &StopSignals::Stopped);
-    file.ClosePlayerFile();
-  } catch (const SpanWriteError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n' << Left(e.Left()) << '\n';
-    return kFailure;
-  } catch (const FileError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n'
-           << (applied ? "the undo was written and flushed to the disk before the close failed"
-                       : "nothing was changed")
-           << '\n';
-    return kFailure;
-  }
-  if (!applied) {
-    io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
-    return kFailure;
-  }
-  return kSuccess;
-}
-
 }  // namespace
 
 int UndoCommand(const UndoOptions& options, Io io) {
@@ -135,7 +95,7 @@ int UndoCommand(const UndoOptions& options, Io io) {
   if (options.dryRun) {
     io.out << "dry run: nothing was written\n";
   } else if (!plan.spans.empty()) {
-    return Write(file, plan, io);
+    return WriteRecorded(file, history::Program::Undo, plan.spans, io);
   }
   return kSuccess;
 }

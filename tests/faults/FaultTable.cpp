@@ -227,12 +227,8 @@ std::vector<Handler> ViewHandlers() {
     EXPECT_EQ(r.h.ChosenPlayer(), "Zeller, Eli,  101");              // and synced
     EXPECT_EQ(r.h.RosterEntries(), QStringList());
   };
-  name.cells = {{F::Read},
-                {F::Length, At::Last},
-                {F::Seek},
-                {F::Write},
-                {F::ShortWrite},
-                {F::Read, At::Field, 2, FieldId::LastName}};
+  name.cells = {{F::Read},  {F::Length, At::Last}, {F::Seek},
+                {F::Write}, {F::ShortWrite},       {F::Read, At::Field, 2, FieldId::LastName}};
   rows.push_back(name);
   rows.push_back({"Close",
                   true,

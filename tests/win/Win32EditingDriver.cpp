@@ -3,30 +3,12 @@
 #include <commctrl.h>
 
 #include "CKorvaleView.h"
-#include "FileSystem.h"
+#include "EditorView.h"
 #include "ResourceIds.h"
+#include "WinHarness.h"
 
 namespace korvale::testing {
 namespace {
-
-constexpr wchar_t kFrameClass[] = L"KorvaleEditingCasesFrame";
-
-// A plain top-level window in the frame's place: the form fills it.
-HWND CreateFrame() {
-  static const ATOM registered = [] {
-    WNDCLASSEXW frameClass{};
-    frameClass.cbSize = sizeof frameClass;
-    frameClass.lpfnWndProc = DefWindowProcW;
-    frameClass.hInstance = GetModuleHandleW(nullptr);
-    frameClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    frameClass.lpszClassName = kFrameClass;
-    return RegisterClassExW(&frameClass);
-  }();
-  if (registered == 0) return nullptr;
-  return CreateWindowExW(0, kFrameClass, L"Korvale", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, 0,
-                         720, 560, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-}
 
 std::wstring Wide(const std::string& text) {
   const int length =
@@ -49,51 +31,29 @@ POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom)
 
 }  // namespace
 
-Win32EditingDriver::Win32EditingDriver() : frame_(CreateFrame()) {
-  if (frame_ == nullptr) return;
-  view_ = std::make_unique<CKorvaleView>(frame_, SystemFileSystem(), messages_);
+// The form in the frame the tests share, as its frame sizes it.
+Win32EditingDriver::Win32EditingDriver()
+    : view_(std::make_unique<CKorvaleView>(SharedFrame().Window(), files_, messages_)) {
   view_->SetFileChooser([this](HWND) { return chosen_; });
   RECT client{};
-  GetClientRect(frame_, &client);
+  GetClientRect(SharedFrame().Window(), &client);
   MoveWindow(view_->Window(), 0, 0, client.right, client.bottom, TRUE);
-  active_ = ShowActive();
+  active_ = SharedFrame().Activate();
+  Pump();
 }
 
 Win32EditingDriver::~Win32EditingDriver() {
-  if (view_) view_->FrameClosing();
+  view_->FrameClosing();
   view_.reset();
-  if (frame_ != nullptr) DestroyWindow(frame_);
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
-// The window manager's answer comes as input: wait for it, a bounded number
-// of times, rather than for a time.
-bool Win32EditingDriver::ShowActive() {
-  ShowWindow(frame_, SW_SHOW);
-  SetForegroundWindow(frame_);
-  SetActiveWindow(frame_);
-  for (int wait = 0; wait < 50 && GetActiveWindow() != frame_; ++wait) {
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 100, QS_ALLINPUT);
-    Pump();
-  }
   Pump();
-  return GetActiveWindow() == frame_;
 }
 
 void Win32EditingDriver::Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (view_ && view_->PreTranslateMessage(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  korvale::testing::Pump([this](MSG& msg) { return view_ && view_->PreTranslateMessage(msg); });
 }
 
-void Win32EditingDriver::PressKey(HWND window, UINT key) {
-  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
-  PostMessageW(window, WM_KEYDOWN, key, scan | 1);
-  PostMessageW(window, WM_KEYUP, key, scan | 1 | (LPARAM{3} << 30));
+void Win32EditingDriver::Press(UINT key) {
+  PressKey(key);
   Pump();
 }
 
@@ -117,9 +77,9 @@ void Win32EditingDriver::Type(int page, int control, const std::string& text) {
   Pump();
 }
 
-void Win32EditingDriver::Tab() { PressKey(GetFocus(), VK_TAB); }
+void Win32EditingDriver::Tab() { Press(VK_TAB); }
 
-void Win32EditingDriver::Escape() { PressKey(GetFocus(), VK_ESCAPE); }
+void Win32EditingDriver::Escape() { Press(VK_ESCAPE); }
 
 // The list is opened with the focus in it, as a click opens it; the entry
 // next to the one wanted is made current, and one arrow key picks it.
@@ -129,8 +89,8 @@ void Win32EditingDriver::PickInList(HWND combo, int index) {
   SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
   Pump();
   SendMessageW(combo, CB_SETCURSEL, index > 0 ? index - 1 : index + 1, 0);
-  PressKey(combo, index > 0 ? VK_DOWN : VK_UP);
-  PressKey(combo, VK_RETURN);
+  Press(index > 0 ? VK_DOWN : VK_UP);
+  Press(VK_RETURN);
 }
 
 void Win32EditingDriver::Pick(int page, int control, int index) {

@@ -8,15 +8,16 @@
 
 #include "EditingDriver.h"
 #include "MessageLog.h"
+#include "ReadableHoldFileSystem.h"
 
 class CKorvaleView;
 
 namespace korvale::testing {
 
 // The editing cases on the Windows editor form: the real view, its pages and
-// their controls in a shown and active top-level window, on the real file
-// system, driven with focus changes, keys, characters and clicks that go
-// through the message loop as the program's own loop runs it.
+// their controls in the tests' shown and active frame, on the real file
+// system (the file it holds left readable for the runner), driven with focus changes, keys,
+// characters and clicks that go through the message loop as the program's own loop runs it.
 class Win32EditingDriver final : public EditingDriver {
  public:
   Win32EditingDriver();
@@ -46,16 +47,15 @@ class Win32EditingDriver final : public EditingDriver {
   // Every queued message through the view's dialog keys, then dispatched,
   // until none is left.
   void Pump();
-  void PressKey(HWND window, UINT key);
+  // A key on the window with the focus.
+  void Press(UINT key);
   void ClickAt(HWND window, POINT at);
   // Opens the drop-down list and moves onto entry `index` with one arrow
   // key from its neighbour, then Enter.
   void PickInList(HWND combo, int index);
-  [[nodiscard]] bool ShowActive();
-
+  ReadableHoldFileSystem files_;
   MessageLog messages_;
   std::optional<std::string> chosen_;
-  HWND frame_ = nullptr;
   std::unique_ptr<CKorvaleView> view_;
   bool active_ = false;
 };

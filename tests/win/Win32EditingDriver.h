@@ -16,8 +16,9 @@ namespace korvale::testing {
 
 // The editing cases on the Windows editor form: the real view, its pages and
 // their controls in the tests' shown and active frame, on the real file
-// system (the file it holds left readable for the runner), driven with focus changes, keys,
-// characters and clicks that go through the message loop as the program's own loop runs it.
+// system (the file it holds left readable for the runner), driven with
+// focus changes, keys, characters and clicks that go through the message
+// loop as the program's own loop runs it.
 class Win32EditingDriver final : public EditingDriver {
  public:
   Win32EditingDriver();

@@ -1,0 +1,257 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CKorvaleView.h"
+#include "DialogTemplates.h"
+#include "EditorView.h"
+#include "FileSystem.h"
+#include "PlayerDataPage.h"
+#include "PlayerFileBuilder.h"
+#include "ResourceIds.h"
+#include "WinHarness.h"
+
+namespace {
+
+using korvale::FieldId;
+using korvale::testing::PlayerFileBuilder;
+using korvale::testing::PressKey;
+namespace res = korvale::res;
+
+constexpr int kFirstName = PlayerDataPage::kFirstName;
+constexpr int kPosition = PlayerDataPage::kPosition;
+
+// Every ranged field at its lowest value, so that a page's values pass
+// their checks.
+PlayerFileBuilder Roster() {
+  PlayerFileBuilder file(3);
+  const char* const last[] = {"Adams", "Baker", "Cole"};
+  for (int r = 0; r < 3; ++r) {
+    for (std::size_t i = 0; i < korvale::kFieldCount; ++i) {
+      const auto id = static_cast<FieldId>(i);
+      if (korvale::Field(id).hasRange) file.Number(r, id, korvale::Field(id).low);
+    }
+    file.Text(r, FieldId::FirstName, "Abe").Text(r, FieldId::LastName, last[r]);
+    file.Number(r, FieldId::Position, 1);
+  }
+  return file;
+}
+
+// The form in a shown, active frame over a roster of three players, with
+// messages recorded instead of shown.
+class CKorvaleViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(korvale::testing::SharedFrame().Activate());
+    Roster().WriteTo(path);
+    view = std::make_unique<CKorvaleView>(Frame(), korvale::SystemFileSystem(), messages);
+    view->SetFileChooser([this](HWND) { return std::optional(path.string()); });
+    RECT client{};
+    GetClientRect(Frame(), &client);
+    MoveWindow(view->Window(), 0, 0, client.right, client.bottom, TRUE);
+    view->Select();
+    Run();
+  }
+
+  void TearDown() override {
+    view->FrameClosing();
+    view.reset();
+    Run();
+  }
+
+  static HWND Frame() { return korvale::testing::SharedFrame().Window(); }
+  void Run() {
+    korvale::testing::Pump([this](MSG& msg) { return view && view->PreTranslateMessage(msg); });
+  }
+  // Through the editor's own handle: it holds the file exclusively.
+  [[nodiscard]] std::string Field(FieldId field) const {
+    const std::string image = view->Editor().File().ReadBytes(0, 1U << 16);
+    return korvale::testing::FieldBytes(image, 0, field);
+  }
+  [[nodiscard]] HWND Edit() const { return view->PageControl(0, kFirstName); }
+  // Types `text` over the whole text of the first-name edit.
+  void TypeName(const std::string& text) {
+    SetFocus(Edit());
+    SendMessageW(Edit(), EM_SETSEL, 0, -1);
+    for (char c : text) PostMessageW(Edit(), WM_CHAR, static_cast<WPARAM>(c), 1);
+    Run();
+  }
+  [[nodiscard]] std::wstring EditText() const {
+    wchar_t text[64] = {};
+    GetWindowTextW(Edit(), text, 64);
+    return text;
+  }
+
+  korvale::testing::TempDir dir;
+  std::filesystem::path path = dir / "Players.dbf";
+  korvale::testing::RecordedMessages messages;
+  std::unique_ptr<CKorvaleView> view;
+};
+
+// Starting at a page's first control, Tab visits the page's tab stops in the
+// table's order, then the form's: the same cycle as the Qt form's.
+TEST_F(CKorvaleViewTest, TabRunsThroughThePageThenTheForm) {
+  const res::DialogTemplate* const tables[] = {
+      &res::PlayerDataPageTemplate(), &res::PlayerData2PageTemplate(),
+      &res::PlayerRatingsPageTemplate(), &res::SeasonStatsPageTemplate()};
+  for (int page = 0; page < 4; ++page) {
+    SCOPED_TRACE("page " + std::to_string(page));
+    view->ShowPage(page);
+    std::vector<HWND> expected;
+    for (const res::ControlTemplate& c : tables[page]->controls) {
+      HWND control = view->PageControl(page, c.id);
+      if ((c.style & res::style::kTabStop) != 0 && IsWindowEnabled(control)) {
+        expected.push_back(control);
+      }
+    }
+    for (int id :
+         {res::kIdTabControl, res::kIdPlayerList, res::kIdTeamChoice, res::kIdRosterList}) {
+      expected.push_back(view->Control(id));
+    }
+    expected.push_back(expected.front());
+    SetFocus(expected.front());
+    Run();
+    std::vector<HWND> visited{GetFocus()};
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+      PressKey(VK_TAB);
+      Run();
+      visited.push_back(GetFocus());
+    }
+    EXPECT_EQ(visited, expected);
+  }
+}
+
+// The ways a page edit loses the focus without leaving it for another
+// control of the main window: none writes the typed text; leaving it with
+// Tab afterwards does.
+enum class Away { MessageBox, OtherWindow, NoFocus };
+
+class FocusAwayTest : public CKorvaleViewTest, public ::testing::WithParamInterface<Away> {};
+
+struct BoxWatch {
+  static inline HHOOK hook = nullptr;
+  static inline HWND edit = nullptr;
+  static inline bool editLostFocus = false;
+
+  // Closes each message box as it comes up; notes the edit giving its
+  // focus away to it.
+  static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE) PostMessageW(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDOK, 0);
+    if (code == HCBT_SETFOCUS && reinterpret_cast<HWND>(lParam) == edit &&
+        GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT) != GetAncestor(edit, GA_ROOT)) {
+      editLostFocus = true;
+    }
+    return CallNextHookEx(hook, code, wParam, lParam);
+  }
+};
+
+TEST_P(FocusAwayTest, DoesNotCommitUntilTheEditIsLeftWithinTheWindow) {
+  const std::string before = Field(FieldId::FirstName);
+  TypeName("Zed");
+  ASSERT_EQ(GetFocus(), Edit());
+  switch (GetParam()) {
+    case Away::MessageBox:
+      BoxWatch::edit = Edit();
+      BoxWatch::editLostFocus = false;
+      BoxWatch::hook = SetWindowsHookExW(WH_CBT, BoxWatch::Proc, nullptr, GetCurrentThreadId());
+      MessageBoxW(Frame(), L"Somewhere else", L"Korvale", MB_OK | MB_ICONEXCLAMATION);
+      UnhookWindowsHookEx(BoxWatch::hook);
+      EXPECT_TRUE(BoxWatch::editLostFocus);
+      break;
+    case Away::OtherWindow: {
+      HWND other = CreateWindowExW(0, L"Edit", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                   200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+      SetActiveWindow(other);
+      SetFocus(other);
+      Run();
+      EXPECT_NE(GetFocus(), Edit());
+      DestroyWindow(other);
+      break;
+    }
+    case Away::NoFocus:
+      SetFocus(nullptr);
+      Run();
+      break;
+  }
+  Run();
+  EXPECT_EQ(Field(FieldId::FirstName), before);
+  EXPECT_EQ(EditText(), L"Zed");
+
+  ASSERT_TRUE(korvale::testing::SharedFrame().Activate());
+  SetFocus(Edit());
+  Run();
+  EXPECT_EQ(Field(FieldId::FirstName), before) << "the focus came back: nothing left";
+  PressKey(VK_TAB);
+  Run();
+  EXPECT_NE(GetFocus(), Edit());
+  EXPECT_EQ(Field(FieldId::FirstName),
+            korvale::testing::FieldBytes(Roster().Text(0, FieldId::FirstName, "Zed").Bytes(), 0,
+                                         FieldId::FirstName));
+  EXPECT_TRUE(messages.warnings.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, FocusAwayTest,
+                         ::testing::Values(Away::MessageBox, Away::OtherWindow, Away::NoFocus));
+
+// Escape puts back the shown text; leaving the edit then writes nothing.
+// Once the frame closes, leaving an edit writes nothing either.
+TEST_F(CKorvaleViewTest, EscapeAndClosingWriteNothing) {
+  const std::string before = Field(FieldId::FirstName);
+  TypeName("Zed");
+  PressKey(VK_ESCAPE);
+  Run();
+  EXPECT_EQ(EditText(), L"Abe");
+  PressKey(VK_TAB);
+  Run();
+  EXPECT_EQ(Field(FieldId::FirstName), before);
+
+  TypeName("Zed");
+  view->FrameClosing();
+  PressKey(VK_TAB);
+  Run();
+  EXPECT_NE(GetFocus(), Edit());
+  EXPECT_EQ(Field(FieldId::FirstName), before);
+}
+
+// A key on the closed list writes the next entry; entries only moved over
+// in the open list write nothing, and the list shows its entry again.
+TEST_F(CKorvaleViewTest, PositionListWritesOnlyWhatIsPicked) {
+  HWND list = view->PageControl(0, kPosition);
+  SetFocus(list);
+  Run();
+  ASSERT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 1);
+  for (UINT key : {VK_F4, VK_DOWN, VK_DOWN, VK_ESCAPE}) {
+    PressKey(key);
+    Run();
+  }
+  EXPECT_EQ(Field(FieldId::Position), "1");
+  EXPECT_EQ(SendMessageW(list, CB_GETCURSEL, 0, 0), 1);
+  PressKey(VK_DOWN);
+  Run();
+  EXPECT_EQ(Field(FieldId::Position), "2");
+  for (UINT key : {VK_F4, VK_DOWN, VK_DOWN, VK_RETURN}) {
+    PressKey(key);
+    Run();
+  }
+  EXPECT_EQ(Field(FieldId::Position), "4");
+  EXPECT_EQ(messages.warnings, std::vector<std::string>{});
+}
+
+// The tab control shows the chosen page and hides the others.
+TEST_F(CKorvaleViewTest, TabControlShowsTheChosenPage) {
+  HWND tabs = view->Control(res::kIdTabControl);
+  for (int page : {2, 1, 3, 0}) {
+    SetFocus(tabs);
+    SendMessageW(tabs, TCM_SETCURFOCUS, static_cast<WPARAM>(page), 0);
+    Run();
+    EXPECT_EQ(SendMessageW(tabs, TCM_GETCURSEL, 0, 0), page);
+    for (int p = 0; p < 4; ++p) EXPECT_EQ(IsWindowVisible(view->Page(p)) != FALSE, p == page);
+  }
+}
+
+}  // namespace

@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan test-spreadsheet release test-release package windows-cli test-windows fuzz soak bench coverage clean
+.PHONY: setup build run test test-asan test-spreadsheet release test-release package windows windows-cli windows-screenshot test-windows fuzz soak bench coverage clean
 
 JOBS ?= $(shell nproc)
 
@@ -51,6 +51,22 @@ package: setup
 	cd build/package && cpack -G DEB
 	scripts/check-package build/package/korvale_*_amd64.deb
 
+# The editor and korvale-cli for 64-bit Windows in build/windows/bin/, and
+# both in build/windows/korvale-windows.zip with a README for Windows users.
+windows:
+	@scripts/setup windows
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS) --target korvale korvale-cli windows-zip
+	@ls -l build/windows/bin/korvale.exe build/windows/bin/korvale-cli.exe build/windows/korvale-windows.zip
+
+# Redraws docs/windows-main-window.png: the editor under Wine, on a private
+# X server. Fonts differ from Windows'; CI does not run it.
+windows-screenshot:
+	@scripts/setup windows
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS)
+	scripts/windows-screenshot build/windows docs/windows-main-window.png
+
 # korvale-cli.exe for 64-bit Windows, on its own: build/windows/bin/.
 windows-cli:
 	@scripts/setup windows
@@ -58,7 +74,8 @@ windows-cli:
 	cmake --build --preset windows -j $(JOBS) --target korvale-cli
 	@ls -l build/windows/bin/korvale-cli.exe
 
-# The command-line tests against korvale-cli.exe, under Wine.
+# The command-line tests against korvale-cli.exe and the Windows editor's
+# tests, under Wine.
 test-windows:
 	@scripts/setup windows
 	cmake --preset windows >/dev/null

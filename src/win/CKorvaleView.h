@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class EditorView;
+class MessageSink;
+class PlayerData2Page;
+class PlayerDataPage;
+class PlayerRatingsPage;
+class SeasonStatsPage;
+
+namespace korvale {
+class FileSystem;
+namespace win {
+class ChildDialog;
+class DialogControls;
+class FormWindows;
+}  // namespace win
+}  // namespace korvale
+
+// The editor form on the screen: template 101 as a child of the frame,
+// with the tab control, the four pages, the PlayerID display, the player
+// list, the team choice and the roster list. Its rules (the file state,
+// Select, Close, Forward, Back, the display and the lists) are
+// EditorView's; it forwards its commands and the user's picks there.
+class CKorvaleView {
+ public:
+  // The chosen path (UTF-8), or nothing when the user cancels.
+  using FileChooser = std::function<std::optional<std::string>(HWND owner)>;
+
+  CKorvaleView(HWND frame, korvale::FileSystem& files, MessageSink& messages);
+  ~CKorvaleView();
+  CKorvaleView(const CKorvaleView&) = delete;
+  CKorvaleView& operator=(const CKorvaleView&) = delete;
+
+  // The form; the frame sizes it into its client area.
+  [[nodiscard]] HWND Window() const;
+  // Default: the open-file dialog (GetOpenFileNameW).
+  void SetFileChooser(FileChooser chooser);
+
+  // Commands 32775, 32776, 32783, 32782.
+  void Select();
+  void Close();
+  void Forward();
+  void Back();
+  // See EditorView::CommitBeforeCommand. False when the command must stop.
+  bool CommitBeforeCommand();
+  [[nodiscard]] bool IsCommandEnabled(int id) const;
+
+  // The dialog keys of the form and its pages (Tab, Shift+Tab, arrows,
+  // Escape in a page edit); the message loop calls it before
+  // TranslateMessage and DispatchMessage. True when it handled `msg`.
+  bool PreTranslateMessage(MSG& msg);
+  // From the frame's WM_CLOSE on, the focus leaving a page edit commits
+  // nothing.
+  void FrameClosing();
+
+  // A control of the form by id.
+  [[nodiscard]] HWND Control(int id) const;
+  // The pages in tab order: Player Data, Player Data 2, Player Ratings,
+  // Season Stats (0 to 3).
+  [[nodiscard]] HWND Page(int page) const;
+  [[nodiscard]] HWND PageControl(int page, int id) const;
+  // As if the user chose the page's tab.
+  void ShowPage(int page);
+  [[nodiscard]] EditorView& Editor();
+
+ private:
+  void CreatePages();
+  void ConnectForm();
+  void PlacePages();
+  void ShowSelectedPage();
+
+  bool closing_ = false;  // read by the page edits' focus watch
+  std::unique_ptr<korvale::win::ChildDialog> form_;
+  std::unique_ptr<korvale::win::FormWindows> formControls_;
+  std::unique_ptr<EditorView> editor_;
+  std::array<std::unique_ptr<korvale::win::ChildDialog>, 4> pages_;
+  std::array<std::unique_ptr<korvale::win::DialogControls>, 4> pageControls_;
+  std::unique_ptr<PlayerDataPage> data_;
+  std::unique_ptr<PlayerData2Page> data2_;
+  std::unique_ptr<PlayerRatingsPage> ratings_;
+  std::unique_ptr<SeasonStatsPage> season_;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <map>
+
+#include "DialogTemplate.h"
+
+namespace korvale::win {
+
+// A modeless dialog made from one of res/'s tables as a child of `parent`,
+// and the events of its controls: their notifications by id, and tasks
+// posted to run once the current message (and any box it opened) is done.
+// Destroying it destroys the window; tasks still queued then never run.
+class ChildDialog {
+ public:
+  using CommandHandler = std::function<void(int code)>;
+  using NotifyHandler = std::function<void(const NMHDR& header)>;
+
+  ChildDialog(HWND parent, const res::DialogTemplate& table, DWORD style);
+  ~ChildDialog();
+  ChildDialog(const ChildDialog&) = delete;
+  ChildDialog& operator=(const ChildDialog&) = delete;
+
+  [[nodiscard]] HWND Window() const { return window_; }
+  [[nodiscard]] HWND Control(int id) const;
+
+  // Notifications (WM_COMMAND, WM_NOTIFY) from the control `id`.
+  void OnCommand(int id, CommandHandler handler);
+  void OnNotify(int id, NotifyHandler handler);
+  // Runs `task` from the message loop, after everything already queued.
+  void Post(std::function<void()> task);
+  // Called as the window goes (WM_DESTROY), before its controls go.
+  void OnDestroy(std::function<void()> handler) { onDestroy_ = std::move(handler); }
+
+ private:
+  static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void RunPosted();
+
+  HWND window_ = nullptr;
+  std::map<int, CommandHandler> commands_;
+  std::map<int, NotifyHandler> notifies_;
+  std::deque<std::function<void()>> posted_;
+  std::function<void()> onDestroy_;
+};
+
+}  // namespace korvale::win

@@ -1,0 +1,67 @@
+#include "FormWindows.h"
+
+#include "Windows1252.h"
+
+namespace korvale::win {
+namespace {
+
+struct ListMessages {
+  UINT reset, initStorage, add, select;
+};
+
+constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_INITSTORAGE, CB_ADDSTRING, CB_SETCURSEL};
+constexpr ListMessages kListMessages{LB_RESETCONTENT, LB_INITSTORAGE, LB_ADDSTRING, LB_SETCURSEL};
+
+// Neither list sorts (no CBS_SORT, no LBS_SORT): the entries stand in the
+// order given, which is the core's. Nothing here notifies.
+void Fill(HWND list, const ListMessages& m, const std::vector<korvale::ListEntry>& entries) {
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, m.reset, 0, 0);
+  std::size_t bytes = 0;
+  for (const korvale::ListEntry& entry : entries) bytes += entry.text.size() + 1;
+  SendMessageW(list, m.initStorage, entries.size(), static_cast<LPARAM>(bytes * sizeof(wchar_t)));
+  for (const korvale::ListEntry& entry : entries) {
+    SendMessageW(list, m.add, 0, reinterpret_cast<LPARAM>(ShownText(entry.text).c_str()));
+  }
+  SendMessageW(list, m.select, static_cast<WPARAM>(-1), 0);
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+}  // namespace
+
+// Every Windows-1252 character lies in the Basic Multilingual Plane.
+std::wstring ShownText(std::string_view bytes) {
+  std::wstring text(bytes.size(), L'\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    text[i] = static_cast<wchar_t>(DecodeCp1252(static_cast<unsigned char>(bytes[i])));
+  }
+  return text;
+}
+
+void FormWindows::SetListEntries(int control, const std::vector<korvale::ListEntry>& entries) {
+  if (HWND combo = form_.Find(control, L"ComboBox")) {
+    Fill(combo, kComboMessages, entries);
+  } else if (HWND list = form_.Find(control, L"ListBox")) {
+    Fill(list, kListMessages, entries);
+  }
+}
+
+std::optional<FormControls::PageEdit> FormWindows::FocusedPageEdit() const {
+  HWND focus = GetFocus();
+  if (!IsOfClass(focus, L"Edit")) return std::nullopt;
+  HWND parent = GetParent(focus);
+  for (int page = 0; page < static_cast<int>(pages_.size()); ++page) {
+    if (pages_[page] != nullptr && pages_[page]->Window() == parent) {
+      return PageEdit{page, GetDlgCtrlID(focus)};
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> FormWindows::ChoosePlayerFile() {
+  if (!chooser_) return std::nullopt;
+  return chooser_(GetAncestor(form_.Window(), GA_ROOT));
+}
+
+}  // namespace korvale::win

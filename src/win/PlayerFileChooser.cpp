@@ -1,0 +1,31 @@
+#include "PlayerFileChooser.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+#include "DialogTemplateW.h"
+
+namespace korvale::win {
+
+std::optional<std::string> ChoosePlayerFile(HWND owner) {
+  // Long paths too: the buffer is as large as a path can be.
+  std::vector<wchar_t> path(32768, L'\0');
+  constexpr std::wstring_view kOffered = L"Players.dbf";
+  std::copy(kOffered.begin(), kOffered.end(), path.begin());
+  static constexpr wchar_t kFilter[] =
+      L"Courtline '98 Player Data Files (Players.dbf)\0Players.dbf\0";
+  OPENFILENAMEW dialog{};
+  dialog.lStructSize = sizeof(dialog);
+  dialog.hwndOwner = owner;
+  dialog.lpstrFilter = kFilter;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = path.data();
+  dialog.nMaxFile = static_cast<DWORD>(path.size());
+  dialog.lpstrDefExt = L"dbf";
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  return Narrow(path.data());
+}
+
+}  // namespace korvale::win

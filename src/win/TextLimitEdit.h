@@ -1,0 +1,20 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace korvale::win {
+
+// Keeps typing and pasting in an edit within `limit` characters (none when
+// 0), each one the file can hold; the rule of the Qt editor's text fields.
+// `shown`, the text the program is about to put there, is not cut: it may
+// be shortened, not lengthened or changed in place. A second call on the
+// same edit changes the limit and the shown text.
+void LimitEditText(HWND edit, int limit, std::wstring shown);
+
+// Whether `text` may stand in an edit limited to `limit` that was shown
+// `shown`.
+[[nodiscard]] bool FitsTextLimit(std::wstring_view text, int limit, std::wstring_view shown);
+
+}  // namespace korvale::win

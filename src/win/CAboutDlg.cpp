@@ -39,7 +39,8 @@ void CAboutDlg::SetShownHook(ShownHook hook) { Hook() = std::move(hook); }
 
 INT_PTR CAboutDlg::DoModal(HWND owner) {
   constexpr DWORD style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
-  const std::vector<WORD> dialog = BuildDialogTemplate(korvale::res::AboutBoxTemplate(), style);
+  const std::vector<WORD> dialog =
+      korvale::win::BuildDialogTemplate(korvale::res::AboutBoxTemplate(), style);
   return DialogBoxIndirectParamW(instance_, reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
                                  owner, DialogProc, reinterpret_cast<LPARAM>(this));
 }

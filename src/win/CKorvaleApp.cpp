@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
+#include "DialogTemplateW.h"
 #include "MessageSink.h"
-#include "ShellText.h"
 #include "WindowsErrors.h"
 
 CKorvaleApp::CKorvaleApp(korvale::FileSystem& files, MessageSink& messages)
@@ -28,7 +28,8 @@ std::string CKorvaleApp::OpenDocumentFailure(const std::wstring& path) {
     return {};
   }
   const DWORD error = GetLastError();
-  return korvale::FileError(korvale::CauseOfWindowsError(error), Narrow(path)).Message();
+  return korvale::FileError(korvale::CauseOfWindowsError(error), korvale::win::Narrow(path))
+      .Message();
 }
 
 bool CKorvaleApp::InitInstance(HINSTANCE instance, const std::vector<std::wstring>& arguments,

@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "ShellText.h"
+#include "DialogTemplateW.h"
 
 namespace {
 
 void AppendItems(HMENU menu, std::span<const korvale::res::MenuItem> items) {
   using korvale::res::MenuItemKind;
   for (const auto& item : items) {
-    const std::wstring text = Widen(item.text);
+    const std::wstring text = korvale::win::Widen(item.text);
     switch (item.kind) {
       case MenuItemKind::Separator: AppendMenuW(menu, MF_SEPARATOR, 0, nullptr); break;
       case MenuItemKind::Command:

@@ -14,17 +14,11 @@
 #include "PlayerFileBuilder.h"
 #include "ResourceIds.h"
 #include "Utf8Path.h"
+#include "WinHarness.h"
 
 namespace res = korvale::res;
 
 namespace {
-
-class RecordedMessages final : public MessageSink {
- public:
-  void Warn(const std::string& text) override { warnings.push_back(text); }
-  void Stop(const std::string& text) override { stops.push_back(text); }
-  std::vector<std::string> warnings, stops;
-};
 
 std::filesystem::path ThisProgram() {
   wchar_t path[MAX_PATH] = {};
@@ -49,7 +43,7 @@ TEST(KorvaleAppTest, AFileNameOnTheCommandLineIsOpenedButSelectsNothing) {
             .Message()}},
   };
   for (const auto& c : cases) {
-    RecordedMessages messages;
+    korvale::testing::RecordedMessages messages;
     CKorvaleApp app(korvale::SystemFileSystem(), messages);
     EXPECT_EQ(app.InitInstance(GetModuleHandleW(nullptr), c.arguments, SW_HIDE), c.starts);
     EXPECT_EQ(messages.stops, c.stops);

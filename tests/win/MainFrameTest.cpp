@@ -8,24 +8,18 @@
 
 #include "CKorvaleView.h"
 #include "CMainFrame.h"
+#include "DialogTemplateW.h"
 #include "FileSystem.h"
 #include "MenuTemplate.h"
 #include "MessageSink.h"
 #include "PlayerFileBuilder.h"
 #include "ResourceIds.h"
-#include "ShellText.h"
 #include "Utf8Path.h"
+#include "WinHarness.h"
 
 namespace res = korvale::res;
 
 namespace {
-
-class IgnoredMessages final : public MessageSink {
- public:
-  void Warn(const std::string& text) override { texts.push_back(text); }
-  void Stop(const std::string& text) override { texts.push_back(text); }
-  std::vector<std::string> texts;
-};
 
 std::wstring MenuText(HMENU menu, int position) {
   wchar_t text[128] = {};
@@ -43,7 +37,7 @@ void ExpectMenu(HMENU menu, std::span<const res::MenuItem> items) {
                 static_cast<UINT>(MF_SEPARATOR));
       continue;
     }
-    EXPECT_EQ(MenuText(menu, i), Widen(item.text));
+    EXPECT_EQ(MenuText(menu, i), korvale::win::Widen(item.text));
     if (item.kind == res::MenuItemKind::Popup) {
       ExpectMenu(GetSubMenu(menu, i), item.items);
     } else {
@@ -82,7 +76,7 @@ class MainFrameTest : public ::testing::Test {
 
   korvale::testing::TempDir dir_;
   std::filesystem::path file_;
-  IgnoredMessages messages_;
+  korvale::testing::RecordedMessages messages_;
   CMainFrame frame_{korvale::SystemFileSystem(), messages_};
 };
 

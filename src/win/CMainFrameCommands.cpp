@@ -26,6 +26,10 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_INITMENUPOPUP: UpdateMenuStates(Menu()); return 0;
     case WM_MENUSELECT: OnMenuSelect(LOWORD(w), HIWORD(w), reinterpret_cast<HMENU>(l)); return 0;
     case WM_EXITMENULOOP: ShowIdleText(); return 0;
+    case WM_SETFOCUS:
+      // The form takes the focus back to the control that had it.
+      if (view_ && view_->Window()) SetFocus(view_->Window());
+      return 0;
     case WM_CLOSE: OnClose(); return 0;
     case WM_DESTROY:
       view_.reset();  // lets go of the player file while the form still exists

@@ -151,6 +151,16 @@ TEST_F(MainFrameTest, StatusBarShowsPromptsWhileAMenuItemIsHighlighted) {
   frame_.IdleUpdate();
   EXPECT_EQ(frame_.PaneText(1), L"");
 
+  // The pointer resting on a tool-bar button shows its prompt until it
+  // leaves the bar.
+  RECT select{};
+  SendMessageW(frame_.ToolBar().Window(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&select));
+  SendMessageW(frame_.ToolBar().Window(), WM_MOUSEMOVE, 0,
+               MAKELPARAM((select.left + select.right) / 2, (select.top + select.bottom) / 2));
+  EXPECT_EQ(frame_.PaneText(0), L"Select the Player Data File");
+  SendMessageW(frame_.ToolBar().Window(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(frame_.PaneText(0), L"Ready");
+
   NMTTDISPINFOW tip{};
   tip.hdr = {frame_.ToolBar().Window(), static_cast<UINT_PTR>(res::kIdBack), TTN_GETDISPINFOW};
   SendMessageW(frame_.Window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));

@@ -9,8 +9,6 @@
 CKorvaleApp::CKorvaleApp(korvale::FileSystem& files, MessageSink& messages)
     : files_(files), messages_(messages) {}
 
-CKorvaleApp::~CKorvaleApp() = default;
-
 std::vector<std::wstring> CKorvaleApp::CommandLineArguments() {
   int count = 0;
   LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);

@@ -18,7 +18,6 @@ class FileSystem;
 class CKorvaleApp {
  public:
   CKorvaleApp(korvale::FileSystem& files, MessageSink& messages);
-  ~CKorvaleApp();
 
   // The command line's arguments after the program's name. A file name
   // there is opened for reading and closed again, nothing read, and selects

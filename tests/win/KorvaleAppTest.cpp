@@ -26,6 +26,17 @@ std::filesystem::path ThisProgram() {
   return path;
 }
 
+// The program's main window, once it exists.
+HWND MainWindowOf(DWORD processId) {
+  HWND window = nullptr;
+  while ((window = FindWindowExW(nullptr, window, L"KorvaleFrame", L"Korvale")) != nullptr) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == processId) return window;
+  }
+  return nullptr;
+}
+
 TEST(KorvaleAppTest, AFileNameOnTheCommandLineIsOpenedButSelectsNothing) {
   korvale::testing::TempDir dir;
   const auto existing = korvale::testing::PlayerFileBuilder(2).WriteTo(dir / "Players.dbf");
@@ -68,7 +79,7 @@ TEST(KorvaleAppTest, ProgramStartsAndEndsWhenItsWindowCloses) {
   WaitForInputIdle(process.hProcess, 30000);
   HWND window = nullptr;
   for (int i = 0; i < 3000 && !window; ++i) {
-    window = FindWindowW(L"KorvaleFrame", L"Korvale");
+    window = MainWindowOf(process.dwProcessId);
     if (!window) WaitForSingleObject(process.hProcess, 10);
   }
   ASSERT_NE(window, nullptr);

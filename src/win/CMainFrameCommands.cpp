@@ -26,6 +26,11 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM w, LPARAM l) {
     case WM_INITMENUPOPUP: UpdateMenuStates(Menu()); return 0;
     case WM_MENUSELECT: OnMenuSelect(LOWORD(w), HIWORD(w), reinterpret_cast<HMENU>(l)); return 0;
     case WM_EXITMENULOOP: ShowIdleText(); return 0;
+    case WM_SYSCOLORCHANGE:
+      // Only top-level windows hear of it: the bars read their colours again.
+      SendMessageW(toolBar_.Window(), WM_SYSCOLORCHANGE, 0, 0);
+      SendMessageW(statusBar_, WM_SYSCOLORCHANGE, 0, 0);
+      return 0;
     case WM_SETFOCUS:
       // The form takes the focus back to the control that had it.
       if (view_ && view_->Window()) SetFocus(view_->Window());

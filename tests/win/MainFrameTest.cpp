@@ -161,11 +161,17 @@ TEST_F(MainFrameTest, StatusBarShowsPromptsWhileAMenuItemIsHighlighted) {
   SendMessageW(frame_.ToolBar().Window(), WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(frame_.PaneText(0), L"Ready");
 
-  NMTTDISPINFOW tip{};
-  tip.hdr = {frame_.ToolBar().Window(), static_cast<UINT_PTR>(res::kIdBack), TTN_GETDISPINFOW};
-  SendMessageW(frame_.Window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
-  ASSERT_NE(tip.lpszText, nullptr);
-  EXPECT_STREQ(tip.lpszText, L"Previous Record");
+  // The tip the bar's tool tip asks the frame for.
+  HWND tips = reinterpret_cast<HWND>(SendMessageW(frame_.ToolBar().Window(), TB_GETTOOLTIPS, 0, 0));
+  ASSERT_NE(tips, nullptr);
+  wchar_t tip[80] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = frame_.ToolBar().Window();
+  tool.uId = res::kIdBack;
+  tool.lpszText = tip;
+  SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(tip, L"Previous Record");
 }
 
 }  // namespace

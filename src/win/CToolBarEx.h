@@ -17,9 +17,10 @@
 // marks the leading edge. While painting, the bar sends the custom-draw
 // notifications to its parent, which may take part in the drawing.
 //
-// The bar keeps a border of 6 pixels at each end and 2 along each side
-// around its buttons, and pushes them a further 4 pixels right to leave room
-// for the gripper.
+// The bar lies along the top of its frame, never floating nor docked
+// elsewhere. It keeps a border of 6 pixels at each end and 2 along each
+// side around its buttons, and pushes them a further 4 pixels right to
+// leave room for the gripper.
 class CToolBarEx {
  public:
   static constexpr int kDefaultId = 59392;

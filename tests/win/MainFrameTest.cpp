@@ -174,4 +174,19 @@ TEST_F(MainFrameTest, StatusBarShowsPromptsWhileAMenuItemIsHighlighted) {
   EXPECT_STREQ(tip, L"Previous Record");
 }
 
+TEST_F(MainFrameTest, ExitClosesTheWindowAndLetsGoOfThePlayerFile) {
+  Command(res::kIdSelect);
+  ASSERT_TRUE(frame_.View().IsCommandEnabled(res::kIdClose)) << "a player file is selected";
+  const HWND window = frame_.Window();
+  Command(res::kIdExit);
+  korvale::testing::Pump([](MSG&) { return false; }, [window] { return !IsWindow(window); });
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(messages_.stops.empty());
+  EXPECT_TRUE(messages_.warnings.empty());
+  HANDLE file = CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  EXPECT_NE(file, INVALID_HANDLE_VALUE) << "nobody holds the file any more";
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
 }  // namespace

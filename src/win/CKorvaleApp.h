@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CMainFrame.h"
+
+class MessageSink;
+namespace korvale {
+class FileSystem;
+}
+
+// The program: its start-up from the command line, the main window and the
+// message loop. It keeps no settings anywhere.
+class CKorvaleApp {
+ public:
+  CKorvaleApp(korvale::FileSystem& files, MessageSink& messages);
+
+  // The command line's arguments after the program's name. A file name
+  // there is opened for reading and closed again, nothing read, and selects
+  // no player file; when it cannot be opened, the failure is reported and
+  // start-up fails, as it does when the window cannot be made.
+  bool InitInstance(HINSTANCE instance, const std::vector<std::wstring>& arguments, int show);
+  // The message loop, with the idle-time update whenever the queue runs
+  // empty; the exit code.
+  int Run();
+
+  [[nodiscard]] CMainFrame* Frame() { return frame_.get(); }
+
+  // Why the document `path` cannot be opened, empty when it can.
+  [[nodiscard]] static std::string OpenDocumentFailure(const std::wstring& path);
+  [[nodiscard]] static std::vector<std::wstring> CommandLineArguments();
+
+ private:
+  korvale::FileSystem& files_;
+  MessageSink& messages_;
+  std::unique_ptr<CMainFrame> frame_;
+};

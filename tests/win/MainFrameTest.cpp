@@ -1,0 +1,192 @@
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CKorvaleView.h"
+#include "CMainFrame.h"
+#include "DialogTemplateW.h"
+#include "FileSystem.h"
+#include "MenuTemplate.h"
+#include "MessageSink.h"
+#include "PlayerFileBuilder.h"
+#include "ResourceIds.h"
+#include "Utf8Path.h"
+#include "WinHarness.h"
+
+namespace res = korvale::res;
+
+namespace {
+
+std::wstring MenuText(HMENU menu, int position) {
+  wchar_t text[128] = {};
+  GetMenuStringW(menu, static_cast<UINT>(position), text, 128, MF_BYPOSITION);
+  return text;
+}
+
+// Every item of the menu bar as the resource table gives it.
+void ExpectMenu(HMENU menu, std::span<const res::MenuItem> items) {
+  ASSERT_EQ(GetMenuItemCount(menu), static_cast<int>(items.size()));
+  for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+    const res::MenuItem& item = items[static_cast<size_t>(i)];
+    if (item.kind == res::MenuItemKind::Separator) {
+      EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR,
+                static_cast<UINT>(MF_SEPARATOR));
+      continue;
+    }
+    EXPECT_EQ(MenuText(menu, i), korvale::win::Widen(item.text));
+    if (item.kind == res::MenuItemKind::Popup) {
+      ExpectMenu(GetSubMenu(menu, i), item.items);
+    } else {
+      EXPECT_EQ(GetMenuItemID(menu, i), static_cast<UINT>(item.id));
+    }
+  }
+}
+
+class MainFrameTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(frame_.Create(GetModuleHandleW(nullptr)));
+    ShowWindow(frame_.Window(), SW_SHOWNORMAL);
+    file_ = korvale::testing::PlayerFileBuilder(3).WriteTo(dir_ / "Players.dbf");
+    frame_.View().SetFileChooser(
+        [this](HWND) { return std::optional(korvale::Utf8FromPath(file_)); });
+  }
+  void Command(int id) { SendMessageW(frame_.Window(), WM_COMMAND, id, 0); }
+  bool MenuEnabled(int id) {
+    return (GetMenuState(frame_.Menu(), static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) == 0;
+  }
+  bool ButtonEnabled(int id) {
+    return SendMessageW(frame_.ToolBar().Window(), TB_ISBUTTONENABLED, id, 0) != 0;
+  }
+  // After an idle update, menu and tool bar both show the form's rules.
+  void ExpectCommandStates() {
+    frame_.IdleUpdate();
+    for (int id : {res::kIdSelect, res::kIdClose, res::kIdBack, res::kIdForward}) {
+      const bool enabled = frame_.View().IsCommandEnabled(id);
+      EXPECT_EQ(MenuEnabled(id), enabled) << id;
+      if (id != res::kIdClose) {
+        EXPECT_EQ(ButtonEnabled(id), enabled) << id;
+      }
+    }
+  }
+
+  korvale::testing::TempDir dir_;
+  std::filesystem::path file_;
+  korvale::testing::RecordedMessages messages_;
+  CMainFrame frame_{korvale::SystemFileSystem(), messages_};
+};
+
+TEST_F(MainFrameTest, OpensCentredWithTitleAndTheMenuOfTheTable) {
+  RECT window{}, work{};
+  GetWindowRect(frame_.Window(), &window);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  EXPECT_EQ(window.right - window.left, 505);
+  EXPECT_EQ(window.bottom - window.top, 455);
+  EXPECT_EQ(window.left, work.left + (work.right - work.left - 505) / 2);
+  EXPECT_EQ(window.top, work.top + (work.bottom - work.top - 455) / 2);
+  wchar_t title[64] = {};
+  GetWindowTextW(frame_.Window(), title, 64);
+  EXPECT_STREQ(title, L"Korvale");
+  ExpectMenu(frame_.Menu(), res::MainMenu());
+  EXPECT_EQ(frame_.PaneText(0), L"Ready");
+}
+
+TEST_F(MainFrameTest, CommandsKeepTheirEnableRulesWithTheToolBarHidden) {
+  ExpectCommandStates();
+  Command(res::kIdViewToolBar);
+  frame_.IdleUpdate();
+  EXPECT_FALSE(IsWindowVisible(frame_.ToolBar().Window()));
+  EXPECT_EQ(GetMenuState(frame_.Menu(), res::kIdViewToolBar, MF_BYCOMMAND) & MF_CHECKED, 0u);
+  RECT view{};
+  GetWindowRect(frame_.View().Window(), &view);
+  POINT top{view.left, view.top};
+  ScreenToClient(frame_.Window(), &top);
+  EXPECT_EQ(top.y, 0) << "the form moves up into the tool bar's place";
+
+  Command(res::kIdSelect);
+  ExpectCommandStates();
+  EXPECT_TRUE(MenuEnabled(res::kIdClose));
+  Command(res::kIdViewToolBar);
+  ExpectCommandStates();
+  EXPECT_FALSE(ButtonEnabled(res::kIdSelect));
+  EXPECT_NE(GetMenuState(frame_.Menu(), res::kIdViewToolBar, MF_BYCOMMAND) & MF_CHECKED, 0u);
+}
+
+TEST_F(MainFrameTest, StatusBarShowsPromptsWhileAMenuItemIsHighlighted) {
+  HMENU file = GetSubMenu(frame_.Menu(), 0);
+  const struct {
+    UINT item, flags;
+    HMENU menu;
+    const wchar_t* pane;
+  } cases[] = {
+      {res::kIdForward, MF_STRING, file, L"Moves to the next record"},
+      {res::kIdBack, MF_STRING, file, L"Moves to  the previous record"},
+      {res::kIdClose, MF_STRING, file, L""},  // a command without a prompt
+      {0, MF_POPUP, file, L""},
+      {0xFFFF, 0xFFFF, nullptr, L"Ready"},  // the menu closed
+  };
+  for (const auto& c : cases) {
+    SendMessageW(frame_.Window(), WM_MENUSELECT, MAKEWPARAM(c.item, c.flags),
+                 reinterpret_cast<LPARAM>(c.menu));
+    EXPECT_EQ(frame_.PaneText(0), c.pane) << c.item;
+  }
+
+  // The lock panes show the keyboard's state at idle time.
+  BYTE keys[256] = {};
+  GetKeyboardState(keys);
+  keys[VK_CAPITAL] = 1;
+  keys[VK_NUMLOCK] = 0;
+  keys[VK_SCROLL] = 1;
+  SetKeyboardState(keys);
+  frame_.IdleUpdate();
+  EXPECT_EQ(frame_.PaneText(1), L"CAP");
+  EXPECT_EQ(frame_.PaneText(2), L"");
+  EXPECT_EQ(frame_.PaneText(3), L"SCRL");
+  keys[VK_CAPITAL] = keys[VK_SCROLL] = 0;
+  SetKeyboardState(keys);
+  frame_.IdleUpdate();
+  EXPECT_EQ(frame_.PaneText(1), L"");
+
+  // The pointer resting on a tool-bar button shows its prompt until it
+  // leaves the bar.
+  RECT select{};
+  SendMessageW(frame_.ToolBar().Window(), TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&select));
+  SendMessageW(frame_.ToolBar().Window(), WM_MOUSEMOVE, 0,
+               MAKELPARAM((select.left + select.right) / 2, (select.top + select.bottom) / 2));
+  EXPECT_EQ(frame_.PaneText(0), L"Select the Player Data File");
+  SendMessageW(frame_.ToolBar().Window(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_EQ(frame_.PaneText(0), L"Ready");
+
+  // The tip the bar's tool tip asks the frame for.
+  HWND tips = reinterpret_cast<HWND>(SendMessageW(frame_.ToolBar().Window(), TB_GETTOOLTIPS, 0, 0));
+  ASSERT_NE(tips, nullptr);
+  wchar_t tip[80] = {};
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = frame_.ToolBar().Window();
+  tool.uId = res::kIdBack;
+  tool.lpszText = tip;
+  SendMessageW(tips, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_STREQ(tip, L"Previous Record");
+}
+
+TEST_F(MainFrameTest, ExitClosesTheWindowAndLetsGoOfThePlayerFile) {
+  Command(res::kIdSelect);
+  ASSERT_TRUE(frame_.View().IsCommandEnabled(res::kIdClose)) << "a player file is selected";
+  const HWND window = frame_.Window();
+  Command(res::kIdExit);
+  korvale::testing::Pump([](MSG&) { return false; }, [window] { return !IsWindow(window); });
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_TRUE(messages_.stops.empty());
+  EXPECT_TRUE(messages_.warnings.empty());
+  HANDLE file = CreateFileW(file_.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  EXPECT_NE(file, INVALID_HANDLE_VALUE) << "nobody holds the file any more";
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
+}  // namespace

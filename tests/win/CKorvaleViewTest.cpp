@@ -14,6 +14,7 @@
 #include "PlayerDataPage.h"
 #include "PlayerFileBuilder.h"
 #include "ResourceIds.h"
+#include "ScreenMessages.h"
 #include "WinHarness.h"
 
 namespace {
@@ -49,7 +50,7 @@ class CKorvaleViewTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(korvale::testing::SharedFrame().Activate());
     Roster().WriteTo(path);
-    view = std::make_unique<CKorvaleView>(Frame(), korvale::SystemFileSystem(), messages);
+    view = std::make_unique<CKorvaleView>(Frame(), korvale::SystemFileSystem(), Sink());
     view->SetFileChooser([this](HWND) { return std::optional(path.string()); });
     RECT client{};
     GetClientRect(Frame(), &client);
@@ -65,6 +66,7 @@ class CKorvaleViewTest : public ::testing::Test {
   }
 
   static HWND Frame() { return korvale::testing::SharedFrame().Window(); }
+  virtual MessageSink& Sink() { return messages; }
   void Run() {
     korvale::testing::Pump([this](MSG& msg) { return view && view->PreTranslateMessage(msg); });
   }
@@ -137,11 +139,24 @@ struct BoxWatch {
   static inline HHOOK hook = nullptr;
   static inline HWND edit = nullptr;
   static inline bool editLostFocus = false;
+  struct Box {
+    HWND owner;
+    std::wstring caption;
+  };
+  static inline std::vector<Box> boxes;
 
   // Closes each message box as it comes up; notes the edit giving its
   // focus away to it.
   static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) PostMessageW(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDOK, 0);
+    wchar_t name[16] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16) > 0 &&
+        std::wstring(name) == L"#32770") {
+      auto* box = reinterpret_cast<HWND>(wParam);
+      wchar_t caption[64] = {};
+      GetWindowTextW(box, caption, 64);
+      boxes.push_back({GetWindow(box, GW_OWNER), caption});
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
     if (code == HCBT_SETFOCUS && reinterpret_cast<HWND>(lParam) == edit &&
         GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT) != GetAncestor(edit, GA_ROOT)) {
       editLostFocus = true;
@@ -240,6 +255,41 @@ TEST_F(CKorvaleViewTest, PositionListWritesOnlyWhatIsPicked) {
   }
   EXPECT_EQ(Field(FieldId::Position), "4");
   EXPECT_EQ(messages.warnings, std::vector<std::string>{});
+}
+
+// With message boxes on the screen: a value that fails its check is
+// reported in a box owned by the main window, nothing is written, and once
+// the box has closed the focus is back in the edit with its text selected.
+class ScreenBoxTest : public CKorvaleViewTest {
+ protected:
+  MessageSink& Sink() override { return screen; }
+  korvale::win::ScreenMessages screen{Frame()};
+};
+
+TEST_F(ScreenBoxTest, FailedCheckReturnsTheFocusAfterTheBox) {
+  const std::string before = Field(FieldId::Weight);
+  HWND weight = view->PageControl(0, PlayerDataPage::kWeight);
+  SetFocus(weight);
+  SendMessageW(weight, EM_SETSEL, 0, -1);
+  PostMessageW(weight, WM_CHAR, '9', 1);
+  Run();
+  BoxWatch::edit = weight;
+  BoxWatch::editLostFocus = false;
+  BoxWatch::boxes.clear();
+  BoxWatch::hook = SetWindowsHookExW(WH_CBT, BoxWatch::Proc, nullptr, GetCurrentThreadId());
+  PressKey(VK_TAB);
+  Run();
+  UnhookWindowsHookEx(BoxWatch::hook);
+  ASSERT_EQ(BoxWatch::boxes.size(), 1U);
+  EXPECT_EQ(BoxWatch::boxes[0].owner, Frame());
+  EXPECT_EQ(BoxWatch::boxes[0].caption, L"Korvale");
+  EXPECT_EQ(Field(FieldId::Weight), before);
+  EXPECT_EQ(GetFocus(), weight);
+  DWORD start = 1;
+  DWORD end = 0;
+  SendMessageW(weight, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0U);
+  EXPECT_EQ(end, 1U);
 }
 
 // The tab control shows the chosen page and hides the others.

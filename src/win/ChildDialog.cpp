@@ -17,13 +17,20 @@ ChildDialog::ChildDialog(HWND parent, const res::DialogTemplate& table, DWORD st
   window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                        reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), parent,
                                        &ChildDialog::Proc, reinterpret_cast<LPARAM>(this));
+  for (HWND c = GetWindow(window_, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
+    controls_.emplace(GetDlgCtrlID(c), c);
+  }
 }
 
 ChildDialog::~ChildDialog() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-HWND ChildDialog::Control(int id) const { return GetDlgItem(window_, id); }
+HWND ChildDialog::Control(int id) const {
+  if (window_ == nullptr) return nullptr;
+  const auto found = controls_.find(id);
+  return found != controls_.end() ? found->second : nullptr;
+}
 
 void ChildDialog::OnCommand(int id, CommandHandler handler) { commands_[id] = std::move(handler); }
 
@@ -74,6 +81,7 @@ INT_PTR ChildDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
       SetWindowLongPtrW(window_, DWLP_USER, 0);
       window_ = nullptr;
+      controls_.clear();
       posted_.clear();
       return FALSE;
     default: return FALSE;

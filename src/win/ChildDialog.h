@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <unordered_map>
 
 #include "DialogTemplate.h"
 
@@ -41,6 +42,8 @@ class ChildDialog {
   void RunPosted();
 
   HWND window_ = nullptr;
+  // Looked up once: GetDlgItem lists the dialog's children each time.
+  std::unordered_map<int, HWND> controls_;
   std::map<int, CommandHandler> commands_;
   std::map<int, NotifyHandler> notifies_;
   std::deque<std::function<void()>> posted_;

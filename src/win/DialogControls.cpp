@@ -26,7 +26,14 @@ bool IsOfClass(HWND window, const wchar_t* className) {
 
 HWND DialogControls::Find(int control, const wchar_t* className) const {
   HWND window = dialog_.Control(control);
-  return IsOfClass(window, className) ? window : nullptr;
+  if (window == nullptr) return nullptr;
+  auto known = classes_.find(window);
+  if (known == classes_.end()) {
+    wchar_t name[32] = {};
+    GetClassNameW(window, name, 32);
+    known = classes_.emplace(window, name).first;
+  }
+  return _wcsicmp(known->second.c_str(), className) == 0 ? window : nullptr;
 }
 
 std::string DialogControls::Text(int control) const {

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <unordered_map>
+
 #include "ChildDialog.h"
 #include "PageControls.h"
 
@@ -31,6 +33,9 @@ class DialogControls final : public PageControls {
 
  private:
   ChildDialog& dialog_;
+  // Each control's window class, looked up once (the rules ask for texts
+  // and selections many times a display).
+  mutable std::unordered_map<HWND, std::wstring> classes_;
 };
 
 // Whether `window` is of window class `className` (letter case ignored).

@@ -1,77 +1,55 @@
 #include "PageCommits.h"
 
-#include <commctrl.h>
-
 #include <memory>
 
 #include "ComboPick.h"
+#include "PageEdit.h"
 #include "PageExchange.h"
 
 namespace korvale::win {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x4C56;  // one per edit
-
-struct LeaveWatch {
-  int control;
-  PageExchange& exchange;
-  std::function<void()> commit;
-  const bool& closing;
-};
+void OnLeave(ChildDialog& page, int control, PageExchange& exchange, std::function<void()> commit,
+             const bool& closing) {
+  HWND edit = page.Control(control);
+  if (edit == nullptr) return;
+  HookPageEdit(edit).leave = PageEdit::Leave{control, &exchange, std::move(commit), &closing};
+}
 
 bool IsEscape(const MSG* msg) {
   return msg != nullptr && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
          msg->wParam == VK_ESCAPE;
 }
 
-LRESULT CALLBACK LeaveProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR /*id*/,
-                           DWORD_PTR data) {
-  auto* watch = reinterpret_cast<LeaveWatch*>(data);
+}  // namespace
+
+std::optional<LRESULT> LeaveMessage(HWND edit, const PageEdit& state, UINT message, WPARAM wParam,
+                                    LPARAM lParam) {
+  const PageEdit::Leave& leave = *state.leave;
   switch (message) {
     case WM_KILLFOCUS: {
       // The edit lets go of its caret first: the commit may open a box.
-      const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-      if (LeavesWithinWindow(edit, reinterpret_cast<HWND>(wParam)) && !watch->closing &&
-          !watch->exchange.Busy()) {
-        watch->commit();
+      const LRESULT result = CallEdit(edit, state, message, wParam, lParam);
+      if (LeavesWithinWindow(edit, reinterpret_cast<HWND>(wParam)) && !*leave.closing &&
+          !leave.exchange->Busy()) {
+        leave.commit();
       }
       return result;
     }
     case WM_GETDLGCODE:
       // Escape is the edit's, not the dialog manager's (IDCANCEL).
       if (IsEscape(reinterpret_cast<const MSG*>(lParam))) {
-        return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTMESSAGE;
+        return CallEdit(edit, state, message, wParam, lParam) | DLGC_WANTMESSAGE;
       }
-      break;
+      return std::nullopt;
     case WM_KEYDOWN:
-      if (wParam == VK_ESCAPE) {
-        watch->exchange.Revert(watch->control);
-        return 0;
-      }
-      break;
-    case WM_CHAR:
-      if (wParam == VK_ESCAPE) return 0;
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, &LeaveProc, kSubclassId);
-      delete watch;
-      break;
-    default: break;
-  }
-  return DefSubclassProc(edit, message, wParam, lParam);
-}
-
-void OnLeave(ChildDialog& page, int control, PageExchange& exchange, std::function<void()> commit,
-             const bool& closing) {
-  HWND edit = page.Control(control);
-  if (edit == nullptr) return;
-  auto* watch = new LeaveWatch{control, exchange, std::move(commit), closing};
-  if (!SetWindowSubclass(edit, &LeaveProc, kSubclassId, reinterpret_cast<DWORD_PTR>(watch))) {
-    delete watch;
+      if (wParam != VK_ESCAPE) return std::nullopt;
+      leave.exchange->Revert(leave.control);
+      return 0;
+    case WM_CHAR: return wParam == VK_ESCAPE ? std::optional<LRESULT>(0) : std::nullopt;
+    default: return std::nullopt;
   }
 }
-
-}  // namespace
 
 bool LeavesWithinWindow(HWND from, HWND to) {
   return to != nullptr && to != from && GetAncestor(to, GA_ROOT) == GetAncestor(from, GA_ROOT);

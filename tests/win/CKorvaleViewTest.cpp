@@ -14,6 +14,7 @@
 #include "PlayerDataPage.h"
 #include "PlayerFileBuilder.h"
 #include "ResourceIds.h"
+#include "ScreenMessages.h"
 #include "WinHarness.h"
 
 namespace {
@@ -48,8 +49,14 @@ class CKorvaleViewTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(korvale::testing::SharedFrame().Activate());
+    Open();
+  }
+  void TearDown() override { Shut(); }
+
+  // A new form on a new copy of the roster, the roster selected.
+  void Open() {
     Roster().WriteTo(path);
-    view = std::make_unique<CKorvaleView>(Frame(), korvale::SystemFileSystem(), messages);
+    view = std::make_unique<CKorvaleView>(Frame(), korvale::SystemFileSystem(), Sink());
     view->SetFileChooser([this](HWND) { return std::optional(path.string()); });
     RECT client{};
     GetClientRect(Frame(), &client);
@@ -57,14 +64,14 @@ class CKorvaleViewTest : public ::testing::Test {
     view->Select();
     Run();
   }
-
-  void TearDown() override {
+  void Shut() {
     view->FrameClosing();
     view.reset();
     Run();
   }
 
   static HWND Frame() { return korvale::testing::SharedFrame().Window(); }
+  virtual MessageSink& Sink() { return messages; }
   void Run() {
     korvale::testing::Pump([this](MSG& msg) { return view && view->PreTranslateMessage(msg); });
   }
@@ -131,17 +138,28 @@ TEST_F(CKorvaleViewTest, TabRunsThroughThePageThenTheForm) {
 // Tab afterwards does.
 enum class Away { MessageBox, OtherWindow, NoFocus };
 
-class FocusAwayTest : public CKorvaleViewTest, public ::testing::WithParamInterface<Away> {};
-
 struct BoxWatch {
   static inline HHOOK hook = nullptr;
   static inline HWND edit = nullptr;
   static inline bool editLostFocus = false;
+  struct Box {
+    HWND owner;
+    std::wstring caption;
+  };
+  static inline std::vector<Box> boxes;
 
   // Closes each message box as it comes up; notes the edit giving its
   // focus away to it.
   static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) PostMessageW(reinterpret_cast<HWND>(wParam), WM_COMMAND, IDOK, 0);
+    wchar_t name[16] = {};
+    if (code == HCBT_ACTIVATE && GetClassNameW(reinterpret_cast<HWND>(wParam), name, 16) > 0 &&
+        std::wstring(name) == L"#32770") {
+      auto* box = reinterpret_cast<HWND>(wParam);
+      wchar_t caption[64] = {};
+      GetWindowTextW(box, caption, 64);
+      boxes.push_back({GetWindow(box, GW_OWNER), caption});
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
     if (code == HCBT_SETFOCUS && reinterpret_cast<HWND>(lParam) == edit &&
         GetAncestor(reinterpret_cast<HWND>(wParam), GA_ROOT) != GetAncestor(edit, GA_ROOT)) {
       editLostFocus = true;
@@ -150,53 +168,56 @@ struct BoxWatch {
   }
 };
 
-TEST_P(FocusAwayTest, DoesNotCommitUntilTheEditIsLeftWithinTheWindow) {
-  const std::string before = Field(FieldId::FirstName);
-  TypeName("Zed");
-  ASSERT_EQ(GetFocus(), Edit());
-  switch (GetParam()) {
-    case Away::MessageBox:
-      BoxWatch::edit = Edit();
-      BoxWatch::editLostFocus = false;
-      BoxWatch::hook = SetWindowsHookExW(WH_CBT, BoxWatch::Proc, nullptr, GetCurrentThreadId());
-      MessageBoxW(Frame(), L"Somewhere else", L"Korvale", MB_OK | MB_ICONEXCLAMATION);
-      UnhookWindowsHookEx(BoxWatch::hook);
-      EXPECT_TRUE(BoxWatch::editLostFocus);
-      break;
-    case Away::OtherWindow: {
-      HWND other = CreateWindowExW(0, L"Edit", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                   200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-      SetActiveWindow(other);
-      SetFocus(other);
-      Run();
-      EXPECT_NE(GetFocus(), Edit());
-      DestroyWindow(other);
-      break;
+TEST_F(CKorvaleViewTest, FocusElsewhereCommitsNothingUntilTheEditIsLeftWithinTheWindow) {
+  for (Away away : {Away::MessageBox, Away::OtherWindow, Away::NoFocus}) {
+    SCOPED_TRACE(static_cast<int>(away));
+    Shut();
+    Open();
+    const std::string before = Field(FieldId::FirstName);
+    TypeName("Zed");
+    ASSERT_EQ(GetFocus(), Edit());
+    switch (away) {
+      case Away::MessageBox:
+        BoxWatch::edit = Edit();
+        BoxWatch::editLostFocus = false;
+        BoxWatch::hook = SetWindowsHookExW(WH_CBT, BoxWatch::Proc, nullptr, GetCurrentThreadId());
+        MessageBoxW(Frame(), L"Somewhere else", L"Korvale", MB_OK | MB_ICONEXCLAMATION);
+        UnhookWindowsHookEx(BoxWatch::hook);
+        EXPECT_TRUE(BoxWatch::editLostFocus);
+        break;
+      case Away::OtherWindow: {
+        HWND other =
+            CreateWindowExW(0, L"Edit", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                            nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetActiveWindow(other);
+        SetFocus(other);
+        Run();
+        EXPECT_NE(GetFocus(), Edit());
+        DestroyWindow(other);
+        break;
+      }
+      case Away::NoFocus:
+        SetFocus(nullptr);
+        Run();
+        break;
     }
-    case Away::NoFocus:
-      SetFocus(nullptr);
-      Run();
-      break;
+    Run();
+    EXPECT_EQ(Field(FieldId::FirstName), before);
+    EXPECT_EQ(EditText(), L"Zed");
+
+    ASSERT_TRUE(korvale::testing::SharedFrame().Activate());
+    SetFocus(Edit());
+    Run();
+    EXPECT_EQ(Field(FieldId::FirstName), before) << "the focus came back: nothing left";
+    PressKey(VK_TAB);
+    Run();
+    EXPECT_NE(GetFocus(), Edit());
+    EXPECT_EQ(Field(FieldId::FirstName),
+              korvale::testing::FieldBytes(Roster().Text(0, FieldId::FirstName, "Zed").Bytes(), 0,
+                                           FieldId::FirstName));
+    EXPECT_TRUE(messages.warnings.empty());
   }
-  Run();
-  EXPECT_EQ(Field(FieldId::FirstName), before);
-  EXPECT_EQ(EditText(), L"Zed");
-
-  ASSERT_TRUE(korvale::testing::SharedFrame().Activate());
-  SetFocus(Edit());
-  Run();
-  EXPECT_EQ(Field(FieldId::FirstName), before) << "the focus came back: nothing left";
-  PressKey(VK_TAB);
-  Run();
-  EXPECT_NE(GetFocus(), Edit());
-  EXPECT_EQ(Field(FieldId::FirstName),
-            korvale::testing::FieldBytes(Roster().Text(0, FieldId::FirstName, "Zed").Bytes(), 0,
-                                         FieldId::FirstName));
-  EXPECT_TRUE(messages.warnings.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Ways, FocusAwayTest,
-                         ::testing::Values(Away::MessageBox, Away::OtherWindow, Away::NoFocus));
 
 // Escape puts back the shown text; leaving the edit then writes nothing.
 // Once the frame closes, leaving an edit writes nothing either.
@@ -240,6 +261,41 @@ TEST_F(CKorvaleViewTest, PositionListWritesOnlyWhatIsPicked) {
   }
   EXPECT_EQ(Field(FieldId::Position), "4");
   EXPECT_EQ(messages.warnings, std::vector<std::string>{});
+}
+
+// With message boxes on the screen: a value that fails its check is
+// reported in a box owned by the main window, nothing is written, and once
+// the box has closed the focus is back in the edit with its text selected.
+class ScreenBoxTest : public CKorvaleViewTest {
+ protected:
+  MessageSink& Sink() override { return screen; }
+  korvale::win::ScreenMessages screen{Frame()};
+};
+
+TEST_F(ScreenBoxTest, FailedCheckReturnsTheFocusAfterTheBox) {
+  const std::string before = Field(FieldId::Weight);
+  HWND weight = view->PageControl(0, PlayerDataPage::kWeight);
+  SetFocus(weight);
+  SendMessageW(weight, EM_SETSEL, 0, -1);
+  PostMessageW(weight, WM_CHAR, '9', 1);
+  Run();
+  BoxWatch::edit = weight;
+  BoxWatch::editLostFocus = false;
+  BoxWatch::boxes.clear();
+  BoxWatch::hook = SetWindowsHookExW(WH_CBT, BoxWatch::Proc, nullptr, GetCurrentThreadId());
+  PressKey(VK_TAB);
+  Run();
+  UnhookWindowsHookEx(BoxWatch::hook);
+  ASSERT_EQ(BoxWatch::boxes.size(), 1U);
+  EXPECT_EQ(BoxWatch::boxes[0].owner, Frame());
+  EXPECT_EQ(BoxWatch::boxes[0].caption, L"Korvale");
+  EXPECT_EQ(Field(FieldId::Weight), before);
+  EXPECT_EQ(GetFocus(), weight);
+  DWORD start = 1;
+  DWORD end = 0;
+  SendMessageW(weight, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0U);
+  EXPECT_EQ(end, 1U);
 }
 
 // The tab control shows the chosen page and hides the others.

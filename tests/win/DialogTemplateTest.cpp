@@ -28,8 +28,6 @@ const Case kCases[] = {
     {"SeasonStatsPage", res::SeasonStatsPageTemplate},
 };
 
-class DialogTemplateTest : public testing::TestWithParam<Case> {};
-
 std::wstring ClassName(HWND w) {
   wchar_t name[64] = {};
   GetClassNameW(w, name, 64);
@@ -45,8 +43,7 @@ RECT ChildRect(HWND parent, HWND child) {
 
 // Each control of the table is a window of the class, id, style and place
 // the table says, in the table's order, which is the tab order.
-TEST_P(DialogTemplateTest, CreatesTheTablesControlsInOrderAndPlace) {
-  const res::DialogTemplate& t = GetParam().table();
+void CheckControls(const res::DialogTemplate& t) {
   const std::vector<WORD> bytes = BuildDialogTemplate(t, WS_POPUP | WS_CAPTION);
   HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                            reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), nullptr,
@@ -114,8 +111,7 @@ TEST_P(DialogTemplateTest, CreatesTheTablesControlsInOrderAndPlace) {
 
 // The font is the table's: its dialog units are the ones the rectangles
 // were drawn in.
-TEST_P(DialogTemplateTest, UsesTheTablesFont) {
-  const res::DialogTemplate& t = GetParam().table();
+void CheckFont(const res::DialogTemplate& t) {
   const std::vector<WORD> bytes = BuildDialogTemplate(t, WS_POPUP);
   HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                            reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), nullptr,
@@ -133,8 +129,19 @@ TEST_P(DialogTemplateTest, UsesTheTablesFont) {
   DestroyWindow(dialog);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTemplates, DialogTemplateTest, testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+TEST(DialogTemplateTest, CreatesTheTablesControlsInOrderAndPlace) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    CheckControls(c.table());
+  }
+}
+
+TEST(DialogTemplateTest, UsesTheTablesFont) {
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    CheckFont(c.table());
+  }
+}
 
 }  // namespace
 }  // namespace korvale::win

@@ -21,8 +21,10 @@ using korvale::win::DialogControls;
 
 namespace {
 
-// Children of a dialog that Tab and the arrows reach into.
-constexpr DWORD kChildDialog = WS_CHILD | WS_VISIBLE | DS_CONTROL | WS_CLIPCHILDREN;
+// Children of a dialog that Tab and the arrows reach into. A page paints
+// under its controls: a group box leaves its inside to its parent.
+constexpr DWORD kChildDialog = WS_CHILD | WS_VISIBLE | DS_CONTROL;
+constexpr DWORD kForm = kChildDialog | WS_CLIPCHILDREN;
 
 constexpr std::array<const wchar_t*, 4> kTabNames = {L"Player Data", L"Player Data 2",
                                                      L"Player Ratings", L"Season Stats"};
@@ -39,7 +41,7 @@ const res::DialogTemplate& PageTemplate(int page) {
 }  // namespace
 
 CKorvaleView::CKorvaleView(HWND frame, korvale::FileSystem& files, MessageSink& messages)
-    : form_(std::make_unique<ChildDialog>(frame, res::EditorFormTemplate(), kChildDialog)),
+    : form_(std::make_unique<ChildDialog>(frame, res::EditorFormTemplate(), kForm)),
       formControls_(std::make_unique<korvale::win::FormWindows>(*form_)),
       editor_(std::make_unique<EditorView>(files, messages, *formControls_)) {
   formControls_->SetFileChooser(korvale::win::ChoosePlayerFile);

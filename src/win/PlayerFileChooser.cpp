@@ -23,7 +23,10 @@ std::optional<std::string> ChoosePlayerFile(HWND owner) {
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrDefExt = L"dbf";
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  // The dialog does not insist that the file exists: a name that names no
+  // file is refused by the open, with the editor's own message, as in the
+  // Qt editor. Nothing of the choice goes into the recent documents.
+  dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_DONTADDTORECENT;
   if (!GetOpenFileNameW(&dialog)) return std::nullopt;
   return Narrow(path.data());
 }

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "ChangeSetWriter.h"
+#include "LittleEndian.h"
 
 namespace korvale::history {
 namespace {
@@ -19,37 +20,8 @@ std::uint64_t ByteSwapped(std::uint64_t word) {
 
 constexpr std::size_t kChangeFrame = 4 + 1 + 2 + 2;  // record, field, both sizes
 
-// Reads little-endian numbers and byte runs in order; an overrun marks it
-// broken.
-struct Reader {
-  std::string_view bytes;
-  std::size_t at = 0;
-  bool broken = false;
-
-  std::uint64_t Number(int n) {
-    if (bytes.size() - at < static_cast<std::size_t>(n)) return Break();
-    std::uint64_t value = 0;
-    for (int i = 0; i < n; ++i) {
-      value |= std::uint64_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-    }
-    at += static_cast<std::size_t>(n);
-    return value;
-  }
-  std::string Bytes(std::uint64_t n) {
-    if (bytes.size() - at < n) return Break(), std::string();
-    std::string out(bytes.substr(at, n));
-    at += n;
-    return out;
-  }
-  std::uint64_t Break() {
-    broken = true;
-    at = bytes.size();
-    return 0;
-  }
-};
-
 std::optional<ChangeSet> DecodeBody(std::string_view body) {
-  Reader r{body};
+  LittleEndianReader r{body};
   ChangeSet set;
   set.id = r.Number(8);
   set.time = static_cast<std::int64_t>(r.Number(8));
@@ -115,11 +87,11 @@ std::vector<ChangeSet> DecodeHistory(std::string_view bytes) {
   std::size_t at = 0;
   while (bytes.size() - at >= kFrame + kChecksum &&
          bytes.substr(at, kSetMagic.size()) == kSetMagic) {
-    Reader frame{bytes, at + kSetMagic.size()};
+    LittleEndianReader frame{bytes, at + kSetMagic.size()};
     const std::uint64_t length = frame.Number(4);
     if (bytes.size() - frame.at < length + kChecksum) break;
     const std::string_view whole = bytes.substr(at, kFrame + length);
-    Reader tail{bytes, at + whole.size()};
+    LittleEndianReader tail{bytes, at + whole.size()};
     if (tail.Number(4) != SetChecksum(whole)) break;
     auto set = DecodeBody(whole.substr(kFrame));
     if (!set) break;

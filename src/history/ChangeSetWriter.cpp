@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ChangeSetCodec.h"
+#include "LittleEndian.h"
 
 namespace korvale::history {
 namespace {
@@ -13,11 +14,12 @@ constexpr std::size_t kCountAt = kBodyAt + 8 + 8 + 1;
 constexpr std::size_t kChangeHead = 4 + 1 + 2 + 2;  // record, field, both sizes
 
 void PutNumber(std::string& out, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  out.resize(out.size() + static_cast<std::size_t>(bytes));
+  PutLittleEndian(out.data() + out.size() - bytes, value, bytes);
 }
 
 void SetNumber(std::string& out, std::size_t at, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  PutLittleEndian(out.data() + at, value, bytes);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "LargePages.h"
+#include "LittleEndian.h"
 #include "SpanRuns.h"
 #include "Utf8Path.h"
 
@@ -13,12 +14,6 @@ namespace korvale {
 namespace {
 
 constexpr std::string_view kMagic = "KVJ1";
-
-// Lays a number out at `at` in `bytes` little-endian bytes; returns the end.
-char* PutNumber(char* at, std::uint64_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) *at++ = static_cast<char>((value >> (8 * i)) & 0xFF);
-  return at;
-}
 
 char* PutBytes(char* at, std::string_view bytes) {
   return std::copy(bytes.begin(), bytes.end(), at);
@@ -39,45 +34,17 @@ std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
   PreferLargePages(out.data(), size);
   out.resize(size);
   char* at = PutBytes(out.data(), kMagic);
-  at = PutNumber(at, length, 8);
-  at = PutNumber(at, spans.size(), 4);
+  at = PutLittleEndian(at, length, 8);
+  at = PutLittleEndian(at, spans.size(), 4);
   for (const Span& span : spans) {
-    at = PutNumber(at, span.offset, 8);
-    at = PutNumber(at, span.oldBytes.size(), 4);
+    at = PutLittleEndian(at, span.offset, 8);
+    at = PutLittleEndian(at, span.oldBytes.size(), 4);
     at = PutBytes(at, span.oldBytes);
     at = PutBytes(at, span.newBytes);
   }
-  PutNumber(at, Checksum(std::string_view(out).substr(0, size - 4)), 4);
+  PutLittleEndian(at, Checksum(std::string_view(out).substr(0, size - 4)), 4);
   return out;
 }
-
-// Reads the journal's numbers in order; any overrun marks it broken.
-struct Reader {
-  std::string_view bytes;
-  std::size_t at = 0;
-  bool broken = false;
-
-  std::uint64_t Number(int n) {
-    if (bytes.size() - at < static_cast<std::size_t>(n)) return Break();
-    std::uint64_t value = 0;
-    for (int i = 0; i < n; ++i) {
-      value |= std::uint64_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-    }
-    at += static_cast<std::size_t>(n);
-    return value;
-  }
-  std::string Bytes(std::uint64_t n) {
-    if (bytes.size() - at < n) return Break(), std::string();
-    std::string out(bytes.substr(at, n));
-    at += n;
-    return out;
-  }
-  std::uint64_t Break() {
-    broken = true;
-    at = bytes.size();
-    return 0;
-  }
-};
 
 // The spans of a complete journal whose checksum holds; nullopt otherwise.
 std::optional<std::vector<Span>> Decode(std::string_view bytes) {
@@ -85,9 +52,9 @@ std::optional<std::vector<Span>> Decode(std::string_view bytes) {
     return std::nullopt;
   }
   const std::string_view body = bytes.substr(0, bytes.size() - 4);
-  Reader tail{bytes.substr(body.size())};
+  LittleEndianReader tail{bytes.substr(body.size())};
   if (tail.Number(4) != Checksum(body)) return std::nullopt;
-  Reader r{body, kMagic.size() + 8};
+  LittleEndianReader r{body, kMagic.size() + 8};
   std::vector<Span> spans;
   const std::uint64_t count = r.Number(4);
   for (std::uint64_t i = 0; i < count && !r.broken; ++i) {

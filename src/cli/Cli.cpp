@@ -41,13 +41,14 @@ CLI::App* AddShow(CLI::App& app, Io io, Run& run) {
 }
 
 // --delimiter: ",", ";" or a tab (also written "tab" or "\\t").
-void AddDelimiter(CLI::App* cmd, char& delimiter, const std::string& what) {
-  cmd->add_option_function<std::string>(
-         "--delimiter",
-         [&delimiter](const std::string& name) {
-           delimiter = name == "tab" || name == "\\t" ? '\t' : name.at(0);
-         },
-         what)
+CLI::Option* AddDelimiter(CLI::App* cmd, char& delimiter, const std::string& what) {
+  return cmd
+      ->add_option_function<std::string>(
+          "--delimiter",
+          [&delimiter](const std::string& name) {
+            delimiter = name == "tab" || name == "\\t" ? '\t' : name.at(0);
+          },
+          what)
       ->type_name(",|;|tab")
       ->check(CLI::Validator(
           [](const std::string& name) {
@@ -128,7 +129,7 @@ void AddPatch(CLI::App* cmd, PatchOptions& o) {
   cmd->add_flag("--labels", o.labels, "Write list fields as the entry texts the editor shows")
       ->needs(patch);
   cmd->add_flag("--excel", o.excel, "CSV for Excel, as export --excel writes it")->needs(patch);
-  AddDelimiter(cmd, o.delimiter, "CSV cell separator: , ; or tab (default ,)");
+  AddDelimiter(cmd, o.delimiter, "CSV cell separator: , ; or tab (default ,)")->needs(patch);
 }
 
 CLI::App* AddDiff(CLI::App& app, Io io, Run& run) {

@@ -7,7 +7,7 @@ cli=$1
 out=$2
 {
   echo '[COMMANDS]'
-  for command in list show export import check diff history undo sample; do
+  for command in list show export import check diff history undo apply sample; do
     echo ".SS $command"
     echo '.nf'
     # roff escapes: backslashes doubled, a leading dot or quote protected

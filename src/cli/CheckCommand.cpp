@@ -9,6 +9,7 @@
 #include "DbaseHeader.h"
 #include "Labels.h"
 #include "RecordSource.h"
+#include "RosterSlots.h"
 #include "StoredForms.h"
 
 namespace korvale::cli {
@@ -122,6 +123,7 @@ class Checker {
       if (same.first.size() < kShownPerKind) same.first.push_back(record.index);
       ++same.count;
     }
+    if (RecordStart(record.index + 1) <= length) slots_.Add(record);
   }
 
   void Duplicates() {
@@ -132,6 +134,7 @@ class Checker {
                       more > 0 ? fmt::format(" and {} more", more) : ""),
           "a repeated PlayerId");
     }
+    for (std::string& shared : slots_.Shared()) Add(std::move(shared), "a shared roster slot");
   }
 
  private:
@@ -166,6 +169,7 @@ class Checker {
     std::uint64_t count = 0;
   };
   std::map<std::int64_t, IdRecords> ids_;
+  RosterSlots slots_;
   char lastByte_ = 0;
 };
 

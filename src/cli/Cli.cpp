@@ -41,13 +41,14 @@ CLI::App* AddShow(CLI::App& app, Io io, Run& run) {
 }
 
 // --delimiter: ",", ";" or a tab (also written "tab" or "\\t").
-void AddDelimiter(CLI::App* cmd, char& delimiter, const std::string& what) {
-  cmd->add_option_function<std::string>(
-         "--delimiter",
-         [&delimiter](const std::string& name) {
-           delimiter = name == "tab" || name == "\\t" ? '\t' : name.at(0);
-         },
-         what)
+CLI::Option* AddDelimiter(CLI::App* cmd, char& delimiter, const std::string& what) {
+  return cmd
+      ->add_option_function<std::string>(
+          "--delimiter",
+          [&delimiter](const std::string& name) {
+            delimiter = name == "tab" || name == "\\t" ? '\t' : name.at(0);
+          },
+          what)
       ->type_name(",|;|tab")
       ->check(CLI::Validator(
           [](const std::string& name) {
@@ -76,6 +77,15 @@ CLI::App* AddExport(CLI::App& app, Io io, Run& run) {
   return cmd;
 }
 
+void AddBackup(CLI::App* cmd, std::string& backup) {
+  cmd->add_option("--backup", backup, "Copy the file here before the first write")
+      ->check(CLI::Validator(
+          [](const std::string& name) {
+            return name.empty() ? "the backup needs a file name" : "";
+          },
+          "FILE"));
+}
+
 CLI::App* AddImport(CLI::App& app, Io io, Run& run) {
   auto* cmd = app.add_subcommand("import", "Apply a CSV or JSON table to the player file");
   auto o = std::make_shared<ImportOptions>();
@@ -90,12 +100,7 @@ CLI::App* AddImport(CLI::App& app, Io io, Run& run) {
                   "Windows-1252; standard input must be UTF-8)")
       ->check(CLI::IsMember({"utf-8", "windows-1252"}, CLI::ignore_case));
   cmd->add_flag("--dry-run", o->dryRun, "Validate and report, write nothing");
-  cmd->add_option("--backup", o->backup, "Copy the file here before the first write")
-      ->check(CLI::Validator(
-          [](const std::string& name) {
-            return name.empty() ? "the backup needs a file name" : "";
-          },
-          "FILE"));
+  AddBackup(cmd, o->backup);
   cmd->add_flag("--verbose", o->verbose, "List every change");
   cmd->footer(
       "An empty cell (or a JSON null) leaves a number, a list field or a flag as the file has "
@@ -112,13 +117,36 @@ CLI::App* AddCheck(CLI::App& app, Io io, Run& run) {
   return cmd;
 }
 
+// --patch and the options of the patch it writes, which need it.
+void AddPatch(CLI::App* cmd, PatchOptions& o) {
+  auto* patch =
+      cmd->add_flag("--patch", o.patch, "Write the changes as a patch: one row per changed field");
+  cmd->add_option("-o,--output", o.output, "Patch file, - for standard output (default)")
+      ->needs(patch);
+  cmd->add_option("--format", o.format, "csv or json (default: from OUT's extension, else csv)")
+      ->check(CLI::IsMember({"csv", "json"}, CLI::ignore_case))
+      ->needs(patch);
+  cmd->add_flag("--labels", o.labels, "Write list fields as the entry texts the editor shows")
+      ->needs(patch);
+  cmd->add_flag("--excel", o.excel, "CSV for Excel, as export --excel writes it")->needs(patch);
+  AddDelimiter(cmd, o.delimiter, "CSV cell separator: , ; or tab (default ,)")->needs(patch);
+}
+
 CLI::App* AddDiff(CLI::App& app, Io io, Run& run) {
   auto* cmd = app.add_subcommand("diff", "Compare two player files record by record");
   auto a = std::make_shared<std::string>();
   auto b = std::make_shared<std::string>();
+  auto o = std::make_shared<PatchOptions>();
   cmd->add_option("FILE_A", *a, "First player file")->required();
   cmd->add_option("FILE_B", *b, "Second player file")->required();
-  cmd->callback([=, &run] { run = [=] { return DiffCommand(*a, *b, io); }; });
+  AddPatch(cmd, *o);
+  cmd->callback([=, &run] {
+    if (o->patch) {
+      run = [=] { return DiffPatchCommand(*a, *b, *o, io); };
+    } else {
+      run = [=] { return DiffCommand(*a, *b, io); };
+    }
+  });
   return cmd;
 }
 
@@ -140,9 +168,24 @@ CLI::App* AddHistory(CLI::App& app, Io io, Run& run) {
   auto o = std::make_shared<HistoryOptions>();
   cmd->add_option("FILE", o->file, "Player file")->required();
   AddSince(cmd, o->since);
-  cmd->add_option("--format", o->format, "text or json (default text)")
-      ->check(CLI::IsMember({"text", "json"}, CLI::ignore_case));
-  cmd->callback([=, &run] { run = [=] { return HistoryCommand(*o, io); }; });
+  cmd->add_option("--id", o->id, "The change set with this id");
+  cmd->add_option_function<std::string>(
+         "--format", [o](const std::string& name) { o->format = o->patch.format = name; },
+         "text or json (default text); with --patch csv or json")
+      ->check(CLI::IsMember({"text", "json", "csv"}, CLI::ignore_case));
+  auto* patch =
+      cmd->add_flag("--patch", o->patch.patch, "Write the chosen change sets as one patch");
+  cmd->add_option("-o,--output", o->patch.output, "Patch file, - for standard output (default)")
+      ->needs(patch);
+  cmd->callback([=, &run] {
+    if (o->patch.patch) {
+      if (o->format == "text") o->patch.format.clear();
+      run = [=] { return HistoryPatchCommand(*o, io); };
+    } else {
+      if (o->format == "csv") throw CLI::ValidationError("--format", "csv needs --patch");
+      run = [=] { return HistoryCommand(*o, io); };
+    }
+  });
   return cmd;
 }
 
@@ -162,6 +205,23 @@ CLI::App* AddUndo(CLI::App& app, Io io, Run& run) {
     if (!o->last && !o->id && !o->since) throw CLI::RequiredError("--last, --id or --since");
     run = [=] { return UndoCommand(*o, io); };
   });
+  return cmd;
+}
+
+CLI::App* AddApply(CLI::App& app, Io io, Run& run) {
+  auto* cmd = app.add_subcommand("apply", "Apply a patch to the player file");
+  auto o = std::make_shared<ApplyOptions>();
+  cmd->add_option("FILE", o->file, "Player file")->required();
+  cmd->add_option("PATCH", o->patch, "Patch to apply (CSV or JSON), - for standard input")
+      ->required();
+  cmd->add_option("--match", o->match,
+                  "How a row finds its player: id (PlayerId, the default), record or name")
+      ->check(CLI::IsMember({"id", "record", "name"}));
+  cmd->add_flag("--dry-run", o->dryRun, "Compare and report, write nothing");
+  cmd->add_flag("--verbose", o->verbose, "List every field of the patch");
+  AddBackup(cmd, o->backup);
+  cmd->add_flag("--force", o->force, "Write New over fields that hold neither Old nor New");
+  cmd->callback([=, &run] { run = [=] { return ApplyCommand(*o, io); }; });
   return cmd;
 }
 
@@ -213,7 +273,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
 int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
            std::ostream& err, FileSystem& files) {
   const Io io{in, out, err, files};
-  CLI::App app("Lists, exports, imports, checks and compares Courtline '98 player files.",
+  CLI::App app("Lists, exports, imports, checks, compares and patches Courtline '98 player files.",
                "korvale-cli");
   app.set_version_flag("--version", std::string("korvale-cli ") + kKorvaleVersion);
   app.require_subcommand(1);
@@ -223,7 +283,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   Run run;
   std::vector<std::string> commands;
   for (auto* add : {AddList, AddShow, AddExport, AddImport, AddCheck, AddDiff, AddHistory, AddUndo,
-                    AddSample}) {
+                    AddApply, AddSample}) {
     commands.push_back(add(app, io, run)->get_name());
   }
   if (!args.empty() && !args[0].empty() && args[0][0] != '-' &&

@@ -58,11 +58,38 @@ int ImportCommand(const ImportOptions& options, Io io);
 int CheckCommand(const std::string& file, Io io);
 int DiffCommand(const std::string& fileA, const std::string& fileB, Io io);
 
+// A patch to write: one row per changed field, as a table like `export`'s.
+struct PatchOptions {
+  bool patch = false;
+  std::string output = "-";
+  std::string format;
+  char delimiter = 0;  // 0: a comma
+  bool labels = false;
+  bool excel = false;
+};
+int DiffPatchCommand(const std::string& fileA, const std::string& fileB,
+                     const PatchOptions& options, Io io);
+
 struct HistoryOptions {
   std::string file;
   std::optional<std::int64_t> since;  // seconds since the epoch
+  std::optional<std::uint64_t> id;    // one change set
   std::string format = "text";
+  PatchOptions patch;
 };
+// The chosen change sets as one patch.
+int HistoryPatchCommand(const HistoryOptions& options, Io io);
+
+struct ApplyOptions {
+  std::string file;
+  std::string patch;
+  std::string match = "id";  // "id", "record" or "name"
+  std::string backup;
+  bool dryRun = false;
+  bool verbose = false;
+  bool force = false;
+};
+int ApplyCommand(const ApplyOptions& options, Io io);
 int HistoryCommand(const HistoryOptions& options, Io io);
 
 // Exactly one of last, id and since chooses the change sets.

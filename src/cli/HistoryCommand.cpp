@@ -49,6 +49,7 @@ int HistoryCommand(const HistoryOptions& options, Io io) {
   std::size_t listed = 0;
   for (std::size_t i = 0; i < sets.size(); ++i) {
     if (options.since && sets[i].time < *options.since) continue;
+    if (options.id && sets[i].id != *options.id) continue;
     ++listed;
     if (json) {
       list.push_back(Json(sets[i], shown[i]));

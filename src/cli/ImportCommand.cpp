@@ -1,56 +1,14 @@
 #include <filesystem>
-#include <fstream>
 
 #include "ChangeHistory.h"
 #include "Commands.h"
 #include "ImportPlan.h"
 #include "RecordSource.h"
-#include "ReplacingOutput.h"
-#include "TableFormat.h"
+#include "TableSource.h"
 #include "Utf8Path.h"
 
 namespace korvale::cli {
 namespace {
-
-// The table to read: standard input, or the file, whose encoding is
-// decided by one pass over it unless an option names it.
-struct Input {
-  std::ifstream file;
-  std::istream* stream = nullptr;
-  TableOptions options;
-};
-
-bool OpenInput(const ImportOptions& options, Input& input, Io io) {
-  input.options.format = FormatFor(options.format, options.input);
-  input.options.delimiter = options.delimiter;
-  if (options.encoding == "windows-1252") input.options.encoding = TableEncoding::Windows1252;
-  if (options.input == "-") {
-    input.stream = &io.in;
-    return true;
-  }
-  input.file.open(PathFromUtf8(options.input), std::ios::binary);
-  if (!input.file) return false;
-  input.stream = &input.file;
-  if (options.encoding.empty() && input.options.format == TableFormat::Csv &&
-      !IsUtf8Stream(input.file)) {
-    io.err << "korvale-cli: " << options.input << " is not UTF-8: read as Windows-1252\n";
-    input.options.encoding = TableEncoding::Windows1252;
-  }
-  input.file.clear();
-  input.file.seekg(0);
-  return true;
-}
-
-// Copies the held file, through its own handle, to a new file at `path`,
-// never over an existing one and never in part. The problem, if any.
-std::optional<std::string> Backup(PlayerFileState& file, const std::string& path) {
-  const std::string bytes = file.ReadBytes(0, static_cast<std::size_t>(file.FileLength()));
-  ReplacingOutput out(PathFromUtf8(path), false);
-  if (out.IsOpen()) out.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (out.Commit()) return std::nullopt;
-  if (out.Error() == std::errc::file_exists) return "the backup " + path + " exists already";
-  return "cannot write the backup " + path + ": " + out.Error().message();
-}
 
 void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
   if (options.verbose) {
@@ -67,14 +25,9 @@ int ImportCommand(const ImportOptions& options, Io io) {
     io.err << "korvale-cli: the backup " << options.backup << " exists already\n";
     return kFailure;
   }
-  if (FormatFor(options.format, options.input) == TableFormat::Json &&
-      (options.delimiter != 0 || !options.encoding.empty())) {
-    io.err << "korvale-cli: --delimiter and --encoding apply to CSV tables only\n";
-    return kFailure;
-  }
-  Input input;
-  if (!OpenInput(options, input, io)) {
-    io.err << "korvale-cli: cannot read " << options.input << '\n';
+  TableSource input;
+  if (!OpenTableSource({options.input, options.format, options.delimiter, options.encoding}, input,
+                       io)) {
     return kFailure;
   }
   PlayerFileState file(io.files);
@@ -93,7 +46,7 @@ int ImportCommand(const ImportOptions& options, Io io) {
   }
   if (!options.dryRun && !plan.spans.empty()) {
     if (!options.backup.empty()) {
-      if (const auto problem = Backup(file, options.backup)) {
+      if (const auto problem = BackupRoster(file, options.backup)) {
         io.err << "korvale-cli: " << *problem << "; nothing was written\n";
         return kFailure;
       }

@@ -29,6 +29,8 @@ void RosterImage::Put(std::uint64_t offset, std::string_view bytes) {
                  bytes.substr(0, bytes_.size() - at));
 }
 
+RecordSpan RosterImage::Record(std::int64_t record) const { return SpanOf(bytes_, record); }
+
 std::string RosterImage::Player(std::int64_t record) const {
   const RecordSpan span = SpanOf(bytes_, record);
   return ShownText(span, FieldId::LastName) + ", " + ShownText(span, FieldId::FirstName);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "PlayerFileState.h"
+#include "Shown.h"
 
 namespace korvale::cli {
 
@@ -21,6 +22,8 @@ class RosterImage {
   // Puts the bytes at the offset; what would lie past the end is dropped.
   void Put(std::uint64_t offset, std::string_view bytes);
 
+  // The record's bytes (fewer at the end of the file, none past it).
+  [[nodiscard]] RecordSpan Record(std::int64_t record) const;
   // "LastName, FirstName" as the record holds them.
   [[nodiscard]] std::string Player(std::int64_t record) const;
   // The field's value as `show` prints it.

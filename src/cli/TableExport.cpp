@@ -8,11 +8,10 @@
 #include "Derived.h"
 #include "ListEntries.h"
 #include "RecordSource.h"
+#include "TableWriter.h"
 
 namespace korvale::cli {
 namespace {
-
-constexpr std::size_t kFlushAt = 1 << 20;
 
 std::vector<std::string> ColumnNames(bool derived) {
   std::vector<std::string> names{"Record"};
@@ -37,33 +36,6 @@ bool StartsLikeAFormula(std::string_view text, bool excel) {
   if (excel && formulaStart(text)) return true;
   return text.size() > 1 && text.front() == '\'' && formulaStart(text.substr(1));
 }
-
-// Rows are built in one buffer that goes to the stream in large pieces.
-class TableWriter {
- public:
-  explicit TableWriter(std::ostream& out) : out_(out) { buffer_.reserve(kFlushAt + 4096); }
-  virtual ~TableWriter() = default;
-  TableWriter(const TableWriter&) = delete;
-  TableWriter& operator=(const TableWriter&) = delete;
-
-  virtual void Begin(const std::vector<std::string>& columns) = 0;
-  virtual void Cell(const Shown& value) = 0;
-  virtual void EndRow() = 0;
-  virtual void End() = 0;
-
- protected:
-  void FlushIfFull() {
-    if (buffer_.size() >= kFlushAt) Flush();
-  }
-  void Flush() {
-    out_.write(buffer_.data(), static_cast<std::streamsize>(buffer_.size()));
-    buffer_.clear();
-  }
-  std::string buffer_;
-
- private:
-  std::ostream& out_;
-};
 
 class CsvWriter final : public TableWriter {
  public:
@@ -164,32 +136,29 @@ class JsonWriter final : public TableWriter {
   std::int64_t rows_ = 0;
 };
 
-// The value as the table shows it: with labels, a list field's code
-// becomes its entry text when it has one.
-Shown TableValue(const RecordSpan& record, const FieldDescriptor& field, bool labels) {
-  Shown value = ShownValue(record, field);
+}  // namespace
+
+std::unique_ptr<TableWriter> MakeTableWriter(std::ostream& out, const TableStyle& style) {
+  if (style.format == TableFormat::Csv) return std::make_unique<CsvWriter>(out, style);
+  return std::make_unique<JsonWriter>(out);
+}
+
+Shown TableValue(FieldId field, Shown value, bool labels) {
   if (!labels) return value;
   if (const auto* code = std::get_if<std::int64_t>(&value)) {
-    if (const auto entry = EntryForCode(IdOf(field), *code)) return Shown{std::string(*entry)};
+    if (const auto entry = EntryForCode(field, *code)) return Shown{std::string(*entry)};
   }
   return value;
 }
 
-}  // namespace
-
 void ExportTable(PlayerFileState& file, std::ostream& out, const TableStyle& style) {
-  std::unique_ptr<TableWriter> writer;
-  if (style.format == TableFormat::Csv) {
-    writer = std::make_unique<CsvWriter>(out, style);
-  } else {
-    writer = std::make_unique<JsonWriter>(out);
-  }
+  const std::unique_ptr<TableWriter> writer = MakeTableWriter(out, style);
   writer->Begin(ColumnNames(style.derived));
   RecordSource source(file);
   source.ForEach([&](const RecordSpan& record) {
     writer->Cell(Shown{record.index});
     for (const FieldDescriptor& f : kRecordLayout) {
-      writer->Cell(TableValue(record, f, style.labels));
+      writer->Cell(TableValue(IdOf(f), ShownValue(record, f), style.labels));
     }
     if (style.derived) {
       for (std::string& text : DerivedTexts(record)) writer->Cell(Shown{std::move(text)});

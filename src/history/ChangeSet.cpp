@@ -12,6 +12,7 @@ std::string_view ProgramName(Program program) {
     case Program::Editor: return "editor";
     case Program::Import: return "import";
     case Program::Undo: return "undo";
+    case Program::Apply: return "apply";
   }
   return "unknown";
 }

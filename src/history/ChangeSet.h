@@ -12,7 +12,7 @@
 namespace korvale::history {
 
 // Which program made a change set.
-enum class Program : std::uint8_t { Editor = 0, Import = 1, Undo = 2 };
+enum class Program : std::uint8_t { Editor = 0, Import = 1, Undo = 2, Apply = 3 };
 
 [[nodiscard]] std::string_view ProgramName(Program program);
 

@@ -26,7 +26,7 @@ std::optional<ChangeSet> DecodeBody(std::string_view body) {
   set.id = r.Number(8);
   set.time = static_cast<std::int64_t>(r.Number(8));
   const auto program = r.Number(1);
-  if (program > static_cast<std::uint64_t>(Program::Undo)) return std::nullopt;
+  if (program > static_cast<std::uint64_t>(Program::Apply)) return std::nullopt;
   set.program = static_cast<Program>(program);
   const std::uint64_t count = r.Number(4);
   for (std::uint64_t i = 0; i < count && !r.broken; ++i) {

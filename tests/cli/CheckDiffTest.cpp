@@ -27,7 +27,7 @@ TEST_F(CheckDiffTest, CheckReportsEveryKindOfFinding) {
   b.At(4, std::string("\x07", 1));
   b.Raw(0, FieldId::Height, "59").Raw(0, FieldId::Team, "40").Raw(1, FieldId::IsRom, "t");
   b.Raw(1, FieldId::Passing, "-3").Raw(2, FieldId::PlayerPkg, ":AZAA");
-  b.Raw(3, FieldId::PlayerId, "1").Raw(3, FieldId::BirthMonth, "  ");
+  b.Raw(3, FieldId::PlayerId, "1").Raw(3, FieldId::BirthMonth, "  ").Number(2, FieldId::Team, 1);
   b.At(b.Bytes().size(), b.Bytes().substr(kDbaseHeaderLength + kRecordLength * 3, 86));
   const std::string file = Make(b);
   const Outcome o = Run({"check", file});
@@ -44,6 +44,7 @@ TEST_F(CheckDiffTest, CheckReportsEveryKindOfFinding) {
                        "record 1 (id 2): IsRom holds \"t\", not T or F",
                        "record 2 (id 3): HairStyle letter \"Z\" outside A..Q",
                        "PlayerId 1 appears in records 0, 3",
+                       "Boston: slot 1 is held by records 1 and 2",
                    }));
 }
 

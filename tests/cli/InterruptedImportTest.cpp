@@ -25,7 +25,7 @@ class InterruptedImportTest : public CliTest {
   // Stops the import after its n-th file-layer call; false when it ended first.
   bool KillAfter(int n) {
     ::setenv("KORVALE_TEST_KILL_AFTER", std::to_string(n).c_str(), 1);
-    const Outcome o = RunProgram("import " + roster + " " + table);
+    const Outcome o = RunProgram(command + " " + roster + " " + table);
     ::unsetenv("KORVALE_TEST_KILL_AFTER");
     // Killed: the program itself, or the shell that ran it says so.
     const bool killed = o.code == -1 || o.code == 128 + SIGKILL;
@@ -45,13 +45,15 @@ class InterruptedImportTest : public CliTest {
     return true;
   }
 
+  std::string command = "import";
   std::string roster;
-  std::string table;
+  std::string table;  // or patch
 };
 
 // At every call of the import, from its first read to the journal's
 // deletion, the next command finds the roster as it was or fully changed,
-// and no journal beside it.
+// and no journal beside it. An apply writes through the same journal:
+// killed, the same holds.
 TEST_F(InterruptedImportTest, TheRosterIsBeforeOrAfterWhereverTheImportStops) {
   PlayerFileBuilder b(3);
   b.Number(0, FieldId::Height, 80).Number(2, FieldId::Height, 80).Text(2, FieldId::LastName, "Ng");
@@ -65,8 +67,17 @@ TEST_F(InterruptedImportTest, TheRosterIsBeforeOrAfterWhereverTheImportStops) {
     const char* name;
     std::function<bool(int)> interrupt;
   };
+  const std::string patch =
+      Write("p.csv",
+            "PlayerId,LastName,FirstName,Record,Field,Old,New\n"
+            "0,,,0,Height,80,81\n0,,,2,Height,80,82\n0,,,2,LastName,Ng,Okafor\n");
   for (const Way& way : {Way{"kill", [this](int n) { return KillAfter(n); }},
-                         Way{"power cut", [this](int n) { return CutPowerAfter(n); }}}) {
+                         Way{"power cut", [this](int n) { return CutPowerAfter(n); }},
+                         Way{"kill an apply", [&](int n) {
+                               command = "apply --match record";
+                               table = patch;
+                               return KillAfter(n);
+                             }}}) {
     int undone = 0;
     int n = 1;
     for (;; ++n) {

@@ -7,7 +7,10 @@ Each case exports a roster, lets Calc open the table (special numbers
 detected, quoted cells as text), save it as .xlsx, open that and save it as
 a table again, and imports the result. An unedited table must import as no
 change and leave the roster byte for byte as it was; an edited one exactly
-its edits. Calc runs headless with profiles of its own in WORK_FOLDER.
+its edits. A patch case writes the differences to an updated roster as a
+patch instead, and the patch back from Calc must apply to the roster as
+exactly that roster. Calc runs headless with profiles of its own in
+WORK_FOLDER.
 Prints one line per case and "N passed, M failed" last.
 """
 import csv
@@ -29,6 +32,12 @@ ODD_TEXTS = """Record,LastName,FirstName,Nickname,BirthTown,BirthState
 1,Brontë,Renée,1E5, 12,=1+1
 2,Øster,Çelik,-5,Düsseldorf,Ñandú
 """
+# The update a patch case carries: texts a spreadsheet would change, a
+# rating, a flag and a list field.
+PATCH_EDITS = """Record,Nickname,BirthState,JumpShooting,IsHidden,Position
+3,007,3-4,88,true,Center
+4,=1+1,1E5,,,
+"""
 CHANGED_RECORD = 1
 CHANGED_RATING = "JumpShooting"
 CHANGED_FLAG = "IsHidden"
@@ -42,6 +51,7 @@ class Case:
     locale: str = "en-US"
     export: list = field(default_factory=list)
     edit: bool = False
+    patch: bool = False  # export: the options of diff --patch
 
 
 CASES = [
@@ -52,6 +62,9 @@ CASES = [
     Case("export --labels", 44, UTF8, export=["--labels"]),
     Case("export --excel", 44, UTF8, export=["--excel"]),
     Case("a rating and a flag edited", 44, UTF8, edit=True),
+    Case("diff --patch", 44, UTF8, patch=True),
+    Case("diff --patch --labels --excel, back with semicolons", 59, UTF8,
+         export=["--labels", "--excel"], patch=True),
 ]
 
 
@@ -175,6 +188,19 @@ def expect_import(cli, roster, table, expected_roster, expected_lines):
         raise Failure("the roster is not byte-identical:\n        " + brief(diff.stdout))
 
 
+def expect_apply(cli, roster, patch, expected_roster):
+    """Applies `patch` to a copy of `roster`: the result must be
+    `expected_roster`, byte for byte."""
+    work = roster.with_name(patch.stem + ".dbf")
+    shutil.copyfile(roster, work)
+    done = run([cli, "apply", work, patch], check=False)
+    if done.returncode != 0:
+        raise Failure("apply refused the patch:\n        " + brief(done.stderr))
+    if work.read_bytes() != expected_roster.read_bytes():
+        diff = run([cli, "diff", expected_roster, work], check=False)
+        raise Failure("the roster is not byte-identical:\n        " + brief(diff.stdout))
+
+
 def main():
     cli, work = Path(sys.argv[1]).resolve(), Path(sys.argv[2]).resolve()
     for sub in ("tables", "xlsx", "back"):
@@ -184,13 +210,20 @@ def main():
     run([cli, "sample", "--force", "--players", "8", roster])
     (work / "tables" / "odd.csv").write_text(ODD_TEXTS, encoding="utf-8")
     run([cli, "import", roster, work / "tables" / "odd.csv"])
+    updated = work / "tables" / "updated.dbf"
+    shutil.copyfile(roster, updated)
+    (work / "tables" / "update.csv").write_text(PATCH_EDITS, encoding="utf-8")
+    run([cli, "import", updated, work / "tables" / "update.csv"])
 
     results = {}
     exported = {}
     for n, case in enumerate(CASES):
         table = work / "tables" / f"case{n}.csv"
         try:
-            run([cli, "export"] + case.export + ["-o", table, roster])
+            if case.patch:
+                run([cli, "diff", roster, updated, "--patch"] + case.export + ["-o", table])
+            else:
+                run([cli, "export"] + case.export + ["-o", table, roster])
             if case.edit:
                 edit_table(table)
             exported[n] = table
@@ -210,6 +243,10 @@ def main():
             options = f"{case.separator},34,{case.charset},1,,0,false,true,true"
             calc(work, case.locale, ["--convert-to", f"csv:{CSV_FILTER}:{options}"],
                  [work / "xlsx" / (table.stem + ".xlsx")], work / "back")
+            if case.patch:
+                expect_apply(cli, roster, back, updated)
+                results[n] = None
+                continue
             expected, lines = roster, []
             if case.edit:
                 expected = work / "tables" / "edited.dbf"

@@ -8,6 +8,7 @@
 #include "ReplacingOutput.h"
 #include "TableFormat.h"
 #include "Utf8Path.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 namespace {
@@ -33,7 +34,8 @@ bool OpenInput(const ImportOptions& options, Input& input, Io io) {
   input.stream = &input.file;
   if (options.encoding.empty() && input.options.format == TableFormat::Csv &&
       !IsUtf8Stream(input.file)) {
-    io.err << "korvale-cli: " << options.input << " is not UTF-8: read as Windows-1252\n";
+    io.err << "korvale-cli: " << VisibleText(options.input)
+           << " is not UTF-8: read as Windows-1252\n";
     input.options.encoding = TableEncoding::Windows1252;
   }
   input.file.clear();
@@ -48,15 +50,16 @@ std::optional<std::string> Backup(PlayerFileState& file, const std::string& path
   ReplacingOutput out(PathFromUtf8(path), false);
   if (out.IsOpen()) out.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (out.Commit()) return std::nullopt;
-  if (out.Error() == std::errc::file_exists) return "the backup " + path + " exists already";
-  return "cannot write the backup " + path + ": " + out.Error().message();
+  const std::string shown = VisibleText(path);
+  if (out.Error() == std::errc::file_exists) return "the backup " + shown + " exists already";
+  return "cannot write the backup " + shown + ": " + out.Error().message();
 }
 
 void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
   if (options.verbose) {
     for (const VerboseChange& change : plan.shown) io.out << DescribeChange(change) << '\n';
   }
-  io.out << plan.spans.size() << " fields changed in " << plan.RecordsChanged() << " records\n";
+  io.out << plan.fieldsChanged << " fields changed in " << plan.RecordsChanged() << " records\n";
   if (options.dryRun) io.out << "dry run: nothing was written\n";
 }
 
@@ -64,7 +67,7 @@ void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
 
 int ImportCommand(const ImportOptions& options, Io io) {
   if (!options.backup.empty() && std::filesystem::exists(PathFromUtf8(options.backup))) {
-    io.err << "korvale-cli: the backup " << options.backup << " exists already\n";
+    io.err << "korvale-cli: the backup " << VisibleText(options.backup) << " exists already\n";
     return kFailure;
   }
   if (FormatFor(options.format, options.input) == TableFormat::Json &&
@@ -74,20 +77,27 @@ int ImportCommand(const ImportOptions& options, Io io) {
   }
   Input input;
   if (!OpenInput(options, input, io)) {
-    io.err << "korvale-cli: cannot read " << options.input << '\n';
+    io.err << "korvale-cli: cannot read " << VisibleText(options.input) << '\n';
     return kFailure;
   }
   PlayerFileState file(io.files);
   OpenRoster(file, options.file, !options.dryRun, io.err);
   RecordSource source(file);
-  const ImportPlan plan = PlanImport(*input.stream, input.options, source, options.verbose);
+  ProblemReport problems(io.err);
+  const ImportPlan plan =
+      PlanImport(*input.stream, input.options, source, problems, options.verbose);
+  if (!plan.unreadable.empty()) {
+    io.err << "korvale-cli: cannot read " << VisibleText(options.input) << ": " << plan.unreadable
+           << "; nothing was written\n";
+    return kFailure;
+  }
   if (!plan.ignoredColumns.empty()) {
     io.err << "korvale-cli: ignoring the derived columns";
     for (const std::string& c : plan.ignoredColumns) io.err << ' ' << c;
     io.err << '\n';
   }
-  if (!plan.problems.empty()) {
-    for (const Problem& p : plan.problems) io.err << FormatProblem(p) << '\n';
+  if (plan.problems > 0) {
+    problems.Finish();
     io.err << "korvale-cli: nothing was written\n";
     return kFindings;
   }

@@ -69,9 +69,6 @@ std::optional<std::int64_t> RecordOf(const InputRow& row) {
   return std::nullopt;
 }
 
-// The file an accepted table must leave: in the order of the fields, every
-// imported value that differs from the one the record shows by then, in its
-// stored form at its field (PlayerPkg overlaps the appearance codes).
 // The rows of an accepted table, as the import reads them.
 class CollectedRows final : public RowSink {
  public:
@@ -88,6 +85,9 @@ std::vector<InputRow> ReadRows(const std::string& text, bool json) {
   return collected.rows;
 }
 
+// The file an accepted table must leave: in the order of the fields, every
+// imported value that differs from the one the record showed before its
+// row, in its stored form at its field (PlayerPkg overlaps the codes).
 std::string Expected(const std::string& before, const std::vector<InputRow>& rows) {
   std::string after = before;
   for (const InputRow& row : rows) {
@@ -97,11 +97,13 @@ std::string Expected(const std::string& before, const std::vector<InputRow>& row
     for (const auto& [column, cell] : row.cells) {
       if (const FieldDescriptor* field = FieldByName(column)) cells[IdOf(*field)] = cell;
     }
+    // A cell that shows what the record held before the row changes
+    // nothing; PlayerPkg and a changed code give the same letter.
+    const std::string held = after.substr(RecordStart(*k), kRecordLength);
     for (const auto& [id, cell] : cells) {
       const FieldDescriptor& field = Field(id);
-      const RecordSpan record{*k, std::string_view(after).substr(RecordStart(*k), kRecordLength)};
       const auto value = ValueOf(field, cell);
-      if (!value || *value == ShownValue(record, field)) continue;
+      if (!value || *value == ShownValue(RecordSpan{*k, held}, field)) continue;
       const std::string stored = cli::StoredForm(field, *value);
       after.replace(field.OffsetIn(*k), stored.size(), stored);
     }

@@ -10,18 +10,23 @@ class BuiltInCsvSplitter final : public CsvSplitter {
   BuiltInCsvSplitter(CsvSink& sink, char delimiter) : sink_(sink), delimiter_(delimiter) {}
 
   bool Feed(std::string_view piece) override {
+    if (failure_ != CsvFailure::None) return false;
     for (const char c : piece) {
-      if (!Step(c)) return false;
+      if (!Step(c)) return Fail(CsvFailure::Format);
+      if (field_.size() > kLongestCell) return Fail(CsvFailure::CellTooLong);
     }
     return true;
   }
 
   bool Finish() override {
-    if (state_ == State::InField && quoted_) return false;
+    if (failure_ != CsvFailure::None) return false;
+    if (state_ == State::InField && quoted_) return Fail(CsvFailure::Format);
     if (state_ != State::BeforeRow) EndField(true);
     state_ = State::BeforeRow;
     return true;
   }
+
+  [[nodiscard]] CsvFailure Failure() const override { return failure_; }
 
   [[nodiscard]] std::string Error() const override {
     return "error parsing data while strict checking enabled";
@@ -31,6 +36,11 @@ class BuiltInCsvSplitter final : public CsvSplitter {
   enum class State { BeforeRow, BeforeField, InField, AfterQuote };
 
   static bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
+
+  bool Fail(CsvFailure failure) {
+    failure_ = failure;
+    return false;
+  }
 
   bool Step(char c) {
     switch (state_) {
@@ -95,6 +105,7 @@ class BuiltInCsvSplitter final : public CsvSplitter {
   State state_ = State::BeforeRow;
   bool quoted_ = false;
   std::string field_;
+  CsvFailure failure_ = CsvFailure::None;
 };
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "DbaseHeader.h"
 #include "Labels.h"
+#include "VisibleText.h"
 #include "RecordSource.h"
 #include "RosterSlots.h"
 #include "StoredForms.h"
@@ -180,15 +181,16 @@ int CheckCommand(const std::string& path, Io io) {
   const std::optional<std::string> journal = OpenRosterToCheck(file, path, io.err);
   RecordSource source(file);
   Findings findings;
-  if (journal) findings.Add("a journal", *journal);
+  if (journal) findings.Add("a journal", VisibleText(*journal));
   Checker checker(findings);
   if (source.Length() > 0) {
     checker.SetLastByte(file.ReadBytes(source.Length() - 1, 1).at(0));
   }
   const std::string header = file.ReadBytes(0, kDbaseHeaderLength);
   if (!IsPlayerFileHeader(header)) {
-    findings.Add("the header",
-                 "header: " + FileError(FileErrorCause::NotPlayerFile, path).Message());
+    findings.Add(
+        "the header",
+        "header: " + FileError(FileErrorCause::NotPlayerFile, VisibleText(path)).Message());
   }
   checker.Header(header, source.Length());
   source.ForEach([&](const RecordSpan& record) { checker.Record(record, source.Length()); });

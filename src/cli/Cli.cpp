@@ -3,20 +3,48 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <functional>
+#include <limits>
 
 #include "Commands.h"
-#include "FileError.h"
+#include "FileErrorText.h"
 #include "HistoryLog.h"
 #include "KorvaleVersion.h"
 #include "RecordSource.h"
 #include "TimeText.h"
+#include "VisibleLines.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 namespace {
 
 using Run = std::function<int()>;
+
+// A whole-number option in decimal digits: a number beyond the range of
+// its type is refused, never clamped to it.
+template <typename T, typename Set>
+CLI::Option* AddWholeNumber(CLI::App* cmd, const std::string& name, Set set,
+                            const std::string& help) {
+  return cmd
+      ->add_option_function<std::string>(
+          name,
+          [name, set](const std::string& text) {
+            T value{};
+            const char* end = text.data() + text.size();
+            const auto [at, error] = std::from_chars(text.data(), end, value);
+            if (text.empty() || error != std::errc() || at != end) {
+              throw CLI::ValidationError(name, text + " is not a whole number from " +
+                                                   std::to_string(std::numeric_limits<T>::min()) +
+                                                   " to " +
+                                                   std::to_string(std::numeric_limits<T>::max()));
+            }
+            set(value);
+          },
+          help)
+      ->type_name("INT");
+}
 
 CLI::App* AddList(CLI::App& app, Io io, Run& run) {
   auto* cmd = app.add_subcommand("list", "List the players: record, id, team and name");
@@ -30,8 +58,10 @@ CLI::App* AddShow(CLI::App& app, Io io, Run& run) {
   auto* cmd = app.add_subcommand("show", "Show one player page by page");
   auto o = std::make_shared<ShowOptions>();
   cmd->add_option("FILE", o->file, "Player file")->required();
-  auto* record = cmd->add_option("--record", o->record, "Record index, from 0");
-  auto* id = cmd->add_option("--id", o->id, "PlayerId (the first record holding it)");
+  auto* record = AddWholeNumber<std::int64_t>(
+      cmd, "--record", [o](std::int64_t k) { o->record = k; }, "Record index, from 0");
+  auto* id = AddWholeNumber<std::int64_t>(
+      cmd, "--id", [o](std::int64_t n) { o->id = n; }, "PlayerId (the first record holding it)");
   record->excludes(id);
   cmd->callback([=, &run] {
     if (!o->record && !o->id) throw CLI::RequiredError("--record or --id");
@@ -195,7 +225,8 @@ CLI::App* AddUndo(CLI::App& app, Io io, Run& run) {
   cmd->add_option("FILE", o->file, "Player file")->required();
   auto* last =
       cmd->add_option("--last", o->last, "The newest N change sets")->check(CLI::PositiveNumber);
-  auto* id = cmd->add_option("--id", o->id, "The change set with this id");
+  auto* id = AddWholeNumber<std::uint64_t>(
+      cmd, "--id", [o](std::uint64_t n) { o->id = n; }, "The change set with this id");
   auto* since = AddSince(cmd, o->since);
   last->excludes(id)->excludes(since);
   id->excludes(since);
@@ -229,9 +260,11 @@ CLI::App* AddSample(CLI::App& app, Io io, Run& run) {
   auto* cmd = app.add_subcommand("sample", "Write a roster of fictional players");
   auto o = std::make_shared<SampleOptions>();
   cmd->add_option("OUT", o->output, "File to write, - for standard output")->required();
-  cmd->add_option("--players", o->players, "Number of players (default 440)")
+  AddWholeNumber<int>(
+      cmd, "--players", [o](int n) { o->players = n; }, "Number of players (default 440)")
       ->check(CLI::Range(0, 1000000));
-  cmd->add_option("--seed", o->seed, "Seed of the generator (default 1998)");
+  AddWholeNumber<std::uint64_t>(
+      cmd, "--seed", [o](std::uint64_t n) { o->seed = n; }, "Seed of the generator (default 1998)");
   cmd->add_flag("--force", o->force, "Overwrite OUT if it exists");
   cmd->callback([=, &run] { run = [=] { return SampleCommand(*o, io); }; });
   return cmd;
@@ -256,23 +289,15 @@ int Guarded(const Run& run, Io io) {
     errno = 0;
     result = run();
   } catch (const FileError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n';
+    io.err << "korvale-cli: " << FileErrorText(e) << '\n';
   } catch (const RosterRefused& e) {
     io.err << "korvale-cli: " << e.what() << '\n';
   }
   return OutputReached(io) ? result : kFailure;
 }
 
-}  // namespace
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
-  return RunCli(args, in, out, err, SystemFileSystem());
-}
-
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
-           std::ostream& err, FileSystem& files) {
-  const Io io{in, out, err, files};
+// Parses the arguments and runs the command they name.
+int RunCommand(const std::vector<std::string>& args, Io io) {
   CLI::App app("Lists, exports, imports, checks, compares and patches Courtline '98 player files.",
                "korvale-cli");
   app.set_version_flag("--version", std::string("korvale-cli ") + kKorvaleVersion);
@@ -288,18 +313,33 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
   }
   if (!args.empty() && !args[0].empty() && args[0][0] != '-' &&
       std::find(commands.begin(), commands.end(), args[0]) == commands.end()) {
-    err << "korvale-cli: unknown command '" << VisibleText(args[0])
-        << "'\nRun with --help for more information.\n";
+    io.err << "korvale-cli: unknown command '" << VisibleText(args[0])
+           << "'\nRun with --help for more information.\n";
     return kFailure;
   }
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
   } catch (const CLI::ParseError& e) {
-    const int code = app.exit(e, out, err);
+    const int code = app.exit(e, io.out, io.err);
     return code == 0 ? kSuccess : kFailure;
   }
   return Guarded(run, io);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  return RunCli(args, in, out, err, SystemFileSystem());
+}
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err, FileSystem& files) {
+  // Every message goes out through the one escaper, whatever it quotes.
+  VisibleLines visible(err);
+  std::ostream messages(&visible);
+  return RunCommand(args, Io{in, out, messages, files});
 }
 
 }  // namespace korvale::cli

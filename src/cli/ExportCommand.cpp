@@ -6,6 +6,7 @@
 #include "ReplacingOutput.h"
 #include "TableExport.h"
 #include "Utf8Path.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 namespace {
@@ -14,11 +15,12 @@ namespace {
 // any path or link, nor of any other.
 std::optional<std::string> RefusedOutput(const ExportOptions& options) {
   const std::filesystem::path output = PathFromUtf8(options.output);
+  const std::string shown = VisibleText(options.output);
   if (IsSameFile(output, PathFromUtf8(options.file))) {
-    return options.output + " is the roster being exported; nothing was written";
+    return shown + " is the roster being exported; nothing was written";
   }
   if (HoldsPlayerFile(output)) {
-    return options.output + " is a player file; a table never replaces a roster";
+    return shown + " is a player file; a table never replaces a roster";
   }
   return std::nullopt;
 }
@@ -51,8 +53,12 @@ int ExportCommand(const ExportOptions& options, Io io) {
   if (out.IsOpen()) ExportTable(file, out.Stream(), style);
   file.ClosePlayerFile();
   if (!out.Commit()) {
-    io.err << "korvale-cli: cannot write " << options.output << ": " << out.Error().message()
-           << '\n';
+    const std::string shown = VisibleText(options.output);
+    if (out.Error() == std::errc::is_a_directory) {
+      io.err << "korvale-cli: " << shown << " is a folder; nothing was written\n";
+    } else {
+      io.err << "korvale-cli: cannot write " << shown << ": " << out.Error().message() << '\n';
+    }
     return kFailure;
   }
   return kSuccess;

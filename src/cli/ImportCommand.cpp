@@ -6,6 +6,7 @@
 #include "RecordSource.h"
 #include "TableSource.h"
 #include "Utf8Path.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 namespace {
@@ -14,7 +15,7 @@ void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
   if (options.verbose) {
     for (const VerboseChange& change : plan.shown) io.out << DescribeChange(change) << '\n';
   }
-  io.out << plan.spans.size() << " fields changed in " << plan.RecordsChanged() << " records\n";
+  io.out << plan.fieldsChanged << " fields changed in " << plan.RecordsChanged() << " records\n";
   if (options.dryRun) io.out << "dry run: nothing was written\n";
 }
 
@@ -22,7 +23,7 @@ void Summary(const ImportPlan& plan, const ImportOptions& options, Io io) {
 
 int ImportCommand(const ImportOptions& options, Io io) {
   if (!options.backup.empty() && std::filesystem::exists(PathFromUtf8(options.backup))) {
-    io.err << "korvale-cli: the backup " << options.backup << " exists already\n";
+    io.err << "korvale-cli: the backup " << VisibleText(options.backup) << " exists already\n";
     return kFailure;
   }
   TableSource input;
@@ -33,14 +34,21 @@ int ImportCommand(const ImportOptions& options, Io io) {
   PlayerFileState file(io.files);
   OpenRoster(file, options.file, !options.dryRun, io.err);
   RecordSource source(file);
-  const ImportPlan plan = PlanImport(*input.stream, input.options, source, options.verbose);
+  ProblemReport problems(io.err);
+  const ImportPlan plan =
+      PlanImport(*input.stream, input.options, source, problems, options.verbose);
+  if (!plan.unreadable.empty()) {
+    io.err << "korvale-cli: cannot read " << VisibleText(options.input) << ": " << plan.unreadable
+           << "; nothing was written\n";
+    return kFailure;
+  }
   if (!plan.ignoredColumns.empty()) {
     io.err << "korvale-cli: ignoring the derived columns";
     for (const std::string& c : plan.ignoredColumns) io.err << ' ' << c;
     io.err << '\n';
   }
-  if (!plan.problems.empty()) {
-    for (const Problem& p : plan.problems) io.err << FormatProblem(p) << '\n';
+  if (plan.problems > 0) {
+    problems.Finish();
     io.err << "korvale-cli: nothing was written\n";
     return kFindings;
   }

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
+#include <ios>
+#include <new>
 #include <set>
 #include <unordered_map>
 
@@ -33,22 +34,22 @@ const FieldDescriptor* FieldNamed(std::string_view name) {
 // The columns a row may carry, checked once for a CSV header and per
 // element for JSON.
 void CheckColumns(const std::string& where, const std::vector<std::string>& columns,
-                  ImportPlan& plan) {
+                  ImportPlan& plan, ProblemReport& problems) {
   std::set<std::string> seen;
   for (const std::string& column : columns) {
     if (!seen.insert(column).second) {
-      plan.problems.push_back({where, column, "repeated column"});
+      problems.Add({where, column, "repeated column"});
     } else if (IsDerivedColumn(column)) {
       auto& ignored = plan.ignoredColumns;
       if (std::find(ignored.begin(), ignored.end(), column) == ignored.end()) {
         ignored.push_back(column);
       }
     } else if (column != kRecordColumn && FieldNamed(column) == nullptr) {
-      plan.problems.push_back({where, column, "unknown column"});
+      problems.Add({where, column, "unknown column"});
     }
   }
   if (seen.count(std::string(kRecordColumn)) == 0) {
-    plan.problems.push_back({where, std::string(kRecordColumn), "missing"});
+    problems.Add({where, std::string(kRecordColumn), "missing"});
   }
 }
 
@@ -80,8 +81,11 @@ void ReserveAhead(std::vector<Span>& spans, std::int64_t rowsDone, std::int64_t 
 // it names in pieces: a table in file order reads the file once.
 class Planner final : public RowSink {
  public:
-  Planner(RecordSource& source, bool fromCsv, bool keepShown)
-      : source_(source), fromCsv_(fromCsv), firstRow_(static_cast<std::size_t>(source.Count())) {
+  Planner(RecordSource& source, bool fromCsv, ProblemReport& problems, bool keepShown)
+      : source_(source),
+        fromCsv_(fromCsv),
+        problems_(problems),
+        firstRow_(static_cast<std::size_t>(source.Count())) {
     plan_.keepsShown = keepShown;
   }
 
@@ -89,12 +93,12 @@ class Planner final : public RowSink {
 
   void Header(const std::vector<std::string>& columns) override {
     header_ = true;
-    CheckColumns("1", columns, plan_);
+    CheckColumns("1", columns, plan_, problems_);
     for (const std::string& column : columns) headerFields_.push_back(FieldNamed(column));
   }
 
   void Row(const InputRow& row) override {
-    if (!header_) CheckColumns(row.where, ColumnsOf(row), plan_);
+    if (!header_) CheckColumns(row.where, ColumnsOf(row), plan_, problems_);
     const auto cell = std::find_if(row.cells.begin(), row.cells.end(),
                                    [](const auto& c) { return c.first == kRecordColumn; });
     if (cell == row.cells.end()) return;
@@ -112,14 +116,15 @@ class Planner final : public RowSink {
     }
     first = std::stoull(row.where);
     ReserveAhead(plan_.spans, rowsPlanned_++, source_.Count());
-    RowPlanner(row.where, RecordAt(k), source_.Length(), fromCsv_, plan_).Plan(CellsOf(row));
+    RowPlanner(row.where, RecordAt(k), source_.Length(), fromCsv_, plan_, problems_)
+        .Plan(CellsOf(row));
   }
 
-  void Fault(Problem problem) override { plan_.problems.push_back(std::move(problem)); }
+  void Fault(Problem problem) override { problems_.Add(problem); }
 
  private:
   void Fail(const InputRow& row, std::string message) {
-    plan_.problems.push_back({row.where, std::string(kRecordColumn), std::move(message)});
+    problems_.Add({row.where, std::string(kRecordColumn), std::move(message)});
   }
 
   // The row's cells in field order; a CSV row has the header's columns.
@@ -144,6 +149,7 @@ class Planner final : public RowSink {
 
   RecordSource& source_;
   bool fromCsv_;
+  ProblemReport& problems_;
   bool header_ = false;
   std::vector<const FieldDescriptor*> headerFields_;  // each header column's field, or null
   ImportPlan plan_;
@@ -153,39 +159,26 @@ class Planner final : public RowSink {
   std::int64_t rowsPlanned_ = 0;
 };
 
-// Problems go out in the order of the input: by line or element number.
-bool Before(const std::string& a, const std::string& b) {
-  const auto key = [](const std::string& where) {
-    const bool number =
-        !where.empty() && where.find_first_not_of("0123456789") == std::string::npos;
-    return number ? std::stoll(where) : -1LL;
-  };
-  return key(a) < key(b);
-}
-
 // The record a span lies in.
 std::int64_t RecordOfOffset(std::uint64_t offset) {
   return static_cast<std::int64_t>((offset - RecordStart(0)) / kRecordLength);
 }
 
-// Sorts the spans (and their shown values) by record, keeping the order of
-// a record's own spans.
+// Sorts the spans and the shown changes by record, keeping the order of a
+// record's own.
 void InFileOrder(ImportPlan& plan) {
-  const auto record = [&](std::size_t i) { return RecordOfOffset(plan.spans[i].offset); };
-  std::vector<std::size_t> order(plan.spans.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
-  const auto byRecord = [&](std::size_t a, std::size_t b) { return record(a) < record(b); };
-  if (std::is_sorted(order.begin(), order.end(), byRecord)) return;
-  std::stable_sort(order.begin(), order.end(), byRecord);
-  std::vector<Span> spans;
-  std::vector<VerboseChange> shown;
-  spans.reserve(order.size());
-  for (const std::size_t i : order) {
-    spans.push_back(std::move(plan.spans[i]));
-    if (plan.keepsShown) shown.push_back(std::move(plan.shown[i]));
+  const auto byOffset = [](const Span& a, const Span& b) {
+    return RecordOfOffset(a.offset) < RecordOfOffset(b.offset);
+  };
+  if (!std::is_sorted(plan.spans.begin(), plan.spans.end(), byOffset)) {
+    std::stable_sort(plan.spans.begin(), plan.spans.end(), byOffset);
   }
-  plan.spans = std::move(spans);
-  plan.shown = std::move(shown);
+  const auto byRecord = [](const VerboseChange& a, const VerboseChange& b) {
+    return a.record < b.record;
+  };
+  if (!std::is_sorted(plan.shown.begin(), plan.shown.end(), byRecord)) {
+    std::stable_sort(plan.shown.begin(), plan.shown.end(), byRecord);
+  }
 }
 
 }  // namespace
@@ -208,10 +201,23 @@ std::size_t ImportPlan::RecordsChanged() const {
 }
 
 ImportPlan PlanImport(std::istream& in, const TableOptions& options, RecordSource& source,
-                      bool keepShown) {
-  Planner planner(source, options.format == TableFormat::Csv, keepShown);
-  ReadTable(in, options, planner);
+                      ProblemReport& problems, bool keepShown) {
+  Planner planner(source, options.format == TableFormat::Csv, problems, keepShown);
+  std::string unreadable;
+  try {
+    ReadTable(in, options, planner);
+  } catch (const std::ios_base::failure& e) {
+    unreadable = e.code().message();
+  } catch (const std::bad_alloc&) {
+    unreadable = "out of memory";
+  }
   ImportPlan plan = planner.Take();
+  plan.problems = problems.Count();
+  if (!unreadable.empty()) {
+    plan = {};
+    plan.unreadable = std::move(unreadable);
+    return plan;
+  }
   auto& ignored = plan.ignoredColumns;
   const auto rank = [](const std::string& c) {
     return std::find(kDerivedColumns.begin(), kDerivedColumns.end(), c) - kDerivedColumns.begin();
@@ -221,8 +227,6 @@ ImportPlan PlanImport(std::istream& in, const TableOptions& options, RecordSourc
   // A table in another order than the file's: a record's changes keep
   // theirs (PlayerPkg before its codes).
   InFileOrder(plan);
-  std::stable_sort(plan.problems.begin(), plan.problems.end(),
-                   [](const Problem& a, const Problem& b) { return Before(a.where, b.where); });
   return plan;
 }
 

@@ -38,45 +38,61 @@ std::string ValueProblem(const FieldDescriptor& field, const Shown& value) {
 // Where a field's read bytes start within its record.
 std::size_t At(const FieldDescriptor& field) { return field.position - RecordStart(0); }
 
+// The `width` bytes from `at` that a record holds (fewer, or none, when
+// it is cut short).
+std::string_view Slice(std::string_view bytes, std::size_t at, std::size_t width) {
+  return at < bytes.size() ? bytes.substr(at, width) : std::string_view();
+}
+
 }  // namespace
 
 RowPlanner::RowPlanner(const std::string& where, const RecordSpan& record, std::uint64_t fileLength,
-                       bool fromCsv, ImportPlan& plan)
+                       bool fromCsv, ImportPlan& plan, ProblemReport& problems)
     : where_(where),
       record_(record),
       bytes_(record.bytes),
       fileLength_(fileLength),
       fromCsv_(fromCsv),
-      plan_(plan) {}
+      plan_(plan),
+      problems_(problems) {}
 
 void RowPlanner::Plan(const FieldCells& cells) {
-  if (plan_.keepsShown) playerId_ = ShownNumber(record_, FieldId::PlayerId);
   for (std::size_t i = 0; i < kFieldCount; ++i) {
     if (cells[i] != nullptr) PlanField(kRecordLayout[i], *cells[i]);
   }
-}
-
-bool RowPlanner::Untouched(const FieldDescriptor& field) const {
-  const auto apart = [&](const FieldDescriptor& f) {
-    return At(f) >= changedEnd_ || At(f) + f.readWidth <= changedBegin_;
-  };
-  return apart(field) && (!IsAppearanceCode(IdOf(field)) || apart(Field(FieldId::PlayerPkg)));
+  // Once the table has a problem nothing is written: no more is kept.
+  if (!refused_ && problems_.Count() == 0) Conclude();
 }
 
 void RowPlanner::Fail(const FieldDescriptor& field, std::string message) {
-  plan_.problems.push_back({where_, std::string(field.name), std::move(message)});
+  refused_ = true;
+  problems_.Add({where_, std::string(field.name), std::move(message)});
 }
 
 void RowPlanner::PlanField(const FieldDescriptor& field, const Cell& cell) {
   const Taken taken = TakeCell(field, cell, fromCsv_);
   if (!taken.problem.empty()) return Fail(field, taken.problem);
   if (!taken.value) return;
-  const Shown before = ShownValue(record_, field);  // as the file showed it
-  if (*taken.value == (Untouched(field) ? before : ShownValue(Now(), field))) return;
+  const Shown before = ShownValue(record_, field);  // as the file shows it
+  if (*taken.value == before) return;
+  if (IsAppearanceCode(IdOf(field)) && packageChanged_) return MatchPackage(field, *taken.value);
   if (std::string refusal = Refusal(field, before, *taken.value); !refusal.empty()) {
     return Fail(field, std::move(refusal));
   }
-  Record(field, before, *taken.value);
+  const bool written = Write(field, *taken.value);
+  if (IdOf(field) == FieldId::PlayerPkg) packageChanged_ = written;
+}
+
+void RowPlanner::MatchPackage(const FieldDescriptor& field, const Shown& value) {
+  const std::string package = StoredText(Now(), Field(FieldId::PlayerPkg));
+  if (!AppearanceApplies(package)) return Fail(field, "PlayerPkg does not begin with \":\"");
+  if (std::string problem = ValueProblem(field, value); !problem.empty()) {
+    return Fail(field, std::move(problem));
+  }
+  const Shown given = ShownValue(Now(), field);
+  if (given == value) return;  // the package writes it
+  Fail(field, Render(value) + " disagrees with PlayerPkg " +
+                  Render(ShownValue(Now(), FieldId::PlayerPkg)) + ", which gives " + Render(given));
 }
 
 // Why a changed value cannot be written, if it cannot.
@@ -97,22 +113,58 @@ std::string RowPlanner::Refusal(const FieldDescriptor& field, const Shown& befor
   return {};
 }
 
-// Plans the write of a changed value, unless its bytes are there already.
-// The bytes it replaces are those the file holds.
-void RowPlanner::Record(const FieldDescriptor& field, const Shown& before, const Shown& after) {
-  std::string stored = StoredForm(field, after);
+bool RowPlanner::Write(const FieldDescriptor& field, const Shown& value) {
+  const std::string stored = StoredForm(field, value);
   const std::size_t at = At(field);
-  if (bytes_.compare(at, stored.size(), stored) == 0) return;
+  if (bytes_.compare(at, stored.size(), stored) == 0) return false;
   std::copy(stored.begin(), stored.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(at));
-  changedBegin_ = std::min(changedBegin_, at);
-  changedEnd_ = std::max(changedEnd_, at + stored.size());
-  Span& span = plan_.spans.emplace_back();
-  span.offset = field.OffsetIn(record_.index);
-  span.oldBytes.assign(record_.bytes.substr(at, stored.size()));
-  span.newBytes = std::move(stored);
-  if (plan_.keepsShown) {
-    plan_.shown.push_back({record_.index, playerId_, IdOf(field), before, after});
+  return true;
+}
+
+bool RowPlanner::Changes(const FieldDescriptor& field, std::size_t width) const {
+  return Slice(record_.bytes, At(field), width) != Slice(bytes_, At(field), width);
+}
+
+void RowPlanner::Conclude() {
+  const std::int64_t playerId = ShownNumber(record_, FieldId::PlayerId);
+  for (const FieldDescriptor& field : kRecordLayout) {
+    if (!Changes(field, field.readWidth)) continue;
+    ++plan_.fieldsChanged;
+    if (plan_.keepsShown) {
+      plan_.shown.push_back({record_.index, playerId, IdOf(field), ShownValue(record_, field),
+                             ShownValue(Now(), field)});
+    }
   }
+  // One write for the package when more of it changes than its codes;
+  // else one for each code that changes.
+  const FieldDescriptor& package = Field(FieldId::PlayerPkg);
+  bool packageWritten = false;
+  for (const FieldDescriptor& field : kRecordLayout) {
+    if (!Changes(field, field.writeWidth)) continue;
+    if (&field == &package) {
+      packageWritten = MoreThanCodesChange();
+      if (!packageWritten) continue;
+    }
+    if (IsAppearanceCode(IdOf(field)) && packageWritten) continue;
+    Span& span = plan_.spans.emplace_back();
+    span.offset = field.OffsetIn(record_.index);
+    span.oldBytes.assign(Slice(record_.bytes, At(field), field.writeWidth));
+    span.newBytes.assign(Slice(bytes_, At(field), field.writeWidth));
+  }
+}
+
+bool RowPlanner::MoreThanCodesChange() const {
+  const FieldDescriptor& package = Field(FieldId::PlayerPkg);
+  for (std::size_t i = 0; i < package.writeWidth; ++i) {
+    const auto position = static_cast<std::uint16_t>(package.position + i);
+    const bool code = std::any_of(kRecordLayout.begin(), kRecordLayout.end(), [&](const auto& f) {
+      return IsAppearanceCode(IdOf(f)) && f.position == position;
+    });
+    const std::size_t at = At(package) + i;
+    if (at >= bytes_.size()) break;
+    if (!code && record_.bytes[at] != bytes_[at]) return true;
+  }
+  return false;
 }
 
 }  // namespace korvale::cli

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "Commands.h"
+#include "FileErrorText.h"
 #include "PlayerFileState.h"
 #include "ReplacingOutput.h"
 #include "Utf8Path.h"
@@ -23,7 +24,7 @@ bool TakeTarget(PlayerFileState& held, const SampleOptions& options, Io io) {
     held.OpenPlayerFile(options.output);
     return true;
   } catch (const FileError& e) {
-    io.err << "korvale-cli: " << e.Message() << '\n';
+    io.err << "korvale-cli: " << FileErrorText(e) << '\n';
     return false;
   }
 }

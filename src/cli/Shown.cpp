@@ -1,7 +1,5 @@
 #include "Shown.h"
 
-#include <fmt/format.h>
-
 #include "DbaseHeader.h"
 #include "PlayerFileState.h"
 #include "Ratings.h"
@@ -78,25 +76,6 @@ std::string StoredForm(const FieldDescriptor& field, const Shown& value) {
     return EncodeNumber(CodeFromRating(static_cast<std::int32_t>(number)), field.writeWidth);
   }
   return EncodeValue(field, number);
-}
-
-std::string VisibleText(std::string_view text) {
-  std::string shown;
-  shown.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const bool c1 = byte == 0xC2 && i + 1 < text.size() &&
-                    static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                    static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-    if (byte < 0x20 || byte == 0x7F) {
-      shown += fmt::format("\\x{:02X}", byte);
-    } else if (c1) {
-      shown += fmt::format("\\x{:02X}", static_cast<unsigned char>(text[++i]));
-    } else {
-      shown += text[i];
-    }
-  }
-  return shown;
 }
 
 std::string Render(const Shown& value) {

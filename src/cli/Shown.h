@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "RecordLayout.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 
@@ -47,11 +48,6 @@ struct ShownRange {
 // The stored bytes the editor writes for a shown value (texts as file
 // bytes), exactly the field's write width.
 [[nodiscard]] std::string StoredForm(const FieldDescriptor& field, const Shown& value);
-
-// A text as shown to a person: every control character (C0, DEL, and C1 as
-// UTF-8) becomes a visible escape such as \x1B, so that no roster or table
-// text can drive a terminal; every other byte is kept.
-[[nodiscard]] std::string VisibleText(std::string_view text);
 
 // A value for messages: texts quoted and escaped, "null" for nothing.
 [[nodiscard]] std::string Render(const Shown& value);

@@ -8,6 +8,9 @@
 #include <set>
 
 #include "CsvSplitter.h"
+#include "JsonInput.h"
+#include "TableChunks.h"
+#include "VisibleText.h"
 #include "Windows1252.h"
 
 namespace korvale::cli {
@@ -15,71 +18,52 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The length of the UTF-8 sequence at `at` (shortest form, no surrogates,
-// at most U+10FFFF), or 0 when there is none.
-std::size_t SequenceAt(std::string_view text, std::size_t at) {
-  const auto byte = [&](std::size_t i) {
-    return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0U;
-  };
-  const unsigned lead = byte(0);
-  if (lead < 0x80) return 1;
-  std::size_t length = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3 : 0;
-  if (lead >= 0xF0 && lead <= 0xF4) length = 4;
-  if (length == 0) return 0;
-  unsigned low = 0x80, high = 0xBF;  // the second byte's bounds
-  if (lead == 0xE0) low = 0xA0;
-  if (lead == 0xED) high = 0x9F;
-  if (lead == 0xF0) low = 0x90;
-  if (lead == 0xF4) high = 0x8F;
-  if (byte(1) < low || byte(1) > high) return 0;
-  for (std::size_t i = 2; i < length; ++i) {
-    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
-  }
-  return length;
-}
+// A table names at most this many columns, a JSON element this many keys:
+// a record has 81 and the derived values 16, so more can only be wrong,
+// and reading stops there rather than keep them all.
+constexpr std::size_t kMostColumns = 1000;
 
-bool IsUtf8(std::string_view text) {
-  for (std::size_t at = 0; at < text.size();) {
-    const std::size_t length = SequenceAt(text, at);
-    if (length == 0) return false;
-    at += length;
-  }
-  return true;
-}
+std::string LongerThanAnyCell() { return "longer than " + std::to_string(kLongestCell) + " bytes"; }
 
-// The first comma, semicolon or tab outside quotes, else a comma.
-char DelimiterOf(std::string_view headerLine) {
+// The first comma, semicolon or tab outside quotes, if any.
+std::optional<char> DelimiterIn(std::string_view headerLine) {
   bool quoted = false;
   for (const char c : headerLine) {
     if (c == '"') quoted = !quoted;
     if (!quoted && (c == ',' || c == ';' || c == '\t')) return c;
   }
-  return ',';
+  return std::nullopt;
 }
 
-// Feeds the splitter a line at a time and hands each row on, remembering
-// the line it starts on.
+// Feeds the splitter a piece at a time and hands each row on, remembering
+// the line it starts on. Nothing grows with a line's length: the splitter
+// refuses a cell past kLongestCell, and the header's first line is held
+// only until its delimiter shows.
 class CsvReader final : public CsvSink {
  public:
   CsvReader(const TableOptions& options, RowSink& sink) : options_(options), sink_(sink) {}
 
   void Read(std::istream& in) {
-    std::string line;
-    while (!failed_ && std::getline(in, line)) {
-      if (!in.eof()) line += '\n';
-      FeedLine(line);
-      ++line_;
+    TableChunks chunks(in);
+    bool first = true;
+    for (std::string_view piece; !failed_ && !(piece = chunks.Next()).empty(); first = false) {
+      if (first && piece.starts_with(kByteOrderMark)) piece.remove_prefix(kByteOrderMark.size());
+      FeedPiece(piece);
     }
+    if (!failed_ && !splitter_ && !headerStart_.empty()) StartSplitter();
     if (!failed_ && splitter_ && !splitter_->Finish()) {
       line_ = rowLine_;  // an open quote: the row that has it
-      Fail(std::string("not valid CSV: ") + splitter_->Error());
+      SplitterFailed();
     }
     if (!failed_ && !header_) sink_.Fault({"1", "", "no header row"});
   }
 
   void Field(std::string_view bytes) override {
-    inRow_ = true;
+    if (failed_) return;
     if (!header_) {
+      if (headerCells_.size() == kMostColumns) {
+        return Fail("more than " + std::to_string(kMostColumns) + " columns");
+      }
       headerCells_.emplace_back(bytes);
     } else if (count_ < row_.cells.size()) {
       Take(row_.cells[count_].second, bytes);
@@ -89,9 +73,11 @@ class CsvReader final : public CsvSink {
   }
 
   void EndRow() override {
+    if (failed_) return;
     if (!header_) {
       header_ = true;
       for (std::string& column : headerCells_) row_.cells.emplace_back(std::move(column), Cell{});
+      headerCells_ = {};
       std::vector<std::string> columns;
       for (const auto& cell : row_.cells) columns.push_back(cell.first);
       sink_.Header(columns);
@@ -100,27 +86,74 @@ class CsvReader final : public CsvSink {
     }
     count_ = 0;
     empty_ = true;
-    inRow_ = false;
+    rowBegun_ = false;
     rowLine_ = line_ + 1;
   }
 
  private:
-  void FeedLine(std::string& line) {
-    if (line_ == 1 && line.starts_with(kByteOrderMark)) line.erase(0, kByteOrderMark.size());
+  // Cuts the piece at its line feeds.
+  void FeedPiece(std::string_view piece) {
+    while (!failed_ && !piece.empty()) {
+      const std::size_t end = piece.find('\n');
+      const std::size_t length = end == std::string_view::npos ? piece.size() : end + 1;
+      FeedLinePart(piece.substr(0, length), end != std::string_view::npos);
+      piece.remove_prefix(length);
+    }
+  }
+
+  void FeedLinePart(std::string_view part, bool endsLine) {
     if (options_.encoding == TableEncoding::Windows1252) {
-      line = Cp1252ToUtf8(line);
-    } else if (!IsUtf8(line)) {
+      converted_ = Cp1252ToUtf8(part);
+      part = converted_;
+    } else if (!IsUtf8(part)) {
       return Fail("not valid UTF-8; for a table in Windows-1252 add --encoding windows-1252");
     }
-    if (!splitter_) {
-      splitter_ =
-          MakeCsvSplitter(*this, options_.delimiter != 0 ? options_.delimiter : DelimiterOf(line));
+    const bool blank = part.find_first_not_of("\r\n") == std::string_view::npos;
+    lineBlank_ = lineBlank_ && blank;
+    rowBegun_ = rowBegun_ || !blank;
+    if (splitter_) {
+      if (!splitter_->Feed(part)) SplitterFailed();
+    } else {
+      headerStart_.append(part);
+      if (endsLine || DelimiterIn(headerStart_) || headerStart_.size() > kLongestCell + 2) {
+        StartSplitter();
+      }
     }
-    if (!inRow_ && (line == "\n" || line == "\r\n")) {
-      rowLine_ = line_ + 1;
-    } else if (!splitter_->Feed(line)) {
-      Fail(std::string("not valid CSV: ") + splitter_->Error());
+    if (endsLine) {
+      // A blank line between rows: the next row starts further down.
+      if (lineBlank_ && !rowBegun_) rowLine_ = line_ + 1;
+      ++line_;
+      lineBlank_ = true;
     }
+  }
+
+  // The header's delimiter is the first one outside quotes, unless given.
+  void StartSplitter() {
+    const char delimiter =
+        options_.delimiter != 0 ? options_.delimiter : DelimiterIn(headerStart_).value_or(',');
+    splitter_ = MakeCsvSplitter(*this, delimiter);
+    const std::string start = std::move(headerStart_);
+    headerStart_ = {};
+    if (!splitter_->Feed(start)) SplitterFailed();
+  }
+
+  void SplitterFailed() {
+    if (failed_) return;
+    switch (splitter_->Failure()) {
+      case CsvFailure::OutOfMemory: throw std::bad_alloc();
+      case CsvFailure::CellTooLong: return CellTooLong();
+      default: return Fail(std::string("not valid CSV: ") + splitter_->Error());
+    }
+  }
+
+  // Named by its row's line and its column, as every problem of a cell.
+  void CellTooLong() {
+    failed_ = true;
+    const std::string where = std::to_string(rowLine_);
+    if (header_ && count_ < row_.cells.size()) {
+      return sink_.Fault({where, row_.cells[count_].first, LongerThanAnyCell()});
+    }
+    sink_.Fault({where, "", "cell " + std::to_string(count_ + 1) + " is " + LongerThanAnyCell()});
   }
 
   // A cell of the row kept from row to row: a text keeps its buffer.
@@ -152,12 +185,15 @@ class CsvReader final : public CsvSink {
   const TableOptions& options_;
   RowSink& sink_;
   std::unique_ptr<CsvSplitter> splitter_;
+  std::string headerStart_;  // the header line up to its delimiter, before the splitter starts
+  std::string converted_;    // a piece read as Windows-1252, as UTF-8
   bool header_ = false;
   std::vector<std::string> headerCells_;
   InputRow row_;           // the header's columns, each with the last row's cell
   std::size_t count_ = 0;  // the cells of the row so far
   bool empty_ = true;      // every cell so far is empty
-  bool inRow_ = false;
+  bool rowBegun_ = false;  // a byte other than a line end since the last row ended
+  bool lineBlank_ = true;  // the line so far holds only line ends
   bool failed_ = false;
   std::size_t line_ = 1;
   std::size_t rowLine_ = 1;
@@ -169,7 +205,7 @@ using Json = nlohmann::json;
 // it; a nested array or object where a value belongs becomes unusable.
 class JsonReader final : public nlohmann::json_sax<Json> {
  public:
-  explicit JsonReader(RowSink& sink) : sink_(sink) {}
+  JsonReader(const JsonInput& input, RowSink& sink) : input_(input), sink_(sink) {}
 
   bool null() override { return Value(Cell{}); }
   bool boolean(bool value) override { return Value(Cell{value}); }
@@ -193,13 +229,34 @@ class JsonReader final : public nlohmann::json_sax<Json> {
   bool start_array(std::size_t) override { return Open(false); }
   bool end_array() override { return Close(); }
   bool key(std::string& key) override {
+    if (depth_ == 2 && keys_.size() == kMostColumns) {
+      sink_.Fault({Where(), "", "more than " + std::to_string(kMostColumns) + " keys"});
+      return false;
+    }
     repeated_ = depth_ == 2 && !keys_.insert(key).second;
     if (repeated_) sink_.Fault({Where(), key, "repeated key"});
     key_ = std::move(key);
     return true;
   }
   bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception& e) override {
-    sink_.Fault({"input", "", std::string("not valid JSON: ") + e.what()});
+    switch (input_.Stopped()) {
+      case JsonInput::Stop::None:
+        sink_.Fault({"input", "", std::string("not valid JSON: ") + e.what()});
+        break;
+      case JsonInput::Stop::LongValue:
+        if (depth_ >= 2) {
+          sink_.Fault({Where(), key_, LongerThanAnyCell()});
+          break;
+        }
+        [[fallthrough]];
+      case JsonInput::Stop::LongKey:
+        sink_.Fault({depth_ >= 2 ? Where() : "input", "", "a key or value " + LongerThanAnyCell()});
+        break;
+      case JsonInput::Stop::TooDeep:
+        sink_.Fault({depth_ >= 2 ? Where() : "input", "",
+                     "nested deeper than " + std::to_string(JsonInput::kDeepest)});
+        break;
+    }
     return false;
   }
 
@@ -260,11 +317,11 @@ class JsonReader final : public nlohmann::json_sax<Json> {
     return false;
   }
 
+  const JsonInput& input_;
   RowSink& sink_;
   int depth_ = 0;
-  int skip_ = 0;
-  bool repeated_ = false;  // the key is the element's second: its value is left out  // the depth
-                           // inside a value that is skipped
+  int skip_ = 0;           // the depth inside a value that is skipped
+  bool repeated_ = false;  // the key is the element's second: its value is left out
   std::int64_t element_ = 0;
   InputRow row_;
   std::string key_;
@@ -274,8 +331,8 @@ class JsonReader final : public nlohmann::json_sax<Json> {
 }  // namespace
 
 std::string FormatProblem(const Problem& problem) {
-  if (problem.column.empty()) return problem.where + ": " + problem.message;
-  return problem.where + ":" + problem.column + ": " + problem.message;
+  if (problem.column.empty()) return VisibleText(problem.where + ": " + problem.message);
+  return VisibleText(problem.where + ":" + problem.column + ": " + problem.message);
 }
 
 void ReadTable(std::istream& in, const TableOptions& options, RowSink& sink) {
@@ -283,14 +340,15 @@ void ReadTable(std::istream& in, const TableOptions& options, RowSink& sink) {
     CsvReader(options, sink).Read(in);
     return;
   }
-  JsonReader reader(sink);
-  Json::sax_parse(in, &reader);
+  JsonInput input(in);
+  JsonReader reader(input, sink);
+  Json::sax_parse(input.begin(), JsonInput::end(), &reader);
 }
 
 bool IsUtf8Stream(std::istream& in) {
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!IsUtf8(line)) return false;
+  TableChunks chunks(in);
+  for (std::string_view piece; !(piece = chunks.Next()).empty();) {
+    if (!IsUtf8(piece)) return false;
   }
   return true;
 }

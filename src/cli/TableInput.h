@@ -30,6 +30,8 @@ struct Problem {
   std::string column;
   std::string message;
 };
+// "line:column: message", shown through VisibleText: a column or key
+// from the table can hold anything.
 [[nodiscard]] std::string FormatProblem(const Problem& problem);
 
 struct InputRow {
@@ -58,9 +60,14 @@ class RowSink {
 // Reads a CSV or JSON table from `in`, with or without a UTF-8 byte order
 // mark. CSV rows whose cells are all empty are skipped; a line that is not
 // UTF-8 (when UTF-8 is expected) is a fault that suggests Windows-1252.
+// Memory stays within bounds whatever the table: a cell, key or value
+// longer than kLongestCell, more than a thousand columns or keys, or JSON
+// nested too deep is a fault that ends the reading. A failure to read or
+// to allocate is raised (std::ios_base::failure, std::bad_alloc), never
+// taken for the end of the table.
 void ReadTable(std::istream& in, const TableOptions& options, RowSink& sink);
 
-// Whether the whole stream is UTF-8, read once line by line.
+// Whether the whole stream is UTF-8, read once a piece at a time.
 [[nodiscard]] bool IsUtf8Stream(std::istream& in);
 
 }  // namespace korvale::cli

@@ -167,21 +167,4 @@ std::string NumberProblem(const FieldDescriptor& field, std::int64_t number) {
   return OutsideRange(field, std::to_string(number));
 }
 
-std::string ControlCharacterIn(std::string_view utf8) {
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    unsigned code = byte;
-    if (byte == 0xC2 && i + 1 < utf8.size()) {
-      code = static_cast<unsigned char>(utf8[i + 1]);  // U+0080..U+00BF
-    } else if (byte >= 0x80) {
-      continue;
-    }
-    if (code < 0x20 || (code >= 0x7F && code <= 0x9F)) {
-      constexpr std::string_view kHex = "0123456789ABCDEF";
-      return std::string("\\x") + kHex[code >> 4] + kHex[code & 0xF];
-    }
-  }
-  return {};
-}
-
 }  // namespace korvale::cli

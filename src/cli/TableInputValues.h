@@ -27,8 +27,4 @@ struct Taken {
 // Why a whole number is refused by its field, if it is.
 [[nodiscard]] std::string NumberProblem(const FieldDescriptor& field, std::int64_t number);
 
-// The first control character (C0, DEL or C1) in a UTF-8 text as a
-// visible escape ("\\x1B"), or empty when there is none.
-[[nodiscard]] std::string ControlCharacterIn(std::string_view utf8);
-
 }  // namespace korvale::cli

@@ -3,6 +3,7 @@
 #include "Commands.h"
 #include "ReplacingOutput.h"
 #include "Utf8Path.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 
@@ -21,13 +22,13 @@ bool OpenTableSource(const TableRequest& request, TableSource& source, Io io) {
   }
   source.file.open(PathFromUtf8(request.input), std::ios::binary);
   if (!source.file) {
-    io.err << "korvale-cli: cannot read " << request.input << '\n';
+    io.err << "korvale-cli: cannot read " << VisibleText(request.input) << '\n';
     return false;
   }
   source.stream = &source.file;
   if (request.encoding.empty() && source.options.format == TableFormat::Csv &&
       !IsUtf8Stream(source.file)) {
-    io.err << "korvale-cli: " << request.input << " is not UTF-8: read as Windows-1252\n";
+    io.err << "korvale-cli: " << VisibleText(request.input) << " is not UTF-8: read as Windows-1252\n";
     source.options.encoding = TableEncoding::Windows1252;
   }
   source.file.clear();
@@ -40,8 +41,9 @@ std::optional<std::string> BackupRoster(PlayerFileState& file, const std::string
   ReplacingOutput out(PathFromUtf8(path), false);
   if (out.IsOpen()) out.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (out.Commit()) return std::nullopt;
-  if (out.Error() == std::errc::file_exists) return "the backup " + path + " exists already";
-  return "cannot write the backup " + path + ": " + out.Error().message();
+  const std::string shown = VisibleText(path);
+  if (out.Error() == std::errc::file_exists) return "the backup " + shown + " exists already";
+  return "cannot write the backup " + shown + ": " + out.Error().message();
 }
 
 bool WriteTableTo(const std::string& path, const std::function<void(std::ostream&)>& write, Io io) {
@@ -49,14 +51,19 @@ bool WriteTableTo(const std::string& path, const std::function<void(std::ostream
     write(io.out);
     return static_cast<bool>(io.out.flush());
   }
+  const std::string shown = VisibleText(path);
   if (HoldsPlayerFile(PathFromUtf8(path))) {
-    io.err << "korvale-cli: " << path << " is a player file; a table never replaces a roster\n";
+    io.err << "korvale-cli: " << shown << " is a player file; a table never replaces a roster\n";
     return false;
   }
   ReplacingOutput out(PathFromUtf8(path));
   if (out.IsOpen()) write(out.Stream());
   if (out.Commit()) return true;
-  io.err << "korvale-cli: cannot write " << path << ": " << out.Error().message() << '\n';
+  if (out.Error() == std::errc::is_a_directory) {
+    io.err << "korvale-cli: " << shown << " is a folder; nothing was written\n";
+  } else {
+    io.err << "korvale-cli: cannot write " << shown << ": " << out.Error().message() << '\n';
+  }
   return false;
 }
 

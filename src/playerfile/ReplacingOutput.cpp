@@ -1,6 +1,7 @@
 #include "ReplacingOutput.h"
 
 #include <cerrno>
+#include <fstream>
 #include <random>
 #include <string>
 #include <system_error>
@@ -96,8 +97,12 @@ ReplacingOutput::ReplacingOutput(const fs::path& target, bool replace)
   const fs::path resolved = fs::weakly_canonical(target, ec);
   if (!ec) target_ = resolved;
   const fs::file_status status = fs::status(target_, ec);
+  if (fs::is_directory(status)) {
+    error_ = std::make_error_code(std::errc::is_a_directory);
+    return;
+  }
   if (fs::exists(status) && !fs::is_regular_file(status)) {
-    stream_.open(target_, std::ios::binary | std::ios::out);
+    if (!buffer_.Open(target_, true)) error_ = buffer_.Error();
     return;
   }
   errno = 0;
@@ -107,12 +112,12 @@ ReplacingOutput::ReplacingOutput(const fs::path& target, bool replace)
     return;
   }
   if (fs::exists(status)) fs::permissions(*temporary_, status.permissions(), ec);
-  stream_.open(*temporary_, std::ios::binary | std::ios::out | std::ios::trunc);
+  if (!buffer_.Open(*temporary_, true)) error_ = buffer_.Error();
 }
 
 ReplacingOutput::~ReplacingOutput() {
   if (!temporary_) return;
-  stream_.close();
+  buffer_.Close();
   std::error_code ignored;
   fs::remove(*temporary_, ignored);
 }
@@ -123,10 +128,8 @@ bool ReplacingOutput::Fail(std::error_code error) {
 }
 
 bool ReplacingOutput::Commit() {
-  if (!stream_.is_open()) return false;
-  errno = 0;
-  stream_.close();
-  if (!stream_) return Fail(LastError());
+  if (!buffer_.IsOpen()) return false;
+  if (!buffer_.Close()) return Fail(buffer_.Error());
   if (!temporary_) return true;
   if (const std::error_code error = SyncToDisk(*temporary_)) return Fail(error);
   std::error_code error;

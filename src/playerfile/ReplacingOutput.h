@@ -1,9 +1,11 @@
 #pragma once
 
 #include <filesystem>
-#include <fstream>
 #include <optional>
+#include <ostream>
 #include <system_error>
+
+#include "OutputFileBuffer.h"
 
 namespace korvale {
 
@@ -25,13 +27,14 @@ class ReplacingOutput {
   ReplacingOutput& operator=(const ReplacingOutput&) = delete;
 
   // False when the output could not be opened.
-  [[nodiscard]] bool IsOpen() const { return stream_.is_open(); }
-  [[nodiscard]] std::ofstream& Stream() { return stream_; }
+  [[nodiscard]] bool IsOpen() const { return buffer_.IsOpen(); }
+  [[nodiscard]] std::ostream& Stream() { return stream_; }
   // Makes the written bytes the target's; false (and the target untouched)
   // when any of it failed.
   [[nodiscard]] bool Commit();
   // Why it failed: the system's cause (std::errc::file_exists when the
-  // target was there and may not be replaced).
+  // target was there and may not be replaced, std::errc::is_a_directory
+  // when it is a folder).
   [[nodiscard]] std::error_code Error() const { return error_; }
 
  private:
@@ -41,7 +44,8 @@ class ReplacingOutput {
   bool replace_;
   std::error_code error_;
   std::optional<std::filesystem::path> temporary_;  // nothing: written directly
-  std::ofstream stream_;
+  OutputFileBuffer buffer_;
+  std::ostream stream_{&buffer_};
 };
 
 // Whether two paths name one file (through symlinks and hard links alike).

@@ -54,4 +54,12 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::string HeldElsewhere(const std::string& path) {
+#ifdef _WIN32
+  return "A sharing violation occurred while accessing " + path + ".";
+#else
+  return "Another program has " + path + " open.";
+#endif
+}
+
 }  // namespace korvale::cli

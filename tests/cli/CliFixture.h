@@ -36,4 +36,8 @@ class CliTest : public ::testing::Test {
 // The lines, each ended by a line feed.
 std::string JoinLines(const std::vector<std::string>& lines);
 
+// What korvale-cli says when another program holds the file: Windows
+// calls it a sharing violation.
+std::string HeldElsewhere(const std::string& path);
+
 }  // namespace korvale::cli

@@ -36,6 +36,30 @@ TEST_F(CommandLineTest, HelpVersionAndUsageErrors) {
       std::string::npos);
   o = RunProgram("import a b --backup \"\"");
   EXPECT_NE(o.err.find("the backup needs a file name"), std::string::npos) << o.err;
+  // Numbers beyond their range are refused, not clamped; whatever an
+  // argument holds shows in a message as visible escapes.
+  const std::string roster = Make(PlayerFileBuilder(1));
+  const std::string whole = " is not a whole number from ";
+  const struct {
+    std::vector<std::string> args;
+    std::string said;
+  } refused[] = {
+      {{"show", roster, "--record", "99999999999999999999"},
+       "--record: 99999999999999999999" + whole + "-9223372036854775808 to 9223372036854775807"},
+      {{"show", roster, "--id", "-99999999999999999999"}, "--id: -99999999999999999999" + whole},
+      {{"undo", roster, "--id", "18446744073709551616"}, "--id: 18446744073709551616" + whole},
+      {{"sample", Path("s.dbf"), "--seed", "-1"},
+       "--seed: -1" + whole + "0 to 18446744073709551615"},
+      {{"export", roster, "--delimiter", "\x1B]0;t\x07"}, "not \\x1B]0;t\\x07\n"},
+      {{"list", Path("\x1B[2J\xE2\x80\xAE\n.dbf")}, "\\x1B[2J\\u202E\\x0A.dbf"},
+  };
+  for (const auto& c : refused) {
+    o = Run(c.args);
+    EXPECT_EQ(o.code, 2) << c.said;
+    EXPECT_NE(o.err.find(c.said), std::string::npos) << o.err;
+    EXPECT_EQ(o.err.find('\x1B'), std::string::npos) << o.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(PathFromUtf8(Path("s.dbf"))));
 }
 
 // A name that begins with / is a file name on Windows too, never an option.
@@ -45,6 +69,7 @@ TEST_F(CommandLineTest, FileErrorsUseTheEditorsMessages) {
   std::filesystem::create_directory(dir.Path() / "folder");
   const std::string text = Write("notes.txt", "Not a roster at all, just some words.\n");
   const std::string notRoster = "korvale-cli: " + text + " is not a Courtline '98 player file.\n";
+  const std::string roster = Make(PlayerFileBuilder(1));
   struct Case {
     std::string args;
     int code;
@@ -63,6 +88,8 @@ TEST_F(CommandLineTest, FileErrorsUseTheEditorsMessages) {
            Case{"diff " + text + " " + text, 2, notRoster},
            Case{"import " + text + " " + Write("t.csv", "Record,Height\n0,81\n"), 2, notRoster},
            Case{"check " + text, 1, ""},
+           Case{"export " + roster + " -o " + Path("folder"), 2,
+                "korvale-cli: " + Path("folder") + " is a folder; nothing was written\n"},
        }) {
     const Outcome o = RunProgram(c.args);
     EXPECT_EQ(o.code, c.code) << c.args;
@@ -152,6 +179,9 @@ TEST_F(CommandLineTest, EveryCommandReportsAFullOutputDevice) {
     EXPECT_EQ(o.err, "korvale-cli: cannot write to standard output: No space left on device\n")
         << command;
   }
+  const Outcome o = RunProgram("export " + file + " -o /dev/full");
+  EXPECT_EQ(o.code, 2);
+  EXPECT_EQ(o.err, "korvale-cli: cannot write /dev/full: No space left on device\n");
 }
 #endif
 

@@ -33,6 +33,10 @@ std::string Split(const Factory& make, std::initializer_list<std::string_view> p
 // The platform's splitter (libcsv where there is one) and the built-in one
 // must agree on every case.
 TEST(CsvSplitterTest, BothSplittersCutTheSameWay) {
+  const std::string longest(kLongestCell, 'x');
+  const std::string longer = longest + "x";
+  const std::string quoted = "\"" + longest + "\",1\n";
+  const std::string quotedLonger = "\"" + longer + "\",1\n";
   const struct {
     std::initializer_list<std::string_view> pieces;
     std::string expected;
@@ -57,6 +61,11 @@ TEST(CsvSplitterTest, BothSplittersCutTheSameWay) {
       {{"a;b,c\n\"x;y\";\n"}, "[a][b,c]|[x;y][]|", ';'},
       {{"a\tb c\n\"\t\"\t2\n"}, "[a][b c]|[\t][2]|", '\t'},
       {{"\"a\";b\n"}, "!", ','},
+      {{"a,", longest, "\n"}, "[a][" + longest + "]|"},
+      {{quoted}, "[" + longest + "][1]|"},
+      {{"a,", longer, "\n"}, "[a]!"},
+      {{"a\n", quotedLonger}, "[a]|!"},
+      {{"a,", longer}, "[a]!"},
   };
   for (const Factory& make : {Factory(MakeCsvSplitter), Factory(MakeBuiltInCsvSplitter)}) {
     for (const auto& c : cases) {
@@ -66,13 +75,22 @@ TEST(CsvSplitterTest, BothSplittersCutTheSameWay) {
 }
 
 TEST(CsvSplitterTest, BothSplittersGiveTheSameReason) {
-  Recorder a;
-  Recorder b;
-  const auto platform = MakeCsvSplitter(a);
-  const auto builtIn = MakeBuiltInCsvSplitter(b);
-  ASSERT_FALSE(platform->Feed("a\"b"));
-  ASSERT_FALSE(builtIn->Feed("a\"b"));
-  EXPECT_EQ(builtIn->Error(), platform->Error());
+  const std::string tooLong = "a," + std::string(kLongestCell + 1, 'x') + ",b\n";
+  for (const auto& [text, failure] :
+       {std::pair<std::string, CsvFailure>{"a\"b", CsvFailure::Format},
+        {tooLong, CsvFailure::CellTooLong}}) {
+    Recorder a;
+    Recorder b;
+    const auto platform = MakeCsvSplitter(a);
+    const auto builtIn = MakeBuiltInCsvSplitter(b);
+    ASSERT_FALSE(platform->Feed(text));
+    ASSERT_FALSE(builtIn->Feed(text));
+    EXPECT_EQ(platform->Failure(), failure);
+    EXPECT_EQ(builtIn->Failure(), failure);
+    if (failure == CsvFailure::Format) {
+      EXPECT_EQ(builtIn->Error(), platform->Error());
+    }
+  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "PlayerFileState.h"
 #include "RollbackJournal.h"
 #include "SampleRoster.h"
+#include "TableFormat.h"
 
 namespace korvale::cli {
 namespace {
@@ -15,6 +16,35 @@ namespace {
 using testing::FieldBytes;
 using testing::PlayerFileBuilder;
 using testing::ReadAll;
+
+// A table on standard input that begins with `start`, then goes on as a
+// case asks: a cell that never ends, a read error, or no memory.
+class TableSource final : public std::streambuf {
+ public:
+  enum class Then { EndlessCell, ReadError, NoMemory };
+  TableSource(std::string start, Then then) : start_(std::move(start)), then_(then) {
+    setg(start_.data(), start_.data(), start_.data() + start_.size());
+  }
+  std::size_t endlessServed = 0;
+
+ protected:
+  int_type underflow() override {
+    if (then_ == Then::ReadError) {
+      throw std::ios_base::failure("read", std::error_code(EIO, std::generic_category()));
+    }
+    if (then_ == Then::NoMemory) throw std::bad_alloc();
+    constexpr std::size_t kEnough = std::size_t{256} << 20;  // a reader that reads it whole stops
+    if (endlessServed >= kEnough) return traits_type::eof();
+    endlessServed += more_.size();
+    setg(more_.data(), more_.data(), more_.data() + more_.size());
+    return traits_type::to_int_type(more_[0]);
+  }
+
+ private:
+  std::string start_;
+  Then then_;
+  std::string more_ = std::string(4096, 'x');
+};
 
 class ImportTest : public CliTest {
  protected:
@@ -27,6 +57,7 @@ class ImportTest : public CliTest {
       b.Number(k, FieldId::BirthYear, 1970).Number(k, FieldId::Team, 3);
     }
     b.Text(0, FieldId::PlayerPkg, "pkg1").Text(1, FieldId::PlayerPkg, ":CAAA1");
+    b.Text(0, FieldId::LastName, "Smith");
     b.Truncate(Field(FieldId::Portrait).OffsetIn(2));
     return Make(b);
   }
@@ -109,7 +140,8 @@ TEST_F(ImportTest, WritesExactlyTheStoredFormsTheEditorWrites) {
   const std::string before = ReadAll(file);
   const Outcome o = Import(file, header + ",Nickname\n" + row + ",short\n");
   ASSERT_EQ(o.code, 0) << o.err;
-  EXPECT_EQ(o.out, std::to_string(std::size(cases) + 1) + " fields changed in 1 records\n");
+  // PlayerPkg's bytes change with HairStyle's and Accessories'.
+  EXPECT_EQ(o.out, std::to_string(std::size(cases) + 2) + " fields changed in 1 records\n");
   std::string expected = before;
   for (const auto& c : cases) {
     expected.replace(Field(c.field).OffsetIn(1), c.stored.size(), c.stored);
@@ -120,10 +152,33 @@ TEST_F(ImportTest, WritesExactlyTheStoredFormsTheEditorWrites) {
 }
 
 TEST_F(ImportTest, EveryRejectionListsItsPlaceAndLeavesTheFileAlone) {
+  const std::string longest(kLongestCell, 'x');
+  // Rows naming a record that does not exist: the first hundred are said,
+  // then how many more.
+  std::string missing = "Record\n";
+  std::vector<std::string> said;
+  for (int line = 2; line < 2 + 250; ++line) {
+    missing += "9\n";
+    if (line < 2 + 100) said.push_back(std::to_string(line) + ":Record: record 9 does not exist");
+  }
+  for (std::string& problem : said) problem += " (the file has 3 records)";
+  said.push_back(
+      "... and 150 more like 102:Record: record 9 does not exist (the file has 3 records)");
   const struct {
     std::string csv;
     std::vector<std::string> problems;
   } cases[] = {
+      {missing, said},
+      {"Record,LastName\n0,\"" + longest + "\"\n1," + longest + "y\n2,z\n",
+       {"2:LastName: 4096 characters, at most 25", "3:LastName: longer than 4096 bytes"}},
+      {"Record," + longest + "y\n", {"1: cell 2 is longer than 4096 bytes"}},
+      {"Record,Foo\x1B]0;x\x07\n0,1\n", {"1:Foo\\x1B]0;x\\x07: unknown column"}},
+      {"Record,\xE2\x80\xAE"
+       "ab\n0,1\n",
+       {"1:\\u202Eab: unknown column"}},
+      {"Record,Height\n\xEF\xBB\xBF"
+       "0,80\n",
+       {"2:Record: \"\\uFEFF0\" is not a record number"}},
       {"Record,Fatigue\n1,49\n", {"2:Fatigue: 49 outside 50..99"}},
       {"Record,Fatigue\n1,100\n", {"2:Fatigue: 100 outside 50..99"}},
       {"Record,Height\n0,59\n1,92\n",
@@ -189,6 +244,10 @@ TEST_F(ImportTest, JsonRejectionsNameTheElementAndKey) {
       {R"({"Record":0})", "input: not a JSON array of objects"},
       {R"([{"Record":0,"Speed":[1,{}]},[2]])", "1:Speed: an array is not a whole number"},
       {R"([{"Record":0},[2]])", "2: not an object"},
+      {R"([{"Record":0,"\u001b[2J":1}])", "1:\\x1B[2J: unknown column"},
+      {R"([{"Record":0,"LastName":")" + std::string(kLongestCell + 1, 'x'),
+       "1:LastName: longer than 4096 bytes"},
+      {R"([{"Record":0,"Speed":)" + std::string(100, '['), "1: nested deeper than 64"},
   };
   const std::string file = MakeBase();
   const std::string before = ReadAll(file);
@@ -197,6 +256,48 @@ TEST_F(ImportTest, JsonRejectionsNameTheElementAndKey) {
     EXPECT_EQ(o.code, 1) << c.json;
     EXPECT_NE(o.err.find(c.problem + "\n"), std::string::npos) << o.err;
     EXPECT_EQ(ReadAll(file), before);
+  }
+}
+
+// Whatever stops the reading of a table stops the import, however many
+// good rows came before: a cell that never ends is refused as soon as it
+// passes the bound, without being read whole; a read error or no memory is
+// a failure, never the end of the table.
+TEST_F(ImportTest, ATableThatCannotBeReadWholeWritesNothing) {
+  using Then = TableSource::Then;
+  const std::string readError =
+      "korvale-cli: cannot read -: " + std::generic_category().message(EIO) +
+      "; nothing was written\n";
+  const std::string noMemory = "korvale-cli: cannot read -: out of memory; nothing was written\n";
+  const std::string csv = "Record,Height\n0,81\n1,";
+  const std::string json = R"([{"Record":0,"Height":81},{"Record":1,"LastName":")";
+  const struct {
+    std::string format;
+    const std::string& start;
+    Then then;
+    int code;
+    std::string err;
+  } cases[] = {
+      {"csv", csv, Then::EndlessCell, 1, "3:Height: longer than 4096 bytes\n"},
+      {"json", json, Then::EndlessCell, 1, "2:LastName: longer than 4096 bytes\n"},
+      {"csv", csv, Then::ReadError, 2, readError},
+      {"json", json, Then::ReadError, 2, readError},
+      {"csv", csv, Then::NoMemory, 2, noMemory},
+      {"json", json, Then::NoMemory, 2, noMemory},
+  };
+  const std::string file = MakeBase();
+  const std::string before = ReadAll(file);
+  for (const auto& c : cases) {
+    TableSource source(c.start, c.then);
+    std::istream in(&source);
+    std::ostringstream out, err;
+    const int code = RunCli({"import", file, "-", "--format", c.format}, in, out, err);
+    const std::string what = c.format + " " + std::to_string(static_cast<int>(c.then));
+    EXPECT_EQ(code, c.code) << what;
+    EXPECT_EQ(err.str(), c.code == 1 ? c.err + "korvale-cli: nothing was written\n" : c.err)
+        << what;
+    EXPECT_LT(source.endlessServed, std::size_t{1} << 20) << what;
+    EXPECT_EQ(ReadAll(file), before) << what;
   }
 }
 
@@ -248,35 +349,66 @@ TEST_F(ImportTest, ReadsWhatSpreadsheetsWrite) {
   }
 }
 
-TEST_F(ImportTest, PackageIsAppliedBeforeItsCodesAndEmptyCellsChangeNothing) {
-  const std::string file = MakeBase();
-  const Outcome o = Import(file,
-                           "Record,Height,PlayerPkg,HairStyle,Nickname\n"
-                           "0,,\":BBBB\",3,\n",
-                           {"--verbose"});
-  ASSERT_EQ(o.code, 0) << o.err;
-  EXPECT_EQ(o.out,
-            JoinLines({"record 0 (id 100) PlayerPkg: \"pkg1\" -> \":BBBB\"",
-                       "record 0 (id 100) HairStyle: null -> 3", "2 fields changed in 1 records"}));
-  EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::PlayerPkg), ":BDBB" + std::string(7, ' '));
-  EXPECT_EQ(FieldBytes(ReadAll(file), 0, FieldId::Height), "80");
-}
-
-// PlayerPkg's twelve bytes hold the appearance codes: a new package
-// overwrites them, so a code the table keeps at its old value is written
-// back, and one the package already gives is not written again.
-TEST_F(ImportTest, CodesHoldTheTableValuesAfterANewPackage) {
-  const std::string file = MakeBase();
-  const Outcome o = Import(file,
-                           "Record,PlayerPkg,PlayerType,HairStyle,FacialHair\n"
-                           "1,\":BBBB\",2,1,0\n",
-                           {"--verbose"});
-  ASSERT_EQ(o.code, 0) << o.err;
-  EXPECT_EQ(FieldBytes(ReadAll(file), 1, FieldId::PlayerPkg), ":CBAB" + std::string(7, ' '));
-  EXPECT_EQ(o.out,
-            JoinLines({"record 1 (id 101) PlayerPkg: \":CAAA1\" -> \":BBBB\"",
-                       "record 1 (id 101) PlayerType: 2 -> 2",
-                       "record 1 (id 101) FacialHair: 0 -> 0", "3 fields changed in 1 records"}));
+// PlayerPkg's letters are the appearance codes: a row that changes both
+// must give the same bytes. A cell that shows what the file holds changes
+// nothing. --verbose and the summary name every field whose stored bytes
+// change, and no other.
+TEST_F(ImportTest, VerboseSaysWhatTheBytesBecome) {
+  const auto padded = [](std::string package) {
+    package.resize(Field(FieldId::PlayerPkg).writeWidth, ' ');
+    return package;
+  };
+  const struct {
+    std::string csv;
+    int record;
+    int code;
+    std::vector<std::string> said;  // standard output, or the problems
+    std::string package;            // the record's PlayerPkg bytes after
+  } cases[] = {
+      {"Record,PlayerPkg,HairStyle\n0,\":ABCDEFGHIJK\",3\n",
+       0,
+       1,
+       {"2:HairStyle: 3 disagrees with PlayerPkg \":ABCDEFGHIJK\", which gives 1"},
+       padded("pkg1")},
+      {"Record,Height,PlayerPkg,HairStyle\n0,,\":BBBB\",1\n",
+       0,
+       0,
+       {"record 0 (id 100) PlayerPkg: \"pkg1\" -> \":BBBB\"",
+        "record 0 (id 100) PlayerType: null -> 1", "record 0 (id 100) HairStyle: null -> 1",
+        "record 0 (id 100) FacialHair: null -> 1", "record 0 (id 100) Accessories: null -> 1",
+        "5 fields changed in 1 records"},
+       padded(":BBBB")},
+      {"Record,PlayerPkg,PlayerType,HairStyle,FacialHair\n1,\":BBBB\",2,1,0\n",
+       1,
+       0,
+       {"record 1 (id 101) PlayerPkg: \":CAAA1\" -> \":BBBB\"",
+        "record 1 (id 101) PlayerType: 2 -> 1", "record 1 (id 101) HairStyle: 0 -> 1",
+        "record 1 (id 101) FacialHair: 0 -> 1", "record 1 (id 101) Accessories: 0 -> 1",
+        "5 fields changed in 1 records"},
+       padded(":BBBB")},
+      {"Record,PlayerPkg,HairStyle\n1,\":CAAA1\",3\n",
+       1,
+       0,
+       {"record 1 (id 101) PlayerPkg: \":CAAA1\" -> \":CDAA1\"",
+        "record 1 (id 101) HairStyle: 0 -> 3", "2 fields changed in 1 records"},
+       padded(":CDAA1")},
+      {"Record,LastName\n0,\"   \"\n",
+       0,
+       0,
+       {"record 0 (id 100) LastName: \"Smith\" -> \"\"", "1 fields changed in 1 records"},
+       padded("pkg1")},
+  };
+  for (const auto& c : cases) {
+    const std::string file = MakeBase();
+    const Outcome o = Import(file, c.csv, {"--verbose"});
+    EXPECT_EQ(o.code, c.code) << c.csv << o.err;
+    if (c.code == 0) {
+      EXPECT_EQ(o.out, JoinLines(c.said)) << c.csv;
+    } else {
+      EXPECT_EQ(o.err, JoinLines(c.said) + "korvale-cli: nothing was written\n") << c.csv;
+    }
+    EXPECT_EQ(FieldBytes(ReadAll(file), c.record, FieldId::PlayerPkg), c.package) << c.csv;
+  }
 }
 
 TEST_F(ImportTest, DryRunWritesNothingAndBackupCopiesFirst) {
@@ -430,7 +562,7 @@ TEST_F(ImportTest, RefusesAFileAnotherProgramHolds) {
   const std::string file = MakeBase();
   const std::string before = ReadAll(file);
   const std::string csv = Write("in.csv", "Record,Height\n0,81\n");
-  const std::string message = "A sharing violation occurred while accessing " + file + ".";
+  const std::string message = HeldElsewhere(file);
   {
     PlayerFileState editor;
     editor.OpenPlayerFile(file);

@@ -1,10 +1,13 @@
 #include "ApplyPlan.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
+#include <sstream>
 #include <unordered_map>
 
 #include "Labels.h"
+#include "ProblemReport.h"
 #include "RowPlanner.h"
 #include "TableInputValues.h"
 
@@ -73,6 +76,25 @@ std::string RecordList(const std::vector<std::int64_t>& records) {
 }
 
 // Plans an apply: players found, fields compared, writes planned.
+// Keeps the problems of a record's planned writes, each named by the
+// patch row of its field.
+class PatchRowProblems final : public ProblemReport {
+ public:
+  PatchRowProblems(std::vector<Problem>& into, std::function<std::string(const std::string&)> rowOf)
+      : ProblemReport(unused_), into_(into), rowOf_(std::move(rowOf)) {}
+
+  void Add(const Problem& problem) override {
+    Problem named = problem;
+    if (std::string row = rowOf_(problem.column); !row.empty()) named.where = std::move(row);
+    into_.push_back(std::move(named));
+  }
+
+ private:
+  std::ostringstream unused_;
+  std::vector<Problem>& into_;
+  std::function<std::string(const std::string&)> rowOf_;
+};
+
 class Applier {
  public:
   Applier(const PatchInput& patch, const RosterImage& roster, std::int64_t records,
@@ -203,13 +225,12 @@ class Applier {
     ImportPlan writes;
     const std::string where;
     for (const auto& [k, cells] : cells_) {
+      PatchRowProblems problems(plan_.problems, [this, k = k](const std::string& column) {
+        const FieldDescriptor* field = FieldByName(column);
+        return field != nullptr ? whereOf_[{k, IdOf(*field)}] : std::string();
+      });
       const RecordSpan record = roster_.Record(k);
-      RowPlanner(where, record, fileLength, rules_.fromCsv, writes).Plan(cells);
-      for (std::size_t p = plan_.problems.size(); p < writes.problems.size(); ++p) {
-        const FieldDescriptor* field = FieldByName(writes.problems[p].column);
-        if (field != nullptr) writes.problems[p].where = whereOf_[{k, IdOf(*field)}];
-      }
-      plan_.problems = writes.problems;
+      RowPlanner(where, record, fileLength, rules_.fromCsv, writes, problems).Plan(cells);
     }
     plan_.spans = std::move(writes.spans);
   }

@@ -20,8 +20,11 @@ class ProblemReport {
   static constexpr std::uint64_t kShownPerKind = 100;
 
   explicit ProblemReport(std::ostream& err) : err_(err) {}
+  virtual ~ProblemReport() = default;
+  ProblemReport(const ProblemReport&) = delete;
+  ProblemReport& operator=(const ProblemReport&) = delete;
 
-  void Add(const Problem& problem);
+  virtual void Add(const Problem& problem);
   // One line for each kind with problems left unsaid.
   void Finish();
   [[nodiscard]] std::uint64_t Count() const { return count_; }

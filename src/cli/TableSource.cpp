@@ -28,7 +28,8 @@ bool OpenTableSource(const TableRequest& request, TableSource& source, Io io) {
   source.stream = &source.file;
   if (request.encoding.empty() && source.options.format == TableFormat::Csv &&
       !IsUtf8Stream(source.file)) {
-    io.err << "korvale-cli: " << VisibleText(request.input) << " is not UTF-8: read as Windows-1252\n";
+    io.err << "korvale-cli: " << VisibleText(request.input)
+           << " is not UTF-8: read as Windows-1252\n";
     source.options.encoding = TableEncoding::Windows1252;
   }
   source.file.clear();

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <functional>
 
@@ -122,6 +123,18 @@ CLI::App* AddDiff(CLI::App& app, Io io, Run& run) {
   return cmd;
 }
 
+// A whole number from 1 up to the largest that 64 bits hold, in decimal
+// digits only; nothing for anything else (a larger one is not cut down).
+std::optional<std::int64_t> PositiveCount(std::string_view text) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || text.front() == '-' || error != std::errc() ||
+      end != text.data() + text.size() || value < 1) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 // --since: a local date and time, or a time ago ("2h", "7d").
 CLI::Option* AddSince(CLI::App* cmd, std::optional<std::int64_t>& since) {
   return cmd
@@ -150,8 +163,14 @@ CLI::App* AddUndo(CLI::App& app, Io io, Run& run) {
   auto* cmd = app.add_subcommand("undo", "Take recorded changes back, newest first");
   auto o = std::make_shared<UndoOptions>();
   cmd->add_option("FILE", o->file, "Player file")->required();
-  auto* last =
-      cmd->add_option("--last", o->last, "The newest N change sets")->check(CLI::PositiveNumber);
+  auto* last = cmd->add_option_function<std::string>(
+                      "--last",
+                      [o](const std::string& text) {
+                        o->last = PositiveCount(text);
+                        if (!o->last) throw CLI::ValidationError("--last", "not a count: " + text);
+                      },
+                      "The newest N change sets")
+                   ->type_name("N");
   auto* id = cmd->add_option("--id", o->id, "The change set with this id");
   auto* since = AddSince(cmd, o->since);
   last->excludes(id)->excludes(since);

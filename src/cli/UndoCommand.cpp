@@ -153,10 +153,10 @@ int UndoCommand(const UndoOptions& options, Io io) {
   const history::HistoryLog log(options.file);
   PlayerFileState file(io.files);
   OpenRoster(file, options.file, !options.dryRun, io.err);
-  const RosterImage roster = RosterImage::Read(file);
+  RosterImage roster = RosterImage::Read(file);
   UndoPlan plan(roster);
   try {
-    HistoryWalk walk(log, roster);
+    HistoryWalk walk(log, std::move(roster));
     if (const auto stopped = Choose(walk, options, plan, io)) return *stopped;
   } catch (const history::HistoryError& e) {
     io.err << "korvale-cli: " << e.what() << '\n';

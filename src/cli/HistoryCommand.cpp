@@ -42,6 +42,18 @@ nlohmann::ordered_json Json(const HistoryWalk& walk) {
   return out;
 }
 
+// One set of the JSON list, printed as the whole list's dump would lay it
+// out, so that the list is never held whole.
+void PrintJson(const HistoryWalk& walk, bool first, Io io) {
+  const std::string object =
+      Json(walk).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  io.out << (first ? "[\n  " : ",\n  ");
+  for (const char c : object) {
+    io.out << c;
+    if (c == '\n') io.out << "  ";
+  }
+}
+
 }  // namespace
 
 int HistoryCommand(const HistoryOptions& options, Io io) {
@@ -61,14 +73,13 @@ int HistoryCommand(const HistoryOptions& options, Io io) {
            << damage << ": what lies there cannot be read; every intact change set is listed\n";
   }
   const bool json = options.format == "json";
-  nlohmann::ordered_json list = nlohmann::ordered_json::array();
   std::size_t listed = 0;
   try {
     while (walk->Next()) {
       if (walk->Entry().damaged || (options.since && walk->Set().time < *options.since)) continue;
       ++listed;
       if (json) {
-        list.push_back(Json(*walk));
+        PrintJson(*walk, listed == 1, io);
       } else {
         PrintText(*walk, io);
       }
@@ -78,7 +89,7 @@ int HistoryCommand(const HistoryOptions& options, Io io) {
     return kFailure;
   }
   if (json) {
-    io.out << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    io.out << (listed == 0 ? "[]\n" : "\n]\n");
   } else if (listed == 0) {
     io.out << "No changes of " << options.file << " are recorded"
            << (options.since ? " since then" : "") << ".\n";

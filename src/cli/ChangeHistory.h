@@ -1,47 +1,90 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ChangeSet.h"
+#include "HistoryLog.h"
 #include "RollbackJournal.h"
 #include "RosterImage.h"
 
 namespace korvale::cli {
 
-// Appends the writes to the roster's history as one change set, before
-// they are made. A history that cannot be written is reported on `err`
-// and the writes go ahead.
-void RecordChanges(const std::string& rosterPath, history::Program program,
-                   const std::vector<Span>& spans, std::ostream& err);
-
 struct Io;
 
+// Appends the writes to the roster's history as one change set, with who
+// each record they touch is, before they are made; returns its id. A
+// history that cannot be written is reported on `err` and the writes go
+// ahead.
+std::optional<std::uint64_t> RecordChanges(history::HistoryLog& log, PlayerFileState& file,
+                                           history::Program program, const std::vector<Span>& spans,
+                                           std::ostream& err);
+
 // RecordChanges, then the writes all or nothing (WriteSpansAllOrNothing)
-// and the file closed, by an import or an undo. A file error or a stop
-// signal undoes what was written; what a failure left is said on io.err
-// and the result is kFailure. A failing close may have lost what was
-// written, so it is reported like a failing write.
+// and the file closed, by an import or an undo, and the set marked as
+// applied or not. A file error or a stop signal undoes what was written;
+// what a failure left is said on io.err and the result is kFailure. A
+// failing close may have lost what was written, so it is reported like a
+// failing write.
 int WriteRecorded(PlayerFileState& file, history::Program program, const std::vector<Span>& spans,
                   Io io);
 
 // One field of a change set as a person reads it.
 struct ShownChange {
   std::int64_t record = 0;
-  std::string player;  // "LastName, FirstName" after the change
+  std::string player;  // "LastName, FirstName (id N)" before the change
   std::string field;
   std::string before;
   std::string after;
 };
 
-// The fields of every change set, newest first, with the shown values
-// before and after each set. The roster as it is now, with every later
-// set taken back in memory, gives how it stood after each one.
-[[nodiscard]] std::vector<std::vector<ShownChange>> ShowChanges(
-    RosterImage roster, const std::vector<history::ChangeSet>& newestFirst);
-
-// "Okafor, Emeka  JumpShooting  72 -> 75"
+// "Okafor, Emeka (id 100)  JumpShooting  72 -> 75"
 [[nodiscard]] std::string ChangeLine(const ShownChange& change);
+
+// The history of a roster read newest first, a set at a time, against the
+// roster: each set that took effect is taken back in memory after it is
+// read, so that the roster image always stands as it did right before the
+// set read last. A set without a mark took effect unless every field it
+// changes holds the bytes it had before it.
+class HistoryWalk {
+ public:
+  // Raises history::HistoryError when the history cannot be read.
+  HistoryWalk(const history::HistoryLog& log, RosterImage roster);
+
+  // The next entry, newer first; false after the oldest.
+  bool Next();
+  [[nodiscard]] const history::HistoryEntry& Entry() const { return *entry_; }
+  // The current set; Entry() is not damaged.
+  [[nodiscard]] const history::ChangeSet& Set() const { return set_; }
+  [[nodiscard]] bool TookEffect() const { return tookEffect_; }
+  // The fields whose shown value or bytes the set changed.
+  [[nodiscard]] const std::vector<ShownChange>& Shown() const { return shown_; }
+  // The roster as it stood before the current set.
+  [[nodiscard]] const RosterImage& Before() const { return image_; }
+  // The places that are damaged, oldest first; "" when none is.
+  [[nodiscard]] std::string DamageText() const;
+
+ private:
+  void Judge();
+  void Show();
+
+  const history::HistoryLog& log_;
+  history::HistoryScan scan_;
+  RosterImage image_;
+  std::size_t next_;
+  const history::HistoryEntry* entry_ = nullptr;
+  history::ChangeSet set_;
+  bool tookEffect_ = false;
+  std::vector<ShownChange> shown_;
+};
+
+// "Okafor, Emeka (id 100)": who the recorded player was.
+[[nodiscard]] std::string WhoText(const history::PlayerBefore& player);
+// The name of an entry: "change set 4", or where damage without an id lies.
+[[nodiscard]] std::string EntryName(const history::HistoryEntry& entry);
 
 }  // namespace korvale::cli

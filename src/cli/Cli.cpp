@@ -180,6 +180,18 @@ CLI::App* AddDiff(CLI::App& app, Io io, Run& run) {
   return cmd;
 }
 
+// A whole number from 1 up to the largest that 64 bits hold, in decimal
+// digits only; nothing for anything else (a larger one is not cut down).
+std::optional<std::int64_t> PositiveCount(std::string_view text) {
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || text.front() == '-' || error != std::errc() ||
+      end != text.data() + text.size() || value < 1) {
+    return std::nullopt;
+  }
+  return value;
+}
+
 // --since: a local date and time, or a time ago ("2h", "7d").
 CLI::Option* AddSince(CLI::App* cmd, std::optional<std::int64_t>& since) {
   return cmd
@@ -198,7 +210,8 @@ CLI::App* AddHistory(CLI::App& app, Io io, Run& run) {
   auto o = std::make_shared<HistoryOptions>();
   cmd->add_option("FILE", o->file, "Player file")->required();
   AddSince(cmd, o->since);
-  cmd->add_option("--id", o->id, "The change set with this id");
+  AddWholeNumber<std::uint64_t>(
+      cmd, "--id", [o](std::uint64_t n) { o->id = n; }, "The change set with this id");
   cmd->add_option_function<std::string>(
          "--format", [o](const std::string& name) { o->format = o->patch.format = name; },
          "text or json (default text); with --patch csv or json")
@@ -223,8 +236,14 @@ CLI::App* AddUndo(CLI::App& app, Io io, Run& run) {
   auto* cmd = app.add_subcommand("undo", "Take recorded changes back, newest first");
   auto o = std::make_shared<UndoOptions>();
   cmd->add_option("FILE", o->file, "Player file")->required();
-  auto* last =
-      cmd->add_option("--last", o->last, "The newest N change sets")->check(CLI::PositiveNumber);
+  auto* last = cmd->add_option_function<std::string>(
+                      "--last",
+                      [o](const std::string& text) {
+                        o->last = PositiveCount(text);
+                        if (!o->last) throw CLI::ValidationError("--last", "not a count: " + text);
+                      },
+                      "The newest N change sets")
+                   ->type_name("N");
   auto* id = AddWholeNumber<std::uint64_t>(
       cmd, "--id", [o](std::uint64_t n) { o->id = n; }, "The change set with this id");
   auto* since = AddSince(cmd, o->since);
@@ -291,6 +310,8 @@ int Guarded(const Run& run, Io io) {
   } catch (const FileError& e) {
     io.err << "korvale-cli: " << FileErrorText(e) << '\n';
   } catch (const RosterRefused& e) {
+    io.err << "korvale-cli: " << e.what() << '\n';
+  } catch (const history::HistoryError& e) {
     io.err << "korvale-cli: " << e.what() << '\n';
   }
   return OutputReached(io) ? result : kFailure;

@@ -1,6 +1,5 @@
 #include <nlohmann/json.hpp>
 
-#include <algorithm>
 #include <ostream>
 
 #include "ChangeHistory.h"
@@ -8,24 +7,32 @@
 #include "HistoryLog.h"
 #include "RecordSource.h"
 #include "TimeText.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 namespace {
 
 std::string Fields(std::size_t n) { return std::to_string(n) + (n == 1 ? " field" : " fields"); }
 
-void PrintText(const history::ChangeSet& set, const std::vector<ShownChange>& fields, Io io) {
+constexpr std::string_view kNeverTookEffect = "never took effect";
+
+void PrintText(const HistoryWalk& walk, Io io) {
+  const history::ChangeSet& set = walk.Set();
   io.out << set.id << "  " << LocalTimeText(set.time) << "  " << ProgramName(set.program) << "  "
-         << Fields(fields.size()) << '\n';
-  for (const ShownChange& field : fields) io.out << "    " << ChangeLine(field) << '\n';
+         << Fields(walk.Shown().size());
+  if (!walk.TookEffect()) io.out << "  (" << kNeverTookEffect << ')';
+  io.out << '\n';
+  for (const ShownChange& field : walk.Shown()) io.out << "    " << ChangeLine(field) << '\n';
 }
 
-nlohmann::ordered_json Json(const history::ChangeSet& set, const std::vector<ShownChange>& fields) {
+nlohmann::ordered_json Json(const HistoryWalk& walk) {
+  const history::ChangeSet& set = walk.Set();
   nlohmann::ordered_json out{{"id", set.id},
                              {"time", LocalTimeText(set.time)},
                              {"program", ProgramName(set.program)},
+                             {"tookEffect", walk.TookEffect()},
                              {"fields", nlohmann::ordered_json::array()}};
-  for (const ShownChange& field : fields) {
+  for (const ShownChange& field : walk.Shown()) {
     out["fields"].push_back({{"record", field.record},
                              {"player", field.player},
                              {"field", field.field},
@@ -35,30 +42,55 @@ nlohmann::ordered_json Json(const history::ChangeSet& set, const std::vector<Sho
   return out;
 }
 
+// One set of the JSON list, printed as the whole list's dump would lay it
+// out, so that the list is never held whole.
+void PrintJson(const HistoryWalk& walk, bool first, Io io) {
+  const std::string object =
+      Json(walk).dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+  io.out << (first ? "[\n  " : ",\n  ");
+  for (const char c : object) {
+    io.out << c;
+    if (c == '\n') io.out << "  ";
+  }
+}
+
 }  // namespace
 
 int HistoryCommand(const HistoryOptions& options, Io io) {
-  std::vector<history::ChangeSet> sets = history::HistoryLog(options.file).Read();
-  std::reverse(sets.begin(), sets.end());
+  const history::HistoryLog log(options.file);
   PlayerFileState file(io.files);
   OpenRoster(file, options.file, false, io.err);
-  const auto shown = ShowChanges(RosterImage::Read(file), sets);
+  std::optional<HistoryWalk> walk;
+  try {
+    walk.emplace(log, RosterImage::Read(file));
+  } catch (const history::HistoryError& e) {
+    io.err << "korvale-cli: " << e.what() << '\n';
+    return kFailure;
+  }
   file.ClosePlayerFile();
+  if (const std::string damage = walk->DamageText(); !damage.empty()) {
+    io.err << "korvale-cli: the change history " << Utf8FromPath(log.Path()) << " is damaged at "
+           << damage << ": what lies there cannot be read; every intact change set is listed\n";
+  }
   const bool json = options.format == "json";
-  nlohmann::ordered_json list = nlohmann::ordered_json::array();
   std::size_t listed = 0;
-  for (std::size_t i = 0; i < sets.size(); ++i) {
-    if (options.since && sets[i].time < *options.since) continue;
-    if (options.id && sets[i].id != *options.id) continue;
-    ++listed;
-    if (json) {
-      list.push_back(Json(sets[i], shown[i]));
-    } else {
-      PrintText(sets[i], shown[i], io);
+  try {
+    while (walk->Next()) {
+      if (walk->Entry().damaged || (options.since && walk->Set().time < *options.since)) continue;
+      if (options.id && walk->Set().id != *options.id) continue;
+      ++listed;
+      if (json) {
+        PrintJson(*walk, listed == 1, io);
+      } else {
+        PrintText(*walk, io);
+      }
     }
+  } catch (const history::HistoryError& e) {
+    io.err << "korvale-cli: " << e.what() << '\n';
+    return kFailure;
   }
   if (json) {
-    io.out << list.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+    io.out << (listed == 0 ? "[]\n" : "\n]\n");
   } else if (listed == 0) {
     io.out << "No changes of " << options.file << " are recorded"
            << (options.since ? " since then" : "") << ".\n";

@@ -2,12 +2,14 @@
 #include <ostream>
 #include <set>
 
+#include "ChangeHistory.h"
 #include "Commands.h"
 #include "HistoryLog.h"
 #include "PatchTable.h"
 #include "RecordSource.h"
 #include "RosterImage.h"
 #include "TableSource.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 namespace {
@@ -77,9 +79,24 @@ int DiffPatchCommand(const std::string& fileA, const std::string& fileB,
 // The roster before the first and after the last chosen change set, told
 // apart for the records they changed. The chosen sets follow each other:
 // all since a time, or one.
+// Sets that never took effect are passed over; damage is said and passed
+// over, as `history` does.
 int HistoryPatchCommand(const HistoryOptions& options, Io io) {
-  std::vector<history::ChangeSet> sets = history::HistoryLog(options.file).Read();
-  std::reverse(sets.begin(), sets.end());
+  const history::HistoryLog log(options.file);
+  std::vector<history::ChangeSet> sets;
+  {
+    PlayerFileState file(io.files);
+    OpenRoster(file, options.file, false, io.err);
+    HistoryWalk walk(log, RosterImage::Read(file));
+    file.ClosePlayerFile();
+    while (walk.Next()) {
+      if (!walk.Entry().damaged && walk.TookEffect()) sets.push_back(walk.Set());
+    }
+    if (const std::string damage = walk.DamageText(); !damage.empty()) {
+      io.err << "korvale-cli: the change history " << Utf8FromPath(log.Path()) << " is damaged at "
+             << damage << ": only intact change sets are in the patch\n";
+    }
+  }
   const auto chosen = [&](const history::ChangeSet& set) { return Chosen(set, options); };
   const auto newest = std::find_if(sets.begin(), sets.end(), chosen);
   if (newest == sets.end()) {

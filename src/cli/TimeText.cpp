@@ -47,8 +47,13 @@ std::optional<std::int64_t> Local(std::string text) {
   tm.tm_year -= 1900;
   tm.tm_mon -= 1;
   tm.tm_isdst = -1;
+  const std::tm given = tm;
   const std::time_t time = std::mktime(&tm);
-  if (time == static_cast<std::time_t>(-1)) return std::nullopt;
+  // A day the month does not have comes back as a day of the next one.
+  if (time == static_cast<std::time_t>(-1) || tm.tm_mday != given.tm_mday ||
+      tm.tm_mon != given.tm_mon) {
+    return std::nullopt;
+  }
   return static_cast<std::int64_t>(time);
 }
 
@@ -62,6 +67,9 @@ std::string LocalTimeText(std::int64_t seconds) {
 }
 
 std::optional<std::int64_t> ParseTime(std::string_view text, std::int64_t now) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
   if (auto ago = Ago(text, now)) return ago;
   return Local(std::string(text));
 }

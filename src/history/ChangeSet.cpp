@@ -50,6 +50,25 @@ Span SpanOf(const FieldChange& change) {
   return {Field(change.field).OffsetIn(change.record), change.oldBytes, change.newBytes};
 }
 
+PlayerBefore PlayerOf(std::int64_t record, const RosterBytes& read) {
+  PlayerBefore player{record, {}, {}, {}};
+  for (const FieldId field : kIdentityFields) {
+    const FieldDescriptor& f = Field(field);
+    IdentityBytes(player, field) = read(f.OffsetIn(record), f.readWidth);
+  }
+  return player;
+}
+
+const std::string& IdentityBytes(const PlayerBefore& player, FieldId field) {
+  if (field == FieldId::PlayerId) return player.playerId;
+  return field == FieldId::LastName ? player.lastName : player.firstName;
+}
+
+std::string& IdentityBytes(PlayerBefore& player, FieldId field) {
+  if (field == FieldId::PlayerId) return player.playerId;
+  return field == FieldId::LastName ? player.lastName : player.firstName;
+}
+
 bool IsFieldChange(const Span& span) {
   return span.oldBytes != span.newBytes && PlaceOfSpan(span).has_value();
 }

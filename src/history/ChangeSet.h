@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,13 +25,44 @@ struct FieldChange {
   std::string newBytes;
 };
 
-// The fields one commit or one command wrote, in the order written.
+// Who a record was before a change set touched it: its PlayerId,
+// LastName and FirstName bytes as the roster held them.
+struct PlayerBefore {
+  std::int64_t record = 0;
+  std::string playerId;
+  std::string lastName;
+  std::string firstName;
+};
+
+// The fields that say who a record is.
+inline constexpr FieldId kIdentityFields[] = {FieldId::PlayerId, FieldId::LastName,
+                                              FieldId::FirstName};
+
+// Whether a change set's writes took effect, as marked after it; a set
+// without a mark (its program was killed) is judged against the roster.
+enum class SetState : std::uint8_t { Unmarked = 0, Applied = 1, NotApplied = 2 };
+
+// The fields one commit or one command wrote, in the order written, and
+// who each record it touched was. Sets written before players were
+// recorded have none (knowsPlayers false).
 struct ChangeSet {
   std::uint64_t id = 0;
   std::int64_t time = 0;  // seconds since the epoch
   Program program = Program::Editor;
   std::vector<FieldChange> changes;
+  std::vector<PlayerBefore> players;
+  bool knowsPlayers = true;
 };
+
+// Reads `n` roster bytes at an offset (fewer at the end of the file).
+using RosterBytes = std::function<std::string(std::uint64_t offset, std::size_t n)>;
+
+// Who the record is, read from the roster.
+[[nodiscard]] PlayerBefore PlayerOf(std::int64_t record, const RosterBytes& read);
+
+// The identity field's bytes in a PlayerBefore.
+[[nodiscard]] const std::string& IdentityBytes(const PlayerBefore& player, FieldId field);
+[[nodiscard]] std::string& IdentityBytes(PlayerBefore& player, FieldId field);
 
 // The field that starts at this position in record 0, if any.
 [[nodiscard]] std::optional<FieldId> FieldAtPosition(std::uint16_t position);

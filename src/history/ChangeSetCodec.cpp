@@ -2,7 +2,7 @@
 
 #include <bit>
 #include <cstring>
-#include <optional>
+#include <set>
 
 #include "ChangeSetWriter.h"
 #include "LittleEndian.h"
@@ -10,30 +10,30 @@
 namespace korvale::history {
 namespace {
 
-constexpr std::size_t kFrame = kSetMagic.size() + 4;  // magic and body length
-constexpr std::size_t kChecksum = 4;
+constexpr std::uint64_t kPrime = 1099511628211ULL;
+constexpr std::size_t kChangeFrame = 4 + 1 + 2 + 2;  // record, field, both sizes
+
 std::uint64_t ByteSwapped(std::uint64_t word) {
   std::uint64_t swapped = 0;
   for (int i = 0; i < 8; ++i) swapped = (swapped << 8) | ((word >> (8 * i)) & 0xFF);
   return swapped;
 }
 
-constexpr std::size_t kChangeFrame = 4 + 1 + 2 + 2;  // record, field, both sizes
+std::uint64_t Folded(std::uint64_t hash, const char* bytes) {
+  std::uint64_t word = 0;
+  std::memcpy(&word, bytes, sizeof word);
+  if constexpr (std::endian::native == std::endian::big) word = ByteSwapped(word);
+  hash = (hash ^ word) * kPrime;
+  return hash ^ (hash >> 32);
+}
 
-std::optional<ChangeSet> DecodeBody(std::string_view body) {
-  LittleEndianReader r{body};
-  ChangeSet set;
-  set.id = r.Number(8);
-  set.time = static_cast<std::int64_t>(r.Number(8));
-  const auto program = r.Number(1);
-  if (program > static_cast<std::uint64_t>(Program::Apply)) return std::nullopt;
-  set.program = static_cast<Program>(program);
+bool ReadChanges(LittleEndianReader& r, ChangeSet& set) {
   const std::uint64_t count = r.Number(4);
   for (std::uint64_t i = 0; i < count && !r.broken; ++i) {
     FieldChange change;
     change.record = static_cast<std::int64_t>(r.Number(4));
     const std::uint64_t field = r.Number(1);
-    if (field >= kFieldCount) return std::nullopt;
+    if (field >= kFieldCount) return false;
     change.field = static_cast<FieldId>(field);
     const std::uint64_t oldSize = r.Number(2);
     const std::uint64_t newSize = r.Number(2);
@@ -41,64 +41,125 @@ std::optional<ChangeSet> DecodeBody(std::string_view body) {
     change.newBytes = r.Bytes(newSize);
     set.changes.push_back(std::move(change));
   }
+  return !r.broken;
+}
+
+void ReadPlayers(LittleEndianReader& r, ChangeSet& set) {
+  const std::uint64_t count = r.Number(4);
+  for (std::uint64_t i = 0; i < count && !r.broken; ++i) {
+    PlayerBefore player;
+    player.record = static_cast<std::int64_t>(r.Number(4));
+    for (const FieldId field : kIdentityFields) {
+      IdentityBytes(player, field) = r.Bytes(Field(field).readWidth);
+    }
+    set.players.push_back(std::move(player));
+  }
+}
+
+std::optional<ChangeSet> DecodeBody(std::string_view body, bool knowsPlayers) {
+  LittleEndianReader r{body};
+  ChangeSet set;
+  set.knowsPlayers = knowsPlayers;
+  set.id = r.Number(8);
+  set.time = static_cast<std::int64_t>(r.Number(8));
+  const auto program = r.Number(1);
+  if (program > static_cast<std::uint64_t>(Program::Apply)) return std::nullopt;
+  set.program = static_cast<Program>(program);
+  if (!ReadChanges(r, set)) return std::nullopt;
+  if (knowsPlayers) ReadPlayers(r, set);
   if (r.broken || r.at != body.size()) return std::nullopt;
   return set;
 }
 
+// The frame's body, when the frame is one of `magic` with the length it
+// says.
+std::optional<std::string_view> Body(std::string_view frame, std::string_view magic) {
+  if (frame.size() < kFrameHead + kChecksumSize || frame.substr(0, magic.size()) != magic) {
+    return std::nullopt;
+  }
+  LittleEndianReader head{frame, magic.size()};
+  const std::uint64_t length = head.Number(4);
+  if (length != frame.size() - kFrameHead - kChecksumSize) return std::nullopt;
+  return frame.substr(kFrameHead, length);
+}
+
 }  // namespace
 
-std::uint32_t SetChecksum(std::string_view bytes) {
-  constexpr std::uint64_t kPrime = 1099511628211ULL;
-  std::uint64_t hash = 14695981039346656037ULL;
-  std::size_t at = 0;
-  for (; bytes.size() - at >= 8; at += 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes.data() + at, sizeof word);
-    if constexpr (std::endian::native == std::endian::big) word = ByteSwapped(word);
-    hash = (hash ^ word) * kPrime;
-    hash ^= hash >> 32;
+void SetHasher::Add(std::string_view bytes) {
+  if (!pending_.empty()) {
+    const std::size_t take = std::min(bytes.size(), 8 - pending_.size());
+    pending_.append(bytes.substr(0, take));
+    bytes.remove_prefix(take);
+    if (pending_.size() < 8) return;
+    hash_ = Folded(hash_, pending_.data());
+    pending_.clear();
   }
-  for (; at < bytes.size(); ++at) hash = (hash ^ static_cast<unsigned char>(bytes[at])) * kPrime;
+  std::size_t at = 0;
+  for (; bytes.size() - at >= 8; at += 8) hash_ = Folded(hash_, bytes.data() + at);
+  pending_.assign(bytes.substr(at));
+}
+
+std::uint32_t SetHasher::Value() const {
+  std::uint64_t hash = hash_;
+  for (const char c : pending_) hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
   return static_cast<std::uint32_t>(hash ^ (hash >> 32));
+}
+
+std::uint32_t SetChecksum(std::string_view bytes) {
+  SetHasher hasher;
+  hasher.Add(bytes);
+  return hasher.Value();
 }
 
 std::string EncodeChangeSet(const ChangeSet& set) {
   ChangeSetWriter writer(set.id, set.time, set.program);
   for (const FieldChange& c : set.changes) writer.Add(c.record, c.field, c.oldBytes, c.newBytes);
+  for (const PlayerBefore& player : set.players) writer.AddPlayer(player);
   return std::move(writer).Finish();
 }
 
 std::string EncodeSpanSet(std::uint64_t id, std::int64_t time, Program program,
-                          const std::vector<Span>& spans) {
+                          const std::vector<Span>& spans, const RosterBytes& read) {
   std::size_t size = 0;
   for (const Span& span : spans) size += kChangeFrame + span.oldBytes.size() + span.newBytes.size();
   ChangeSetWriter writer(id, time, program, size);
+  std::set<std::int64_t> records;
   for (const Span& span : spans) {
     if (span.oldBytes == span.newBytes) continue;
     if (const auto place = PlaceOfSpan(span)) {
       writer.Add(place->record, place->field, span.oldBytes, span.newBytes);
+      if (records.insert(place->record).second) writer.AddPlayer(PlayerOf(place->record, read));
     }
   }
   return std::move(writer).Finish();
 }
 
-std::vector<ChangeSet> DecodeHistory(std::string_view bytes) {
-  std::vector<ChangeSet> sets;
-  std::size_t at = 0;
-  while (bytes.size() - at >= kFrame + kChecksum &&
-         bytes.substr(at, kSetMagic.size()) == kSetMagic) {
-    LittleEndianReader frame{bytes, at + kSetMagic.size()};
-    const std::uint64_t length = frame.Number(4);
-    if (bytes.size() - frame.at < length + kChecksum) break;
-    const std::string_view whole = bytes.substr(at, kFrame + length);
-    LittleEndianReader tail{bytes, at + whole.size()};
-    if (tail.Number(4) != SetChecksum(whole)) break;
-    auto set = DecodeBody(whole.substr(kFrame));
-    if (!set) break;
-    at = tail.at;
-    sets.push_back(std::move(*set));
-  }
-  return sets;
+std::string EncodeState(std::uint64_t id, SetState state) {
+  std::string out(kStateMagic);
+  out.resize(kFrameHead + 9);
+  char* at = PutLittleEndian(out.data() + kStateMagic.size(), 9, 4);
+  at = PutLittleEndian(at, id, 8);
+  PutLittleEndian(at, static_cast<std::uint64_t>(state), 1);
+  out.resize(out.size() + kChecksumSize);
+  PutLittleEndian(out.data() + out.size() - kChecksumSize,
+                  SetChecksum(std::string_view(out).substr(0, out.size() - kChecksumSize)),
+                  kChecksumSize);
+  return out;
+}
+
+std::optional<ChangeSet> DecodeSet(std::string_view frame) {
+  if (const auto body = Body(frame, kSetMagic)) return DecodeBody(*body, true);
+  if (const auto body = Body(frame, kOldSetMagic)) return DecodeBody(*body, false);
+  return std::nullopt;
+}
+
+std::optional<SetMark> DecodeState(std::string_view frame) {
+  const auto body = Body(frame, kStateMagic);
+  if (!body || body->size() != 9) return std::nullopt;
+  LittleEndianReader r{*body};
+  SetMark mark{r.Number(8), static_cast<SetState>(r.Number(1))};
+  if (mark.state != SetState::Applied && mark.state != SetState::NotApplied) return std::nullopt;
+  return mark;
 }
 
 }  // namespace korvale::history

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,24 +11,51 @@
 
 namespace korvale::history {
 
-// A history file is change sets one after another, each complete on its
-// own: "KVH1", the length of its body, the body, and a checksum of all
-// that. The body holds the id, the time, the program and every field
-// change (record, field, both sizes, old bytes, new bytes).
+// A history file is frames one after another, each complete on its own:
+// a mark, the length of its body, the body, and a checksum of all that.
+// A change set's body holds the id, the time, the program, every field
+// change (record, field, both sizes, old bytes, new bytes) and who each
+// record it touches was (record, PlayerId, LastName, FirstName); a set
+// marked "KVH1" was written before players were recorded and has no such
+// list. A state frame says whether the set with its id took effect.
+inline constexpr std::string_view kFrameMark = "KVH";
+inline constexpr std::string_view kSetMagic = "KVH2";
+inline constexpr std::string_view kOldSetMagic = "KVH1";
+inline constexpr std::string_view kStateMagic = "KVHS";
+inline constexpr std::size_t kFrameHead = 8;  // mark and body length
+inline constexpr std::size_t kChecksumSize = 4;
+
 [[nodiscard]] std::string EncodeChangeSet(const ChangeSet& set);
 
 // The change set of the roster writes that change a field (IsFieldChange),
-// encoded straight from them.
+// encoded straight from them, with who each record was as `read` gives it.
 [[nodiscard]] std::string EncodeSpanSet(std::uint64_t id, std::int64_t time, Program program,
-                                        const std::vector<Span>& spans);
+                                        const std::vector<Span>& spans, const RosterBytes& read);
 
-inline constexpr std::string_view kSetMagic = "KVH1";
-// A hash of a set's frame and body: FNV-1a over little-endian 8-byte
-// words, each product folded, then the bytes left over.
+// The frame that marks the set `id` as applied or not.
+[[nodiscard]] std::string EncodeState(std::uint64_t id, SetState state);
+
+// A hash of a frame's mark and body: FNV-1a over little-endian 8-byte
+// words, each product folded, then the bytes left over; fed in pieces.
+class SetHasher {
+ public:
+  void Add(std::string_view bytes);
+  [[nodiscard]] std::uint32_t Value() const;
+
+ private:
+  std::uint64_t hash_ = 14695981039346656037ULL;
+  std::string pending_;  // fewer than 8 bytes
+};
 [[nodiscard]] std::uint32_t SetChecksum(std::string_view bytes);
 
-// The change sets, oldest first, read until the bytes end or hold no
-// complete one (what follows, an append cut short, is not read).
-[[nodiscard]] std::vector<ChangeSet> DecodeHistory(std::string_view bytes);
+// A whole frame's change set (its checksum is not checked); nothing when
+// it holds none.
+[[nodiscard]] std::optional<ChangeSet> DecodeSet(std::string_view frame);
+// A whole state frame's set id and state.
+struct SetMark {
+  std::uint64_t id = 0;
+  SetState state = SetState::Unmarked;
+};
+[[nodiscard]] std::optional<SetMark> DecodeState(std::string_view frame);
 
 }  // namespace korvale::history

@@ -52,7 +52,19 @@ void ChangeSetWriter::Add(std::int64_t record, FieldId field, std::string_view o
   ++count_;
 }
 
+void ChangeSetWriter::AddPlayer(const PlayerBefore& player) {
+  PutNumber(players_, static_cast<std::uint64_t>(player.record), 4);
+  for (const FieldId field : kIdentityFields) {
+    std::string bytes = IdentityBytes(player, field);
+    bytes.resize(Field(field).readWidth, ' ');
+    players_ += bytes;
+  }
+  ++playerCount_;
+}
+
 std::string ChangeSetWriter::Finish() && {
+  PutNumber(out_, playerCount_, 4);
+  out_ += players_;
   SetNumber(out_, kLengthAt, out_.size() - kBodyAt, 4);
   SetNumber(out_, kCountAt, count_, 4);
   PutNumber(out_, SetChecksum(out_), 4);

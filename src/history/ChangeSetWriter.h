@@ -17,6 +17,8 @@ class ChangeSetWriter {
   void Add(std::int64_t record, FieldId field, std::string_view oldBytes,
            std::string_view newBytes);
   [[nodiscard]] std::uint32_t Count() const { return count_; }
+  // Who a record the set touches was.
+  void AddPlayer(const PlayerBefore& player);
 
   // The whole set: frame, body and checksum.
   [[nodiscard]] std::string Finish() &&;
@@ -24,6 +26,8 @@ class ChangeSetWriter {
  private:
   std::string out_;
   std::uint32_t count_ = 0;
+  std::string players_;
+  std::uint32_t playerCount_ = 0;
 };
 
 }  // namespace korvale::history

@@ -14,14 +14,23 @@
 namespace korvale::history {
 namespace {
 
-std::string ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return {};
-  std::string bytes(static_cast<std::size_t>(std::max<std::streamoff>(in.tellg(), 0)), '\0');
-  in.seekg(0);
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<std::size_t>(in.gcount()));
-  return bytes;
+constexpr std::uint64_t kCopyPiece = std::uint64_t{1} << 20;
+
+// What stands at the path when it is something other than a file.
+std::optional<std::string> NotAFile(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) {
+    return std::nullopt;
+  }
+  switch (status.type()) {
+    case std::filesystem::file_type::directory: return "it is a folder, not a file";
+    case std::filesystem::file_type::fifo: return "it is a FIFO, not a file";
+    case std::filesystem::file_type::block:
+    case std::filesystem::file_type::character: return "it is a device, not a file";
+    case std::filesystem::file_type::socket: return "it is a socket, not a file";
+    default: return "it is not a regular file";
+  }
 }
 
 std::uint64_t LengthOf(const std::filesystem::path& path) {
@@ -34,15 +43,24 @@ void Check(const SysResult& result, const std::filesystem::path& path) {
   if (!result.ok) throw FileError(result.cause, Utf8FromPath(path));
 }
 
-// Writes the bytes at `offset` of the open handle and flushes them.
-void PutFlushed(FileSystem& system, int handle, std::uint64_t offset, const std::string& bytes,
-                const std::filesystem::path& path) {
-  SysResult put = system.Seek(handle, offset);
-  if (put.ok) put = system.Write(handle, bytes.data(), bytes.size());
+void Put(FileSystem& system, int handle, std::string_view bytes) {
+  SysResult put = system.Write(handle, bytes.data(), bytes.size());
   if (put.ok && static_cast<std::size_t>(put.value) < bytes.size()) {
     put = SysResult::Failure(FileErrorCause::DiskFull);
   }
-  const SysResult synced = put.ok ? system.Sync(handle) : put;
+  if (!put.ok) throw FileError(put.cause, "");
+}
+
+// Runs `write` on the handle, then flushes and closes it.
+void Flushed(FileSystem& system, int handle, const std::filesystem::path& path,
+             const std::function<void()>& write) {
+  SysResult done = SysResult::Value(0);
+  try {
+    write();
+  } catch (const FileError& e) {
+    done = SysResult::Failure(e.Cause());
+  }
+  const SysResult synced = done.ok ? system.Sync(handle) : done;
   const SysResult closed = system.Close(handle);
   Check(synced, path);
   Check(closed, path);
@@ -62,38 +80,76 @@ HistoryLog::HistoryLog(std::string rosterPath, Clock clock, HistoryLimits limits
       clock_(std::move(clock)),
       limits_(limits) {}
 
-std::vector<ChangeSet> HistoryLog::Read() const {
+HistoryScan HistoryLog::Scan() const {
   if (path_.empty()) return {};
-  return DecodeHistory(ReadFile(path_));
+  const auto cannot = [this](const std::string& why) {
+    return HistoryError("The change history " + Utf8FromPath(path_) + " cannot be read: " + why);
+  };
+  if (const auto what = NotAFile(path_)) throw cannot(*what);
+  std::optional<HistoryScan> scan = ScanHistory(path_, LengthOf(path_));
+  if (!scan) throw cannot("it cannot be opened");
+  return std::move(*scan);
 }
 
-std::uint64_t HistoryLog::Append(Program program, std::vector<FieldChange> changes) {
+ChangeSet HistoryLog::ReadSet(const HistoryEntry& entry) const {
+  std::ifstream in(path_, std::ios::binary);
+  std::string frame(static_cast<std::size_t>(entry.size), '\0');
+  in.seekg(static_cast<std::streamoff>(entry.offset));
+  in.read(frame.data(), static_cast<std::streamsize>(frame.size()));
+  std::optional<ChangeSet> set;
+  if (in.gcount() == static_cast<std::streamsize>(frame.size())) set = DecodeSet(frame);
+  if (!set) {
+    throw HistoryError("The change history " + Utf8FromPath(path_) +
+                       " changed while it was read: change set " + std::to_string(entry.id) +
+                       " is no longer where it was");
+  }
+  return std::move(*set);
+}
+
+std::vector<ChangeSet> HistoryLog::Read() const {
+  std::vector<ChangeSet> sets;
+  for (const HistoryEntry& entry : Scan().entries) {
+    if (!entry.damaged) sets.push_back(ReadSet(entry));
+  }
+  return sets;
+}
+
+std::uint64_t HistoryLog::Append(Program program, std::vector<FieldChange> changes,
+                                 std::vector<PlayerBefore> players) {
   return AppendEncoded([&](std::uint64_t id, std::int64_t time) {
-    return EncodeChangeSet({id, time, program, std::move(changes)});
+    return EncodeChangeSet({id, time, program, std::move(changes), std::move(players)});
   });
 }
 
-std::uint64_t HistoryLog::AppendSpans(Program program, const std::vector<Span>& spans) {
-  return AppendEncoded(
-      [&](std::uint64_t id, std::int64_t time) { return EncodeSpanSet(id, time, program, spans); });
+std::uint64_t HistoryLog::AppendSpans(Program program, const std::vector<Span>& spans,
+                                      const RosterBytes& read) {
+  return AppendEncoded([&](std::uint64_t id, std::int64_t time) {
+    return EncodeSpanSet(id, time, program, spans, read);
+  });
+}
+
+void HistoryLog::Mark(std::uint64_t id, SetState state) {
+  try {
+    Prepare();
+    const std::string bytes = EncodeState(id, state);
+    Write(bytes);
+    knownLength_ = *knownLength_ + bytes.size();
+  } catch (const FileError& e) {
+    Fail(e.Message());
+  }
 }
 
 std::uint64_t HistoryLog::AppendEncoded(
     const std::function<std::string(std::uint64_t id, std::int64_t time)>& encode) {
-  if (path_.empty()) Fail("no folder for it is known (set KORVALE_HISTORY_DIR)");
   try {
-    std::error_code error;
-    std::filesystem::create_directories(path_.parent_path(), error);
-    if (error) Fail(error.message());
-    const std::uint64_t length = LengthOf(path_);
-    if (knownLength_ != length) Load(length);
+    Prepare();
     const std::uint64_t id = nextId_;
     const std::int64_t time = clock_();
     const std::string bytes = encode(id, time);
     Prune(time, bytes.size());
     Write(bytes);
-    extents_.push_back({static_cast<std::size_t>(*knownLength_ + bytes.size()), time});
-    knownLength_ = extents_.back().end;
+    entries_.push_back({*knownLength_, bytes.size(), false, id, time, SetState::Unmarked});
+    knownLength_ = *knownLength_ + bytes.size();
     nextId_ = id + 1;
     return id;
   } catch (const FileError& e) {
@@ -101,55 +157,80 @@ std::uint64_t HistoryLog::AppendEncoded(
   }
 }
 
+// The folder made, and what the file holds known.
+void HistoryLog::Prepare() {
+  if (path_.empty()) Fail("no folder for it is known (set KORVALE_HISTORY_DIR)");
+  if (const auto what = NotAFile(path_)) Fail(*what);
+  std::error_code error;
+  std::filesystem::create_directories(path_.parent_path(), error);
+  if (error) Fail(error.message());
+  const std::uint64_t length = LengthOf(path_);
+  if (knownLength_ != length) Load(length);
+}
+
 void HistoryLog::Load(std::uint64_t length) {
   const std::optional<HistoryScan> scan = ScanHistory(path_, length);
   if (!scan) Fail("it cannot be read");
-  extents_ = scan->extents;
-  if (!extents_.empty()) nextId_ = std::max(nextId_, scan->lastId + 1);
-  if (scan->validLength < length) {
+  entries_ = scan->entries;
+  nextId_ = std::max(nextId_, scan->lastId + 1);
+  if (scan->appendAt < length) {
     std::error_code error;
-    std::filesystem::resize_file(path_, scan->validLength, error);
+    std::filesystem::resize_file(path_, scan->appendAt, error);
     if (error) Fail(error.message());
   }
-  knownLength_ = scan->validLength;
+  knownLength_ = scan->appendAt;
 }
 
 // Once the oldest set is past the age limit, or the incoming set would
-// take the history past the size limit, drops the oldest sets; and then
-// well below the limits, so that the file is rewritten seldom: down to
-// three quarters of the size limit, and the sets that would pass the age
-// limit within a ninetieth of it (a day of 90) go too.
+// take the history past the size limit, drops the oldest sets (and any
+// damage among them); and then well below the limits, so that the file is
+// rewritten seldom: down to three quarters of the size limit, and the sets
+// that would pass the age limit within a ninetieth of it (a day of 90)
+// go too.
 void HistoryLog::Prune(std::int64_t now, std::size_t incoming) {
-  const std::size_t end = static_cast<std::size_t>(*knownLength_);
+  const std::uint64_t end = *knownLength_;
   const std::int64_t oldest = now - limits_.maxAgeSeconds;
-  if (extents_.empty() || (extents_.front().time >= oldest && end + incoming <= limits_.maxBytes)) {
+  if (entries_.empty() || (entries_.front().time >= oldest && end + incoming <= limits_.maxBytes)) {
     return;
   }
   const std::int64_t ageCut = oldest + limits_.maxAgeSeconds / 90;
   const std::uint64_t sizeCut = limits_.maxBytes - limits_.maxBytes / 4;
   std::size_t drop = 0;
-  std::size_t from = 0;
-  while (drop < extents_.size() &&
-         (extents_[drop].time < ageCut || end - from + incoming > sizeCut)) {
-    from = extents_[drop++].end;
+  std::uint64_t from = 0;
+  while (drop < entries_.size() &&
+         (entries_[drop].time < ageCut || end - from + incoming > sizeCut)) {
+    ++drop;
+    from = drop < entries_.size() ? entries_[drop].offset : end;
   }
   if (drop == 0) return;
   Rewrite(from);
-  extents_.erase(extents_.begin(), extents_.begin() + static_cast<std::ptrdiff_t>(drop));
-  for (SetExtent& extent : extents_) extent.end -= from;
+  entries_.erase(entries_.begin(), entries_.begin() + static_cast<std::ptrdiff_t>(drop));
+  for (HistoryEntry& entry : entries_) entry.offset -= from;
   knownLength_ = end - from;
 }
 
-// Replaces the file by its bytes from `from` on: written under another
-// name, flushed, then renamed over it.
-void HistoryLog::Rewrite(std::size_t from) {
-  const std::string kept = ReadFile(path_).substr(from, *knownLength_ - from);
+// Replaces the file by its bytes from `from` on: copied a piece at a time
+// under another name, flushed, then renamed over it.
+void HistoryLog::Rewrite(std::uint64_t from) {
   std::filesystem::path fresh = path_;
   fresh += ".new";
   FileSystem& system = SystemFileSystem();
   const SysResult created = system.Create(Utf8FromPath(fresh));
   Check(created, fresh);
-  PutFlushed(system, static_cast<int>(created.value), 0, kept, fresh);
+  Flushed(system, static_cast<int>(created.value), fresh, [&] {
+    std::ifstream in(path_, std::ios::binary);
+    in.seekg(static_cast<std::streamoff>(from));
+    std::string piece;
+    for (std::uint64_t left = *knownLength_ - from; left > 0;) {
+      piece.resize(static_cast<std::size_t>(std::min(left, kCopyPiece)));
+      in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+      if (in.gcount() != static_cast<std::streamsize>(piece.size())) {
+        throw FileError(FileErrorCause::HardwareIo, "");
+      }
+      Put(system, static_cast<int>(created.value), piece);
+      left -= piece.size();
+    }
+  });
   std::error_code error;
   std::filesystem::rename(fresh, path_, error);
   if (error) Fail(error.message());
@@ -162,7 +243,12 @@ void HistoryLog::Write(const std::string& bytes) {
   const bool created = *knownLength_ == 0;
   const SysResult opened = created ? system.Create(path) : system.Open(path);
   Check(opened, path_);
-  PutFlushed(system, static_cast<int>(opened.value), *knownLength_, bytes, path_);
+  const int handle = static_cast<int>(opened.value);
+  Flushed(system, handle, path_, [&] {
+    const SysResult seek = system.Seek(handle, *knownLength_);
+    if (!seek.ok) throw FileError(seek.cause, "");
+    Put(system, handle, bytes);
+  });
   if (created) Check(system.SyncFolder(Utf8FromPath(path_.parent_path())), path_);
 }
 

@@ -33,7 +33,9 @@ class HistoryError : public std::runtime_error {
 
 // The change history of one roster, in its file in the history folder.
 // What it has learnt of the file is kept between appends, and read again
-// when the file's length is not the one it left.
+// when the file's length is not the one it left. The file is read a piece
+// at a time, never whole. Damage is never cut off: what follows it is
+// found by its frame mark, and ids are never given twice.
 class HistoryLog {
  public:
   explicit HistoryLog(std::string rosterPath, Clock clock = SystemNow, HistoryLimits limits = {});
@@ -41,25 +43,39 @@ class HistoryLog {
   [[nodiscard]] const std::string& RosterPath() const { return rosterPath_; }
   [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
 
-  // Every complete change set, oldest first; none without a history.
+  // The intact change sets and the damaged places, oldest first; none
+  // without a history. Raises HistoryError when it cannot be read (a
+  // folder or another thing that is not a file stands at its path).
+  [[nodiscard]] HistoryScan Scan() const;
+  // The change set of an intact entry of Scan(). Raises HistoryError.
+  [[nodiscard]] ChangeSet ReadSet(const HistoryEntry& entry) const;
+  // Every intact change set, oldest first, all at once.
   [[nodiscard]] std::vector<ChangeSet> Read() const;
 
   // Appends one change set and flushes it to the disk, after dropping the
-  // oldest sets that the limits no longer keep, and returns its id. A cut
-  // set at the end of the file (an append killed half way) is cut off
-  // first. Raises HistoryError.
-  std::uint64_t Append(Program program, std::vector<FieldChange> changes);
+  // oldest sets that the limits no longer keep, and returns its id. A set
+  // cut short at the end of the file (an append killed half way) is
+  // written over. Raises HistoryError.
+  std::uint64_t Append(Program program, std::vector<FieldChange> changes,
+                       std::vector<PlayerBefore> players = {});
   // Append of the roster writes that change a field, encoded straight from
-  // them (an import's hundreds of thousands are not copied).
-  std::uint64_t AppendSpans(Program program, const std::vector<Span>& spans);
+  // them (an import's hundreds of thousands are not copied), with who each
+  // record was as `read` gives it.
+  std::uint64_t AppendSpans(Program program, const std::vector<Span>& spans,
+                            const RosterBytes& read);
+  // Appends the mark that says whether the set `id` took effect: applied
+  // once its writes are committed, not applied when they were undone,
+  // stopped or failed. Raises HistoryError.
+  void Mark(std::uint64_t id, SetState state);
 
  private:
   // The set that `encode` lays out for an id and a time, appended.
   std::uint64_t AppendEncoded(
       const std::function<std::string(std::uint64_t id, std::int64_t time)>& encode);
+  void Prepare();
   void Load(std::uint64_t length);
   void Prune(std::int64_t now, std::size_t incoming);
-  void Rewrite(std::size_t from);
+  void Rewrite(std::uint64_t from);
   void Write(const std::string& bytes);
   [[noreturn]] void Fail(const std::string& why) const;
 
@@ -68,7 +84,7 @@ class HistoryLog {
   Clock clock_;
   HistoryLimits limits_;
   std::optional<std::uint64_t> knownLength_;  // the file's length as last left
-  std::vector<SetExtent> extents_;
+  std::vector<HistoryEntry> entries_;
   std::uint64_t nextId_ = 1;
 };
 

@@ -1,37 +1,34 @@
 #include "HistoryScan.h"
 
+#include <algorithm>
 #include <fstream>
 #include <string>
+
+#include "LittleEndian.h"
 
 namespace korvale::history {
 namespace {
 
-constexpr std::uint64_t kFrame = kSetMagic.size() + 4;  // magic and body length
-constexpr std::uint64_t kHead = kFrame + 8 + 8;         // and the id and the time
-constexpr std::uint64_t kChecksum = 4;
+constexpr std::uint64_t kHead = kFrameHead + 8 + 8;  // and the id and the time
 constexpr std::uint64_t kChunk = std::uint64_t{64} * 1024;
+constexpr std::uint64_t kPlausibleId = std::uint64_t{1} << 48;
+constexpr std::size_t kMarkReach = 16;  // how far back a state frame looks for its set
 
-std::uint64_t NumberAt(const std::string& bytes, std::size_t at, int n) {
-  std::uint64_t value = 0;
-  for (int i = 0; i < n; ++i) {
-    value |= std::uint64_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-  }
-  return value;
+bool IsMagic(std::string_view magic) {
+  return magic == kSetMagic || magic == kOldSetMagic || magic == kStateMagic;
 }
 
-// Reads the file a chunk at a time, where asked; small sets come from the
-// chunk already read.
-class ChunkReader {
+// Reads the file a piece at a time.
+class PieceReader {
  public:
-  explicit ChunkReader(const std::filesystem::path& path) : in_(path, std::ios::binary) {}
+  explicit PieceReader(const std::filesystem::path& path) : in_(path, std::ios::binary) {}
   [[nodiscard]] bool Opened() const { return in_.is_open(); }
 
-  // The `n` bytes at `at`, or fewer at the end of the file; `offset` is
-  // where they start in the string returned.
-  const std::string& Bytes(std::uint64_t at, std::uint64_t n, std::size_t& offset) {
+  // Up to n bytes at `at` (fewer at the end of the file).
+  std::string_view Bytes(std::uint64_t at, std::uint64_t n) {
     if (at < start_ || at + n > start_ + chunk_.size()) Fill(at, std::max(n, kChunk));
-    offset = static_cast<std::size_t>(at - start_);
-    return chunk_;
+    const auto from = static_cast<std::size_t>(at - start_);
+    return std::string_view(chunk_).substr(from, static_cast<std::size_t>(n));
   }
 
  private:
@@ -49,38 +46,146 @@ class ChunkReader {
   std::uint64_t start_ = 0;
 };
 
+class Scanner {
+ public:
+  Scanner(const std::filesystem::path& path, std::uint64_t length)
+      : reader_(path), length_(length) {}
+  [[nodiscard]] bool Opened() const { return reader_.Opened(); }
+
+  HistoryScan Run() {
+    std::uint64_t at = 0;
+    while (at < length_) {
+      if (const std::uint64_t end = Intact(at)) {
+        Take(at, end);
+        at = end;
+        continue;
+      }
+      const std::uint64_t next = NextIntact(at + 1);
+      if (next == length_ && CutShort(at)) break;
+      Damage(at, next);
+      at = next;
+    }
+    scan_.appendAt = at;
+    ForgetImplausibleIds();
+    return std::move(scan_);
+  }
+
+ private:
+  // The end of the intact frame at `at`; 0 when none is there.
+  std::uint64_t Intact(std::uint64_t at) {
+    const std::string_view head = reader_.Bytes(at, kFrameHead);
+    if (head.size() < kFrameHead || !IsMagic(head.substr(0, 4))) return 0;
+    LittleEndianReader r{head, 4};
+    const std::uint64_t body = r.Number(4);
+    if (length_ - at - kFrameHead < body + kChecksumSize) return 0;
+    const std::uint64_t end = at + kFrameHead + body + kChecksumSize;
+    SetHasher hasher;
+    for (std::uint64_t p = at; p < end - kChecksumSize;) {
+      const std::string_view piece = reader_.Bytes(p, std::min(kChunk, end - kChecksumSize - p));
+      if (piece.empty()) return 0;
+      hasher.Add(piece);
+      p += piece.size();
+    }
+    const std::string_view sum = reader_.Bytes(end - kChecksumSize, kChecksumSize);
+    LittleEndianReader s{sum};
+    return s.Number(4) == hasher.Value() && !s.broken ? end : 0;
+  }
+
+  // Where the next intact frame after `from` starts; the length when none.
+  std::uint64_t NextIntact(std::uint64_t from) {
+    for (std::uint64_t p = from; p < length_;) {
+      const std::string_view piece = reader_.Bytes(p, kChunk);
+      const std::size_t found = piece.find(kFrameMark);
+      if (found == std::string_view::npos) {
+        if (piece.size() < kFrameMark.size()) return length_;
+        p += piece.size() - (kFrameMark.size() - 1);
+        continue;
+      }
+      const std::uint64_t candidate = p + found;
+      if (Intact(candidate)) return candidate;
+      p = candidate + 1;
+    }
+    return length_;
+  }
+
+  // Whether the bytes from `at` to the end are a frame an append cut short.
+  bool CutShort(std::uint64_t at) {
+    const std::string_view head = reader_.Bytes(at, kFrameHead);
+    if (head.size() < kFrameHead) {
+      if (head.size() >= 4) return IsMagic(head.substr(0, 4));
+      return head == kFrameMark.substr(0, head.size());
+    }
+    if (!IsMagic(head.substr(0, 4))) return false;
+    LittleEndianReader r{head, 4};
+    return length_ - at - kFrameHead < r.Number(4) + kChecksumSize;
+  }
+
+  void Take(std::uint64_t at, std::uint64_t end) {
+    const std::string_view head = reader_.Bytes(at, kHead);
+    LittleEndianReader r{head, kFrameHead};
+    if (head.substr(0, 4) == kStateMagic) return Mark(at, end);
+    const std::uint64_t id = r.Number(8);
+    const auto time = static_cast<std::int64_t>(r.Number(8));
+    scan_.entries.push_back({at, end - at, false, id, time, SetState::Unmarked});
+    scan_.lastId = std::max(scan_.lastId, id);
+    lastTime_ = time;
+  }
+
+  void Mark(std::uint64_t at, std::uint64_t end) {
+    const auto mark = DecodeState(reader_.Bytes(at, end - at));
+    if (!mark) return;
+    markedId_ = std::max(markedId_, mark->id);
+    auto& entries = scan_.entries;
+    for (std::size_t i = entries.size(); i > 0 && entries.size() - i < kMarkReach; --i) {
+      if (!entries[i - 1].damaged && entries[i - 1].id == mark->id) {
+        entries[i - 1].state = mark->state;
+        return;
+      }
+    }
+  }
+
+  // Damaged bytes from `at` to `end`, named by the id their set's head
+  // gives when that one is plausible.
+  void Damage(std::uint64_t at, std::uint64_t end) {
+    const std::string_view head = reader_.Bytes(at, kHead);
+    std::uint64_t id = 0;
+    if (head.size() == kHead && head.substr(0, 3) == kFrameMark &&
+        head.substr(0, 4) != kStateMagic) {
+      LittleEndianReader r{head, kFrameHead};
+      id = r.Number(8);
+      if (id <= scan_.lastId || id >= kPlausibleId) id = 0;
+    }
+    scan_.entries.push_back({at, end - at, true, id, lastTime_, SetState::Unmarked});
+    scan_.lastId = std::max(scan_.lastId, id);
+  }
+
+  // A damaged set's id is kept only when it lies below every intact
+  // set's id after it. The highest id is the highest any intact set, any
+  // state frame or any damaged set so kept names.
+  void ForgetImplausibleIds() {
+    std::uint64_t below = kPlausibleId;
+    scan_.lastId = markedId_;
+    for (auto it = scan_.entries.rbegin(); it != scan_.entries.rend(); ++it) {
+      if (it->damaged && it->id >= below) it->id = 0;
+      if (!it->damaged) below = std::min(below, it->id);
+      scan_.lastId = std::max(scan_.lastId, it->id);
+    }
+  }
+
+  PieceReader reader_;
+  std::uint64_t length_;
+  HistoryScan scan_;
+  std::int64_t lastTime_ = 0;
+  std::uint64_t markedId_ = 0;  // the highest id a state frame names
+};
+
 }  // namespace
 
 std::optional<HistoryScan> ScanHistory(const std::filesystem::path& path, std::uint64_t length) {
-  HistoryScan scan;
-  if (length == 0) return scan;
-  ChunkReader reader(path);
-  if (!reader.Opened()) return std::nullopt;
-  std::uint64_t at = 0;
-  while (length - at >= kHead + kChecksum) {
-    std::size_t o = 0;
-    const std::string& head = reader.Bytes(at, kHead, o);
-    if (head.size() < o + kHead || head.compare(o, kSetMagic.size(), kSetMagic) != 0) break;
-    const std::uint64_t body = NumberAt(head, o + kSetMagic.size(), 4);
-    const std::uint64_t id = NumberAt(head, o + kFrame, 8);
-    const auto time = static_cast<std::int64_t>(NumberAt(head, o + kFrame + 8, 8));
-    if (length - at - kFrame < body + kChecksum) break;
-    const std::uint64_t end = at + kFrame + body + kChecksum;
-    if (end == length) {
-      const std::string& whole = reader.Bytes(at, end - at, o);
-      if (whole.size() < o + (end - at)) break;
-      const std::string_view set(whole.data() + o, static_cast<std::size_t>(end - at));
-      if (NumberAt(whole, o + set.size() - kChecksum, 4) !=
-          SetChecksum(set.substr(0, set.size() - kChecksum))) {
-        break;
-      }
-    }
-    scan.extents.push_back({static_cast<std::size_t>(end), time});
-    scan.lastId = id;
-    at = end;
-  }
-  scan.validLength = at;
-  return scan;
+  if (length == 0) return HistoryScan{};
+  Scanner scanner(path, length);
+  if (!scanner.Opened()) return std::nullopt;
+  return scanner.Run();
 }
 
 }  // namespace korvale::history

@@ -6,31 +6,57 @@ Recorder::Recorder(Clock clock, HistoryLimits limits) : clock_(std::move(clock))
 
 std::optional<std::string> Recorder::WriteField(PlayerFileState& roster, std::uint16_t position,
                                                 std::string_view bytes) {
-  std::optional<std::string> failure = Record(roster, position, bytes);
-  roster.WriteField(position, bytes);
+  const Recorded recorded = Record(roster, position, bytes);
+  std::optional<std::string> failure = recorded.failure;
+  try {
+    roster.WriteField(position, bytes);
+  } catch (const FileError&) {
+    MarkSet(recorded, SetState::NotApplied);
+    throw;
+  }
+  MarkSet(recorded, SetState::Applied);
   if (failure && reported_) failure.reset();
   if (failure) reported_ = true;
   return failure;
 }
 
-std::optional<std::string> Recorder::Record(PlayerFileState& roster, std::uint16_t position,
-                                            std::string_view bytes) {
+Recorder::Recorded Recorder::Record(PlayerFileState& roster, std::uint16_t position,
+                                    std::string_view bytes) {
   const auto field = FieldAtPosition(position);
-  if (!field) return std::nullopt;
+  if (!field) return {};
   const std::int64_t record = roster.CurrentRecord();
   const std::string old = roster.ReadBytes(Field(*field).OffsetIn(record), bytes.size());
   // Unchanged, or past the end of the file (the write will be refused).
-  if (old == bytes || old.size() != bytes.size()) return std::nullopt;
+  if (old == bytes || old.size() != bytes.size()) return {};
   if (!log_ || log_->RosterPath() != roster.FilePath()) {
     log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_);
   }
+  const RosterBytes read = [&roster](std::uint64_t offset, std::size_t n) {
+    return roster.ReadBytes(offset, n);
+  };
   try {
-    log_->Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}});
+    return {log_->Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}},
+                         {PlayerOf(record, read)}),
+            std::nullopt};
   } catch (const HistoryError& e) {
-    return std::string(e.what()) +
-           "\n\nThe change is made, but it cannot be taken back with korvale-cli undo.";
+    return {std::nullopt, Failure(e)};
   }
-  return std::nullopt;
+}
+
+// A mark that cannot be written leaves the set to be judged against the
+// roster when it is read.
+void Recorder::MarkSet(const Recorded& recorded, SetState state) {
+  if (!recorded.id) return;
+  try {
+    log_->Mark(*recorded.id, state);
+  } catch (const HistoryError&) {
+    return;
+  }
+}
+
+std::string Recorder::Failure(const HistoryError& error) {
+  return std::string(error.what()) +
+         "\n\nThe change is made, but it cannot be taken back with korvale-cli undo.";
 }
 
 }  // namespace korvale::history

@@ -20,8 +20,9 @@ TEST_F(CommandLineTest, HelpVersionAndUsageErrors) {
     EXPECT_EQ(o.code, 0) << command;
     EXPECT_NE(o.out.find("Usage:"), std::string::npos) << command;
   }
-  for (const char* text :
-       {"", "frobnicate", "list", "export a --format xml", "diff a", "sample x --players -1"}) {
+  for (const char* text : {"", "frobnicate", "list", "export a --format xml", "diff a",
+                           "sample x --players -1", "undo a --last 9223372036854775808",
+                           "undo a --since 2026-02-30", "history a --since 2026-02-29"}) {
     const std::string bad = text;
     o = RunProgram(bad);
     EXPECT_EQ(o.code, 2) << bad;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "ChangeSetCodec.h"
 #include "HistoryLocation.h"
@@ -56,9 +57,72 @@ TEST(HistoryLog, AChangeSetCutShortIsIgnoredAndCutOffByTheNextAppend) {
   }
 }
 
+// A set as it was written before players were recorded: "KVH1" and no
+// player list.
+std::string OldFormSet(std::uint64_t id, std::int64_t time) {
+  std::string frame =
+      EncodeChangeSet({id, time, Program::Editor, {{2, FieldId::Speed, "30", "35"}}, {}});
+  frame.resize(frame.size() - kChecksumSize - 4);  // no checksum, no player count
+  frame.replace(0, 4, kOldSetMagic);
+  const std::uint32_t body = static_cast<std::uint32_t>(frame.size() - kFrameHead);
+  for (int i = 0; i < 4; ++i) frame[4 + i] = static_cast<char>((body >> (8 * i)) & 0xFF);
+  const std::uint32_t sum = SetChecksum(frame);
+  for (int i = 0; i < 4; ++i) frame += static_cast<char>((sum >> (8 * i)) & 0xFF);
+  return frame;
+}
+
+// Damage anywhere is kept and passed over: every intact set is read,
+// the next set goes after the last frame, and no id is given twice.
+TEST(HistoryLog, DamageIsKeptPassedOverAndNamed) {
+  const struct {
+    std::size_t set;   // which set (0-based) is damaged
+    std::size_t byte;  // which of its bytes
+    std::uint64_t namedId;
+  } cases[] = {
+      {1, 0, 0},   // its frame mark
+      {1, 5, 2},   // its length
+      {1, 30, 2},  // its body
+      {2, 30, 3},  // the newest set's body
+      {2, 14, 0},  // the newest set's id: too far out to name it
+  };
+  for (const auto& c : cases) {
+    LogBench bench;
+    const std::filesystem::path file = bench.log.Path();
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << OldFormSet(1, 999);
+    bench.Append(1000);
+    bench.Append(1001);
+    bench.log.Mark(2, SetState::Applied);
+    bench.log.Mark(3, SetState::NotApplied);
+    std::string bytes = testing::ReadAll(file);
+    const std::vector<HistoryEntry> before = bench.log.Scan().entries;
+    ASSERT_EQ(before.size(), 3U);
+    EXPECT_EQ(before[1].state, SetState::Applied);
+    EXPECT_EQ(before[2].state, SetState::NotApplied);
+    bytes[before[c.set].offset + c.byte] ^= 0x40;
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+
+    const HistoryScan scan = bench.log.Scan();
+    ASSERT_EQ(scan.entries.size(), 3U) << c.set << ' ' << c.byte;
+    EXPECT_TRUE(scan.entries[c.set].damaged);
+    EXPECT_EQ(scan.entries[c.set].id, c.namedId) << c.set << ' ' << c.byte;
+    EXPECT_EQ(scan.appendAt, bytes.size());
+    HistoryLog next(bench.log.RosterPath(), [] { return 2000; });
+    EXPECT_EQ(next.Append(Program::Undo, {{3, FieldId::Speed, "40", "20"}}), 4U);
+    EXPECT_EQ(testing::ReadAll(file).substr(0, bytes.size()), bytes);
+    std::vector<std::uint64_t> ids;
+    for (const ChangeSet& set : next.Read()) ids.push_back(set.id);
+    std::vector<std::uint64_t> intact{1, 2, 3};
+    intact.erase(intact.begin() + static_cast<std::ptrdiff_t>(c.set));
+    intact.push_back(4);
+    EXPECT_EQ(ids, intact) << c.set << ' ' << c.byte;
+    EXPECT_FALSE(next.Read().front().knowsPlayers);  // the old form reads without players
+  }
+}
+
 TEST(HistoryLog, LimitsDropTheOldestSetsFirst) {
   const std::uint64_t setSize =
-      EncodeChangeSet({1, 0, Program::Import, {{3, FieldId::Speed, "20", "40"}}}).size();
+      EncodeChangeSet({1, 0, Program::Import, {{3, FieldId::Speed, "20", "40"}}, {}}).size();
   const struct {
     HistoryLimits limits;
     std::vector<std::int64_t> times;

@@ -264,10 +264,10 @@ TEST(PlayerRatingsPage, CommitsThatChangeBytesAreRecordedInTheHistory) {
   EXPECT_EQ(korvale::cli::RunCli({"history", roster}, in, out, err), 0);
   const std::string listed = out.str();
   EXPECT_EQ(listed.rfind("2  ", 0), 0U) << listed;
-  EXPECT_NE(listed.find("  editor  1 field\n    Okafor, Emeka  JumpShooting  60 -> 99\n1  "),
+  EXPECT_NE(listed.find("  editor  1 field\n    Okafor, Emeka (id 0)  JumpShooting  60 -> 99\n1  "),
             std::string::npos)
       << listed;
-  EXPECT_NE(listed.find("  editor  1 field\n    Okafor, Emeka  Stealing  60 -> 75\n"),
+  EXPECT_NE(listed.find("  editor  1 field\n    Okafor, Emeka (id 0)  Stealing  60 -> 75\n"),
             std::string::npos)
       << listed;
   EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 4) << listed;

@@ -1,6 +1,6 @@
 # Thin wrapper over the CMake presets. `make run` and `make test` set up
 # everything they need on a fresh Debian 12 machine.
-.PHONY: setup build run test test-asan test-spreadsheet release test-release package windows windows-cli windows-screenshot test-windows fuzz soak bench coverage clean
+.PHONY: setup build run test test-a11y test-asan test-spreadsheet release test-release package windows windows-cli windows-screenshot test-windows fuzz soak bench coverage clean
 
 JOBS ?= $(shell nproc)
 
@@ -18,6 +18,14 @@ run: build
 
 test: build
 	ctest --preset dev
+
+# What a screen reader hears, read through AT-SPI from outside the editor
+# on a private X server and session bus of its own (scripts/test-a11y).
+test-a11y: setup
+	@scripts/setup a11y
+	cmake --preset dev >/dev/null
+	cmake --build --preset dev -j $(JOBS) --target korvale korvale-cli
+	scripts/test-a11y build/dev
 
 test-asan: setup
 	cmake --preset dev-asan >/dev/null

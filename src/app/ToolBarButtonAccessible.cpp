@@ -63,5 +63,7 @@ QStringList ToolBarButtonAccessible::actionNames() const {
 
 void ToolBarButtonAccessible::doAction(const QString& actionName) {
   if (actionName != pressAction() || !actionNames().contains(actionName)) return;
-  bar_->ItemAction(index_)->trigger();
+  // Later, as Qt's own buttons do: the screen reader's call returns at once
+  // instead of waiting for the file dialog or the about box to close.
+  QMetaObject::invokeMethod(bar_->ItemAction(index_), &QAction::trigger, Qt::QueuedConnection);
 }

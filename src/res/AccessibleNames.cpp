@@ -119,7 +119,12 @@ void NameControls(const DialogTemplate& dialog, const ControlMap& controls) {
   const std::vector<ControlName> names = ControlNames(dialog);
   const std::vector<QWidget*>& widgets = controls.InOrder();
   for (std::size_t i = 0; i < names.size() && i < widgets.size(); ++i) {
-    if (!names[i].name.isEmpty()) widgets[i]->setAccessibleName(names[i].name);
+    const QString& name = names[i].name;
+    if (dialog.controls[i].kind == ControlKind::DropDownList) {
+      if (names[i].label < 0 && !name.isEmpty()) widgets[i]->setAccessibleDescription(name);
+    } else if (!name.isEmpty()) {
+      widgets[i]->setAccessibleName(name);
+    }
     if (names[i].label < 0) continue;
     if (auto* label = qobject_cast<QLabel*>(widgets[std::size_t(names[i].label)])) {
       label->setBuddy(widgets[i]);

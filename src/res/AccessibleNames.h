@@ -24,7 +24,10 @@ struct ControlName {
 [[nodiscard]] std::vector<ControlName> ControlNames(const DialogTemplate& dialog);
 
 // Gives the built controls their names and makes each label the buddy of
-// the control it stands before. Changes nothing that is drawn.
+// the control it stands before. A drop-down list is called by its current
+// entry instead: its label reaches the screen reader as the buddy's
+// labelled-by relation, and with no label, its name is its description.
+// Changes nothing that is drawn.
 void NameControls(const DialogTemplate& dialog, const ControlMap& controls);
 
 }  // namespace korvale::res

@@ -20,7 +20,9 @@ DropDownAccessible::DropDownAccessible(QComboBox* combo)
 QComboBox* DropDownAccessible::Combo() const { return static_cast<QComboBox*>(widget()); }
 
 QString DropDownAccessible::text(QAccessible::Text t) const {
-  if (t == QAccessible::Value) return Combo()->currentText();
+  // The entry it shows, and nothing when it shows none: never the label,
+  // which the labelled-by relation carries.
+  if (t == QAccessible::Name || t == QAccessible::Value) return Combo()->currentText();
   return QAccessibleWidget::text(t);
 }
 

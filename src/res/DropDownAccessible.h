@@ -6,9 +6,11 @@ class QComboBox;
 
 namespace korvale::res {
 
-// A drop-down list as a screen reader sees it: called by its accessible
-// name (the label before it), its current entry as its value, its open list
-// as its one child; pressing it opens the list.
+// A drop-down list as a screen reader on the Linux desktop expects it: its
+// current entry as its name (and value), empty when it shows none; its label
+// through the labelled-by relation (the label's buddy) or, with no label on
+// the form, as its description; its open list as its one child; pressing it
+// opens the list.
 class DropDownAccessible : public QAccessibleWidget {
  public:
   explicit DropDownAccessible(QComboBox* combo);

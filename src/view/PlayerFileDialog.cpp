@@ -13,8 +13,12 @@ void SetUpPlayerFileDialog(QFileDialog& dialog) {
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   // Any name is accepted; a missing file is reported when it is opened.
   dialog.setFileMode(QFileDialog::AnyFile);
+  // One filter: the list shows its description alone, not its pattern.
+  dialog.setOption(QFileDialog::HideNameFilterDetails);
   dialog.setNameFilter(QStringLiteral("Courtline '98 Player Data Files (Players.dbf)"));
-  dialog.setDefaultSuffix(QStringLiteral("dbf"));
+  // Qt adds it after a dot to a typed name that has none: "Teams" becomes
+  // "Teams.*.dbf", which names no file and is refused by the open.
+  dialog.setDefaultSuffix(QStringLiteral("*.dbf"));
   dialog.selectFile(QStringLiteral("Players.dbf"));
 }
 

@@ -13,8 +13,7 @@ std::optional<std::string> ChoosePlayerFile(HWND owner) {
   std::vector<wchar_t> path(32768, L'\0');
   constexpr std::wstring_view kOffered = L"Players.dbf";
   std::copy(kOffered.begin(), kOffered.end(), path.begin());
-  static constexpr wchar_t kFilter[] =
-      L"Courtline '98 Player Data Files (Players.dbf)\0Players.dbf\0";
+  static constexpr wchar_t kFilter[] = L"Courtline '98 Player Data Files\0Players.dbf\0";
   OPENFILENAMEW dialog{};
   dialog.lStructSize = sizeof(dialog);
   dialog.hwndOwner = owner;
@@ -22,7 +21,9 @@ std::optional<std::string> ChoosePlayerFile(HWND owner) {
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
-  dialog.lpstrDefExt = L"dbf";
+  // Wine adds nothing for it to a typed name without an extension: "Teams"
+  // stays "Teams", which the open then reports as not found.
+  dialog.lpstrDefExt = L"*.dbf";
   // The dialog does not insist that the file exists: a name that names no
   // file is refused by the open, with the editor's own message, as in the
   // Qt editor. Nothing of the choice goes into the recent documents.

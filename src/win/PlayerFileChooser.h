@@ -7,8 +7,9 @@
 
 namespace korvale::win {
 
-// The open-file dialog for a roster: "Players.dbf" offered, the player data
-// filter, the path of an existing file as UTF-8; nothing when cancelled.
+// The open-file dialog for a roster: "Players.dbf" offered, one filter,
+// "Courtline '98 Player Data Files", that lists only files named
+// Players.dbf; the chosen path as UTF-8; nothing when cancelled.
 [[nodiscard]] std::optional<std::string> ChoosePlayerFile(HWND owner);
 
 }  // namespace korvale::win

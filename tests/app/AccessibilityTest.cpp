@@ -1,7 +1,7 @@
 // What a screen reader finds through Qt's accessibility interface: a name for
 // every control of every template, the label as the control's buddy, the
-// current entry of a drop-down list as its value, and the flat tool bar's
-// buttons as push buttons.
+// current entry of a drop-down list as its name, and the flat tool bar's
+// buttons as push buttons. tests/a11y reads the same through AT-SPI.
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
@@ -85,9 +85,11 @@ void AccessibilityTest::ControlsAreCalledByTheLabelBeforeThem_data() {
   QTest::newRow("about box") << &res::AboutBoxTemplate() << QStringList{"1=OK"};
 }
 
-// Every control of the template has a name; the label before it is its
-// buddy and what the screen reader reports as its label; a drop-down list's
-// value is its current entry, not its name.
+// Every control of the template is called by something: its name, or for a
+// drop-down list (whose name is its current entry, empty while it shows
+// none) the label of the labelled-by relation or its description. The label
+// before a control is its buddy and what the screen reader reports as its
+// label.
 void AccessibilityTest::ControlsAreCalledByTheLabelBeforeThem() {
   QFETCH(const res::DialogTemplate*, dialog);
   QFETCH(QStringList, expected);
@@ -98,24 +100,31 @@ void AccessibilityTest::ControlsAreCalledByTheLabelBeforeThem() {
   for (std::size_t i = 0; i < dialog->controls.size(); ++i) {
     if (!IsControl(dialog->controls[i])) continue;
     QWidget* widget = controls.InOrder()[i];
-    const QString name = NameOf(widget);
-    if (name.isEmpty() || name.contains(QLatin1Char(':')) || name.contains(QLatin1Char('&'))) {
-      QFAIL(
-          qPrintable(QString("control %1 is called \"%2\"").arg(dialog->controls[i].id).arg(name)));
-    }
-    named << QString("%1=%2").arg(dialog->controls[i].id).arg(name);
+    auto* combo = qobject_cast<QComboBox*>(widget);
+    QString called = NameOf(widget);
     const auto labels = Accessible(widget)->relations(QAccessible::Label);
     QCOMPARE(labels.size(), names[i].label >= 0 ? 1 : 0);
     for (const auto& [label, relation] : labels) {
       QCOMPARE(label->object(), controls.InOrder()[std::size_t(names[i].label)]);
       QCOMPARE(qobject_cast<QLabel*>(label->object())->buddy(), widget);
+      if (combo) called = label->text(QAccessible::Name).remove(QLatin1Char(':'));
     }
-    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    if (combo) {
+      QCOMPARE(NameOf(combo), QString());
+      QCOMPARE(Accessible(combo)->text(QAccessible::Description),
+               labels.isEmpty() ? names[i].name : QString());
+      if (labels.isEmpty()) called = names[i].name;
       combo->addItems({"None", "Center"});
       combo->setCurrentIndex(1);
+      QCOMPARE(NameOf(combo), QStringLiteral("Center"));
       QCOMPARE(Accessible(combo)->text(QAccessible::Value), QStringLiteral("Center"));
-      QCOMPARE(NameOf(combo), name);
     }
+    if (called.isEmpty() || called.contains(QLatin1Char(':')) ||
+        called.contains(QLatin1Char('&'))) {
+      QFAIL(qPrintable(
+          QString("control %1 is called \"%2\"").arg(dialog->controls[i].id).arg(called)));
+    }
+    named << QString("%1=%2").arg(dialog->controls[i].id).arg(called);
   }
   for (const QString& e : expected) QVERIFY2(named.contains(e), qPrintable(named.join(", ")));
 }
@@ -138,17 +147,19 @@ void AccessibilityTest::ToolBarButtonsArePushButtonsNamedByTheirTips() {
   QAction* back = h.frame.Command(res::kIdBack);
   QSignalSpy backs(back, &QAction::triggered);
   bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  QCOMPARE(backs.size(), 0);  // disabled: pressing does nothing
   back->setEnabled(true);
   h.frame.ToolBar()->UpdateButtons();
   QVERIFY(!bar->child(1)->state().disabled);
   QCOMPARE(bar->child(1)->actionInterface()->actionNames(),
            QStringList{QAccessibleActionInterface::pressAction()});
   bar->child(1)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  QCOMPARE(backs.size(), 1);
+  QCOMPARE(backs.size(), 0);  // later: the caller does not wait for the command
+  // Once, for the press made while it was enabled; the one before did nothing.
+  QTRY_COMPARE(backs.size(), 1);
 }
 
-// What the pages and the view build, beyond the templates, is named too.
+// What the pages and the view build, beyond the templates, is named too; a
+// drop-down list by its label or its description.
 void AccessibilityTest::NoControlOfTheMainWindowIsNameless() {
   FrameHarness h;
   h.frame.show();
@@ -158,7 +169,12 @@ void AccessibilityTest::NoControlOfTheMainWindowIsNameless() {
                          qobject_cast<QAbstractButton*>(w) || qobject_cast<QListWidget*>(w);
     // Qt's own overflow buttons of the menu and tool bar rows are left out.
     const bool own = !w->objectName().startsWith(QLatin1String("qt_"));
-    if (control && own && w->window() == &h.frame && NameOf(w).isEmpty()) {
+    QAccessibleInterface* a = Accessible(w);
+    const bool called = qobject_cast<QComboBox*>(w)
+                            ? !a->relations(QAccessible::Label).isEmpty() ||
+                                  !a->text(QAccessible::Description).isEmpty()
+                            : !NameOf(w).isEmpty();
+    if (control && own && w->window() == &h.frame && !called) {
       nameless << w->metaObject()->className() + QString(" ") + w->objectName();
     }
   }

@@ -1,5 +1,6 @@
 #include <fstream>
 
+#include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
@@ -206,6 +207,19 @@ void ViewCommandsTest::TheFileDialogListsTheRosterInAnyLetterCase() {
     return names;
   };
   QTRY_COMPARE(listed(), QStringList({"PLAYERS.DBF", "players.dbf"}));
+  // The one filter shows its description alone.
+  auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+  QVERIFY(types != nullptr);
+  QCOMPARE(types->count(), 1);
+  QCOMPARE(types->currentText(), QStringLiteral("Courtline '98 Player Data Files"));
+  // A typed name without a dot gets the default extension after one.
+  auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  QVERIFY(name != nullptr);
+  QCOMPARE(name->text(), QStringLiteral("Players.dbf"));
+  name->setText(QStringLiteral("Teams"));
+  static_cast<QDialog&>(dialog).accept();  // Open, as if pressed
+  QCOMPARE(dialog.selectedFiles(),
+           QStringList(QString::fromStdString((dir / "Teams.*.dbf").string())));
 }
 
 void ViewCommandsTest::CancellingTheDialogChangesNothing() {

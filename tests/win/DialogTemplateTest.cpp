@@ -110,7 +110,7 @@ void CheckControls(const res::DialogTemplate& t) {
 }
 
 // The font is the table's: its dialog units are the ones the rectangles
-// were drawn in.
+// were drawn in, and its base units Windows' own.
 void CheckFont(const res::DialogTemplate& t) {
   const std::vector<WORD> bytes = BuildDialogTemplate(t, WS_POPUP);
   HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
@@ -126,6 +126,11 @@ void CheckFont(const res::DialogTemplate& t) {
   const int pixels = -MulDiv(t.pointSize, GetDeviceCaps(dc, LOGPIXELSY), 72);
   ReleaseDC(dialog, dc);
   EXPECT_EQ(lf.lfHeight, pixels);
+  // Windows' 8-point "MS Sans Serif" at 96 dots per inch: 6x13 base units.
+  RECT units{0, 0, 4, 8};
+  MapDialogRect(dialog, &units);
+  EXPECT_EQ(units.right, 6);
+  EXPECT_EQ(units.bottom, 13);
   DestroyWindow(dialog);
 }
 

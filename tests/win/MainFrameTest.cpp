@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -13,6 +14,7 @@
 #include "MenuTemplate.h"
 #include "MessageSink.h"
 #include "PlayerFileBuilder.h"
+#include "PlayerFileChooser.h"
 #include "ResourceIds.h"
 #include "Utf8Path.h"
 #include "WinHarness.h"
@@ -187,6 +189,61 @@ TEST_F(MainFrameTest, ExitClosesTheWindowAndLetsGoOfThePlayerFile) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   EXPECT_NE(file, INVALID_HANDLE_VALUE) << "nobody holds the file any more";
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
+// Reads the open dialog once it is up, then types a name without an
+// extension into it and opens that.
+struct OpenDialogWatch {
+  static inline HHOOK hook = nullptr;
+  static inline HWND dialog = nullptr;
+  static inline std::vector<std::wstring> filters;
+  static inline std::wstring offered;
+
+  static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+    wchar_t name[16] = {};
+    auto* window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_ACTIVATE && dialog == nullptr && GetClassNameW(window, name, 16) > 0 &&
+        std::wstring(name) == L"#32770") {
+      dialog = window;
+      SetTimer(nullptr, 0, 0, Answer);
+    }
+    return CallNextHookEx(hook, code, wParam, lParam);
+  }
+  static HWND NameBox() {
+    HWND box = GetDlgItem(dialog, cmb13);
+    return box != nullptr ? box : GetDlgItem(dialog, edt1);
+  }
+  static void CALLBACK Answer(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    HWND types = GetDlgItem(dialog, cmb1);
+    const auto count = SendMessageW(types, CB_GETCOUNT, 0, 0);
+    for (WPARAM i = 0; static_cast<LRESULT>(i) < count; ++i) {
+      wchar_t text[128] = {};
+      SendMessageW(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      filters.emplace_back(text);
+    }
+    wchar_t text[128] = {};
+    GetWindowTextW(NameBox(), text, 128);
+    offered = text;
+    SetWindowTextW(NameBox(), L"Teams");
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  }
+};
+
+// One filter, called by its description alone; the roster's name offered;
+// a typed name without an extension comes back as typed: "*.dbf", the
+// default extension, adds nothing.
+TEST_F(MainFrameTest, TheFileDialogOffersOneFilterAndTheRostersName) {
+  OpenDialogWatch::hook =
+      SetWindowsHookExW(WH_CBT, OpenDialogWatch::Proc, nullptr, GetCurrentThreadId());
+  const std::optional<std::string> chosen = korvale::win::ChoosePlayerFile(frame_.Window());
+  UnhookWindowsHookEx(OpenDialogWatch::hook);
+  ASSERT_NE(OpenDialogWatch::dialog, nullptr);
+  EXPECT_EQ(OpenDialogWatch::filters,
+            std::vector<std::wstring>{L"Courtline '98 Player Data Files"});
+  EXPECT_EQ(OpenDialogWatch::offered, L"Players.dbf");
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(korvale::PathFromUtf8(*chosen).filename(), std::filesystem::path("Teams"));
 }
 
 }  // namespace

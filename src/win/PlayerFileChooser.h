@@ -2,13 +2,23 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include <optional>
 #include <string>
 
+#include "MessageSink.h"
+
 namespace korvale::win {
+
+// The dialog that asks: GetOpenFileNameW, or a stand-in with its contract.
+using OpenFileDialog = BOOL(WINAPI*)(LPOPENFILENAMEW);
 
 // The open-file dialog for a roster: "Players.dbf" offered, the player data
 // filter, the path of an existing file as UTF-8; nothing when cancelled.
-[[nodiscard]] std::optional<std::string> ChoosePlayerFile(HWND owner);
+// A dialog that fails (CommDlgExtendedError) chooses nothing either, and
+// its failure goes to `messages` as a stop.
+[[nodiscard]] std::optional<std::string> ChoosePlayerFile(HWND owner, MessageSink& messages,
+                                                          OpenFileDialog open = GetOpenFileNameW);
 
 }  // namespace korvale::win

@@ -54,6 +54,9 @@ CMainFrame::CMainFrame(korvale::FileSystem& files, MessageSink& messages, QWidge
   idleUpdate_.setInterval(0);
   connect(&idleUpdate_, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
   qApp->installEventFilter(this);
+#if QT_CONFIG(sessionmanager)
+  connect(qApp, &QGuiApplication::commitDataRequest, this, &CMainFrame::CommitSessionData);
+#endif
   UpdateCommandStates();
 }
 
@@ -161,9 +164,19 @@ bool CMainFrame::MenuHighlighted() const {
   return std::any_of(menus.begin(), menus.end(), [](const QMenu* m) { return m->isVisible(); });
 }
 
+// A close that comes while one of the form's handlers runs (through the
+// loop of its message box or file dialog) waits for it, then comes again.
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  view_->CommitBeforeCommand();  // never stops the close
+  if (!view_->CommitOnClose([this] { QTimer::singleShot(0, this, [this] { close(); }); })) {
+    event->ignore();
+    return;
+  }
   QMainWindow::closeEvent(event);
+}
+
+void CMainFrame::CommitSessionData() {
+  (void)view_->CommitOnClose(
+      [this] { QTimer::singleShot(0, this, &CMainFrame::CommitSessionData); });
 }
 
 void CMainFrame::CenterOnScreen() {

@@ -38,6 +38,11 @@ class CMainFrame : public QMainWindow, public ToolBarCustomDraw {
 
   // Enables the view's commands by its rules and checks the bar toggles.
   void UpdateCommandStates();
+  // The session manager's request to commit before the session ends: the
+  // focused changed edit is committed as a close commits it, and the end is
+  // never cancelled. The window stays until the session manager ends the
+  // program.
+  void CommitSessionData();
 
   // ToolBarCustomDraw: every button takes the default drawing.
   unsigned ToolBarCustomDrawNotify(const Notification& n) override;
@@ -48,7 +53,8 @@ class CMainFrame : public QMainWindow, public ToolBarCustomDraw {
   // leaves the message pane empty; "Ready" comes back when the menu closes.
   bool event(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
-  // Typed text not yet left is committed before the window goes.
+  // Typed text not yet left is committed before the window goes; a close
+  // that comes while one of the form's handlers runs waits for it.
   void closeEvent(QCloseEvent* event) override;
   [[nodiscard]] bool MenuHighlighted() const;
 

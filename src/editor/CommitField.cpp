@@ -9,6 +9,7 @@
 #include "StoredForms.h"
 
 void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write) {
+  const CloseGate::Hold hold(host.Gate());
   if (!host.File().IsSelected()) return;
   if (!exchange.Take(write.control) && exchange.FailedAt() != write.control &&
       !exchange.TakeOne(write.control, false)) {

@@ -32,7 +32,8 @@ struct FieldWrite {
 // at an earlier control, the committed control's value is taken on its own,
 // silently, and nothing is written unless it passes: the field never gets
 // its old value back over a valid new one. A file error ends the commit
-// where it happens and is reported.
+// where it happens and is reported. A close of the window waits for the
+// commit (CloseGate).
 void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write);
 
 // Stored-form helpers for the commits.

@@ -73,6 +73,7 @@ bool EditorView::SelectPlayerFile() {
 }
 
 void EditorView::Select() {
+  const CloseGate::Hold hold(gate_);
   Guarded(messages_, [this] {
     if (!SelectPlayerFile()) return;
     FillChoiceLists();
@@ -96,6 +97,7 @@ void EditorView::FillChoiceLists() {
 // Never stopped: a typed value that fails its checks is reported and not
 // written. A failing close is reported and leaves the form as a good one.
 void EditorView::Close() {
+  const CloseGate::Hold hold(gate_);
   (void)CommitBeforeCommand();
   ClearLists();
   Guarded(messages_, [this] { state_.ClosePlayerFile(); });
@@ -118,12 +120,19 @@ void EditorView::ClearLists() {
 }
 
 bool EditorView::CommitBeforeCommand() {
+  const CloseGate::Hold hold(gate_);
   for (const PageExchange* exchange :
        {&data_->Exchange(), &data2_->Exchange(), &ratings_->Exchange(), &season_->Exchange()}) {
     if (exchange->StopsCommand()) return false;
   }
   const std::optional<FormControls::PageEdit> focused = form_.FocusedPageEdit();
   return !focused || CommitChangedEdit(focused->page, focused->control);
+}
+
+bool EditorView::CommitOnClose(std::function<void()> again) {
+  if (!gate_.MayClose(std::move(again))) return false;
+  (void)CommitBeforeCommand();
+  return true;
 }
 
 bool EditorView::CommitChangedEdit(int page, int control) {
@@ -149,6 +158,7 @@ bool EditorView::CommitChangedEdit(int page, int control) {
 }
 
 void EditorView::Forward() {
+  const CloseGate::Hold hold(gate_);
   if (!CommitBeforeCommand()) return;
   Guarded(messages_, [this] {
     const std::int32_t next = state_.CurrentRecord() + 1;
@@ -159,6 +169,7 @@ void EditorView::Forward() {
 }
 
 void EditorView::Back() {
+  const CloseGate::Hold hold(gate_);
   if (!CommitBeforeCommand()) return;
   Guarded(messages_, [this] {
     if (state_.CurrentRecord() <= 0) return;
@@ -234,6 +245,7 @@ void EditorView::ShowChosenRecord(std::int64_t record, bool syncPlayerList) {
 }
 
 void EditorView::PlayerPicked() {
+  const CloseGate::Hold hold(gate_);
   const int index = form_.Selection(res::kIdPlayerList);
   if (!CommitBeforeCommand()) {
     SyncPlayerList();  // the entry shown before the pick
@@ -247,12 +259,14 @@ void EditorView::PlayerPicked() {
 }
 
 void EditorView::TeamPicked() {
+  const CloseGate::Hold hold(gate_);
   Guarded(messages_, [this] { FillRosterList(); });
 }
 
 // No user action leaves the roster list without its entry, and a stopped
 // command gives the entry back.
 void EditorView::RosterPicked(int row) {
+  const CloseGate::Hold hold(gate_);
   if (row < 0 || static_cast<std::size_t>(row) >= rosterRecords_.size() || !CommitBeforeCommand()) {
     form_.Select(res::kIdRosterList, rosterRow_);
     return;

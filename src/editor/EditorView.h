@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,8 @@ class SeasonStatsPage;
 // Select, Close, Forward and Back with their enable rules, the display of
 // the current record on the four pages, and the player list, the team
 // choice and the roster list. Every handler is one file-error boundary:
-// an error ends it, keeps what was done and is reported.
+// an error ends it, keeps what was done and is reported. A close of the
+// window waits for a running handler (CommitOnClose).
 class EditorView final : public PageHost {
  public:
   // The four pages, in tab order.
@@ -48,6 +50,14 @@ class EditorView final : public PageHost {
   // fails its checks (the message is shown and the focus goes back), or
   // such a failure still waits for the focus to return.
   bool CommitBeforeCommand();
+  // The main window closes, or the session ends. Outside the view's
+  // handlers: commits the focused changed edit as a command does but never
+  // stops (a failed check is reported, nothing is written), and returns
+  // true: the close goes on. Within one (the request came through the loop
+  // of a message box or the file dialog it opened): changes nothing and
+  // returns false; `again` runs as the outermost handler returns and makes
+  // the request anew from the front end's message loop.
+  [[nodiscard]] bool CommitOnClose(std::function<void()> again);
   // The enable rules; commands that are not the view's are always enabled.
   [[nodiscard]] bool IsCommandEnabled(int id) const;
 
@@ -60,6 +70,7 @@ class EditorView final : public PageHost {
   korvale::PlayerFileState& File() override { return state_; }
   MessageSink& Messages() override { return messages_; }
   korvale::history::Recorder& History() override { return history_; }
+  CloseGate& Gate() override { return gate_; }
   void ShowPlayerId(std::int32_t id) override;
   void SelectTeamChoice(int index) override;
   void FillPlayerList() override;
@@ -85,6 +96,7 @@ class EditorView final : public PageHost {
   korvale::PlayerFileState state_;
   MessageSink& messages_;
   korvale::history::Recorder history_;  // one for the editor session
+  CloseGate gate_;                      // held by every command, pick and commit
   FormControls& form_;
   PlayerDataPage* data_ = nullptr;
   PlayerData2Page* data2_ = nullptr;

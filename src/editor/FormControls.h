@@ -14,8 +14,9 @@
 //
 // The front end forwards, and nothing else decides:
 // - a command chosen: Select, Close, Forward, Back, each enabled as
-//   EditorView::IsCommandEnabled says; when the window closes,
-//   CommitBeforeCommand and then nothing more;
+//   EditorView::IsCommandEnabled says; when the window is to close or the
+//   session ends, CommitOnClose, and once it allows the close, nothing
+//   more;
 // - a user's pick in the player list, the team choice or the roster list,
 //   once per pick whatever the input (mouse, keys, wheel), with the roster
 //   row or -1 when the list was left without a selection;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "CloseGate.h"
 #include "PlayerFileState.h"
 #include "Recorder.h"
 
@@ -19,6 +20,8 @@ class PageHost {
   virtual MessageSink& Messages() = 0;
   // Every field write goes through it, into the roster's change history.
   virtual korvale::history::Recorder& History() = 0;
+  // Every commit holds it while it runs.
+  virtual CloseGate& Gate() = 0;
 
   // PlayerId of the shown record into the PlayerID display.
   virtual void ShowPlayerId(std::int32_t id) = 0;

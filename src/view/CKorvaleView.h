@@ -46,6 +46,10 @@ class CKorvaleView : public QScrollArea {
   void Back() { editor_->Back(); }
   // See EditorView::CommitBeforeCommand. False when the command must stop.
   bool CommitBeforeCommand() { return editor_->CommitBeforeCommand(); }
+  // See EditorView::CommitOnClose. False while the close must wait.
+  [[nodiscard]] bool CommitOnClose(std::function<void()> again) {
+    return editor_->CommitOnClose(std::move(again));
+  }
   [[nodiscard]] bool IsCommandEnabled(int id) const { return editor_->IsCommandEnabled(id); }
 
   // The display and the lists (EditorView's).

@@ -44,7 +44,8 @@ CKorvaleView::CKorvaleView(HWND frame, korvale::FileSystem& files, MessageSink& 
     : form_(std::make_unique<ChildDialog>(frame, res::EditorFormTemplate(), kForm)),
       formControls_(std::make_unique<korvale::win::FormWindows>(*form_)),
       editor_(std::make_unique<EditorView>(files, messages, *formControls_)) {
-  formControls_->SetFileChooser(korvale::win::ChoosePlayerFile);
+  formControls_->SetFileChooser(
+      [&messages](HWND owner) { return korvale::win::ChoosePlayerFile(owner, messages); });
   form_->OnDestroy([this] { closing_ = true; });
   CreatePages();
   ConnectForm();
@@ -149,6 +150,9 @@ void CKorvaleView::Close() { editor_->Close(); }
 void CKorvaleView::Forward() { editor_->Forward(); }
 void CKorvaleView::Back() { editor_->Back(); }
 bool CKorvaleView::CommitBeforeCommand() { return editor_->CommitBeforeCommand(); }
+bool CKorvaleView::CommitOnClose(std::function<void()> again) {
+  return editor_->CommitOnClose(std::move(again));
+}
 bool CKorvaleView::IsCommandEnabled(int id) const { return editor_->IsCommandEnabled(id); }
 
 bool CKorvaleView::PreTranslateMessage(MSG& msg) {

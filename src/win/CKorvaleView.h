@@ -51,6 +51,8 @@ class CKorvaleView {
   void Back();
   // See EditorView::CommitBeforeCommand. False when the command must stop.
   bool CommitBeforeCommand();
+  // See EditorView::CommitOnClose. False while the close must wait.
+  [[nodiscard]] bool CommitOnClose(std::function<void()> again);
   [[nodiscard]] bool IsCommandEnabled(int id) const;
 
   // The dialog keys of the form and its pages (Tab, Shift+Tab, arrows,

@@ -36,6 +36,10 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM w, LPARAM l) {
       if (view_ && view_->Window()) SetFocus(view_->Window());
       return 0;
     case WM_CLOSE: OnClose(); return 0;
+    case WM_QUERYENDSESSION: return TRUE;  // never vetoed
+    case WM_ENDSESSION:
+      if (w) OnClose();  // the session ends: as the window closes
+      return 0;
     case WM_DESTROY:
       view_.reset();  // lets go of the player file while the form still exists
       if (quitOnDestroy_) PostQuitMessage(0);
@@ -58,9 +62,12 @@ void CMainFrame::OnCommand(int id) {
   }
 }
 
+// A close that comes while one of the form's handlers runs (through the
+// loop of its message box or file dialog) waits for it, then comes again.
 void CMainFrame::OnClose() {
   if (view_) {
-    view_->CommitBeforeCommand();  // never stops the close
+    HWND window = window_;
+    if (!view_->CommitOnClose([window] { PostMessageW(window, WM_CLOSE, 0, 0); })) return;
     view_->FrameClosing();
   }
   DestroyWindow(window_);

@@ -142,11 +142,18 @@ void CToolBarEx::PaintSeparator(HDC dc, const Button& b) const {
                colors_.highlight);
 }
 
+// Without a mask (the system is out of drawing resources) the button is
+// left blank in the face colour: a disabled button never looks enabled.
 void CToolBarEx::Emboss(HDC dc, const RECT& r) const {
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   HDC memory = CreateCompatibleDC(dc);
-  HBITMAP mask = CreateBitmap(w, h, 1, 1, nullptr);
+  HBITMAP mask = memory != nullptr ? CreateBitmap(w, h, 1, 1, nullptr) : nullptr;
+  if (mask == nullptr) {
+    if (memory != nullptr) DeleteDC(memory);
+    FillSolid(dc, r.left, r.top, w, h, colors_.face);
+    return;
+  }
   const HGDIOBJ oldMask = SelectObject(memory, mask);
   PatBlt(memory, 0, 0, w, h, WHITENESS);
   // Pixels of the face or the highlight colour become white, all others black.

@@ -7,12 +7,17 @@
 namespace korvale::win {
 namespace {
 
-// One posted task is due.
+// The posted tasks up to the one with the ticket in wParam are due.
 constexpr UINT kRunPosted = WM_APP + 0x4B0;
+// A timer's tick never waits in the message queue: it runs the tasks whose
+// messages could not be posted.
+constexpr UINT_PTR kUnpostedTimer = 0x4B0;
 
 }  // namespace
 
-ChildDialog::ChildDialog(HWND parent, const res::DialogTemplate& table, DWORD style) {
+ChildDialog::ChildDialog(HWND parent, const res::DialogTemplate& table, DWORD style,
+                         PostFunction post)
+    : post_(post) {
   const std::vector<WORD> bytes = BuildDialogTemplate(table, style);
   window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                        reinterpret_cast<LPCDLGTEMPLATEW>(bytes.data()), parent,
@@ -37,15 +42,19 @@ void ChildDialog::OnCommand(int id, CommandHandler handler) { commands_[id] = st
 void ChildDialog::OnNotify(int id, NotifyHandler handler) { notifies_[id] = std::move(handler); }
 
 void ChildDialog::Post(std::function<void()> task) {
-  posted_.push_back(std::move(task));
-  PostMessageW(window_, kRunPosted, 0, 0);
+  const WPARAM ticket = ++lastTicket_;
+  posted_.push_back({ticket, std::move(task)});
+  if (post_(window_, kRunPosted, ticket, 0)) return;
+  unposted_ = ticket;
+  SetTimer(window_, kUnpostedTimer, USER_TIMER_MINIMUM, nullptr);
 }
 
-void ChildDialog::RunPosted() {
-  if (posted_.empty()) return;
-  const std::function<void()> task = std::move(posted_.front());
-  posted_.pop_front();
-  task();
+void ChildDialog::RunPosted(WPARAM ticket) {
+  while (!posted_.empty() && posted_.front().ticket <= ticket) {
+    const std::function<void()> task = std::move(posted_.front().run);
+    posted_.pop_front();
+    task();
+  }
 }
 
 INT_PTR CALLBACK ChildDialog::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,7 +83,12 @@ INT_PTR ChildDialog::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (handler != notifies_.end()) handler->second(header);
       return TRUE;
     }
-    case kRunPosted: RunPosted(); return TRUE;
+    case kRunPosted: RunPosted(wParam); return TRUE;
+    case WM_TIMER:
+      if (wParam != kUnpostedTimer) return FALSE;
+      KillTimer(window_, kUnpostedTimer);
+      RunPosted(unposted_);
+      return TRUE;
     case WM_DESTROY:
       if (onDestroy_) onDestroy_();
       return FALSE;

@@ -20,7 +20,12 @@ class ChildDialog {
   using CommandHandler = std::function<void(int code)>;
   using NotifyHandler = std::function<void(const NMHDR& header)>;
 
-  ChildDialog(HWND parent, const res::DialogTemplate& table, DWORD style);
+  // How a task's message is posted: PostMessageW, or a stand-in with its
+  // contract.
+  using PostFunction = BOOL(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+
+  ChildDialog(HWND parent, const res::DialogTemplate& table, DWORD style,
+              PostFunction post = PostMessageW);
   ~ChildDialog();
   ChildDialog(const ChildDialog&) = delete;
   ChildDialog& operator=(const ChildDialog&) = delete;
@@ -32,6 +37,8 @@ class ChildDialog {
   void OnCommand(int id, CommandHandler handler);
   void OnNotify(int id, NotifyHandler handler);
   // Runs `task` from the message loop, after everything already queued.
+  // When the message queue is full, it runs with the next task's message,
+  // in its turn, or else once the queue has room.
   void Post(std::function<void()> task);
   // Called as the window goes (WM_DESTROY), before its controls go.
   void OnDestroy(std::function<void()> handler) { onDestroy_ = std::move(handler); }
@@ -39,14 +46,22 @@ class ChildDialog {
  private:
   static INT_PTR CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void RunPosted();
+  // Every task up to the one with `ticket`, in their order.
+  void RunPosted(WPARAM ticket);
 
   HWND window_ = nullptr;
+  PostFunction post_;
   // Looked up once: GetDlgItem lists the dialog's children each time.
   std::unordered_map<int, HWND> controls_;
   std::map<int, CommandHandler> commands_;
   std::map<int, NotifyHandler> notifies_;
-  std::deque<std::function<void()>> posted_;
+  struct PostedTask {
+    WPARAM ticket;  // the message's, counted from 1
+    std::function<void()> run;
+  };
+  std::deque<PostedTask> posted_;
+  WPARAM lastTicket_ = 0;
+  WPARAM unposted_ = 0;  // the last task whose message could not be posted
   std::function<void()> onDestroy_;
 };
 

@@ -1,14 +1,25 @@
 #include "PlayerFileChooser.h"
 
-#include <commdlg.h>
-
+#include <array>
+#include <cstdio>
 #include <vector>
 
 #include "DialogTemplateW.h"
 
 namespace korvale::win {
 
-std::optional<std::string> ChoosePlayerFile(HWND owner) {
+namespace {
+
+std::string FileDialogFailure(DWORD code) {
+  std::array<char, 8> hex{};
+  std::snprintf(hex.data(), hex.size(), "%04lX", static_cast<unsigned long>(code));
+  return std::string("The file dialog failed (error 0x") + hex.data() + ").";
+}
+
+}  // namespace
+
+std::optional<std::string> ChoosePlayerFile(HWND owner, MessageSink& messages,
+                                            OpenFileDialog open) {
   // Long paths too: the buffer is as large as a path can be.
   std::vector<wchar_t> path(32768, L'\0');
   constexpr std::wstring_view kOffered = L"Players.dbf";
@@ -28,7 +39,12 @@ std::optional<std::string> ChoosePlayerFile(HWND owner) {
   // file is refused by the open, with the editor's own message, as in the
   // Qt editor. Nothing of the choice goes into the recent documents.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_DONTADDTORECENT;
-  if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+  if (!open(&dialog)) {
+    if (const DWORD failure = CommDlgExtendedError(); failure != 0) {
+      messages.Stop(FileDialogFailure(failure));
+    }
+    return std::nullopt;
+  }
   return Narrow(path.data());
 }
 

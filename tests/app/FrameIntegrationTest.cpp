@@ -128,6 +128,8 @@ class FrameIntegrationTest : public QObject {
   void OpeningAMenuDoesNotCommit();
   void CommandsCommitTypedTextFirst_data();
   void CommandsCommitTypedTextFirst();
+  void AClosingWaitsForTheCommitUnderWay_data();
+  void AClosingWaitsForTheCommitUnderWay();
   void EscapeGivesUpATypedChange();
   void ClickingAListCommitsIntoTheRecordShownBefore_data();
   void ClickingAListCommitsIntoTheRecordShownBefore();
@@ -232,7 +234,15 @@ void FrameIntegrationTest::OpeningAMenuDoesNotCommit() {
 namespace {
 
 // The ways a person changes the shown record or the file.
-enum class Command { BarForward, MenuBack, MenuClose, CloseWindow, WheelPlayerList, ClickRoster };
+enum class Command {
+  BarForward,
+  MenuBack,
+  MenuClose,
+  CloseWindow,
+  EndSession,
+  WheelPlayerList,
+  ClickRoster
+};
 
 void Run(Window& w, Command command) {
   switch (command) {
@@ -240,6 +250,7 @@ void Run(Window& w, Command command) {
     case Command::MenuBack: w.frame.Command(res::kIdBack)->trigger(); break;
     case Command::MenuClose: w.frame.Command(res::kIdClose)->trigger(); break;
     case Command::CloseWindow: w.frame.close(); break;
+    case Command::EndSession: w.frame.CommitSessionData(); break;
     case Command::WheelPlayerList: {
       QComboBox* list = w.View()->PlayerList();
       const QPointF at = list->rect().center();
@@ -276,6 +287,8 @@ void FrameIntegrationTest::CommandsCommitTypedTextFirst_data() {
       << int(Command::MenuClose) << int(P::kWeight) << "250" << QString() << -1;
   QTest::newRow("closing the window")
       << int(Command::CloseWindow) << int(P::kNickname) << "Ace" << QString() << -1;
+  QTest::newRow("the session ending")
+      << int(Command::EndSession) << int(P::kNickname) << "Ace" << QString() << 1;
   QTest::newRow("wheel on the player list")
       << int(Command::WheelPlayerList) << int(P::kNickname) << "Ace" << QString() << 2;
   QTest::newRow("a bad value stops Forward")
@@ -317,6 +330,10 @@ void FrameIntegrationTest::CommandsCommitTypedTextFirst() {
     QVERIFY(!w.View()->File().IsSelected() || !w.frame.isVisible());
     return;
   }
+  if (command == int(Command::EndSession)) {  // the window stays for the session manager
+    QVERIFY(w.frame.isVisible());
+    return;
+  }
   QCOMPARE(w.View()->File().CurrentRecord(), after);
   if (after == 1) {  // stopped: the lists keep what they showed
     QCOMPARE(w.View()->PlayerList()->currentText(), playerBefore);
@@ -329,6 +346,39 @@ void FrameIntegrationTest::CommandsCommitTypedTextFirst() {
   w.Edit(P::kNickname)->setFocus(Qt::MouseFocusReason);
   w.frame.Command(res::kIdBack)->trigger();
   QCOMPARE(w.Writes(), writes);
+}
+
+void FrameIntegrationTest::AClosingWaitsForTheCommitUnderWay_data() {
+  QTest::addColumn<bool>("endSession");
+  QTest::newRow("closing the window") << false;
+  QTest::newRow("the session ending") << true;
+}
+
+// A close or the session's end that arrives while a commit's message box is
+// up (the page complains of a value out of range before the nickname is
+// written) waits for the commit, then commits as a close does.
+void FrameIntegrationTest::AClosingWaitsForTheCommitUnderWay() {
+  QFETCH(bool, endSession);
+  Window w;
+  w.Open();
+  w.Type(P::kNickname, "Ace");
+  std::optional<bool> closedInside;
+  w.messages.whileShown = [&] {
+    if (closedInside) return;
+    closedInside = false;
+    if (endSession) {
+      w.frame.CommitSessionData();
+    } else {
+      closedInside = w.frame.close();
+    }
+  };
+  w.Tab();
+  QCOMPARE(closedInside, std::optional(false));
+  QCOMPARE(w.messages.warnings,
+           QStringList{QStringLiteral("Please enter an integer between 133 and 350.")});
+  QCOMPARE(w.Stored(0, FieldId::Nickname), std::string("Ace") + std::string(23, ' '));
+  QTRY_COMPARE(w.frame.isVisible(), endSession);
+  QCOMPARE(w.messages.warnings.size(), 1);
 }
 
 // Escape puts back what the last display showed, and nothing is written.

@@ -55,6 +55,7 @@ class FakeHost : public PageHost {
   korvale::PlayerFileState& File() override { return file; }
   MessageSink& Messages() override { return messages; }
   korvale::history::Recorder& History() override { return history; }
+  CloseGate& Gate() override { return gate; }
   void ShowPlayerId(std::int32_t id) override {
     calls.push_back("ShowPlayerId " + std::to_string(id));
   }
@@ -70,6 +71,7 @@ class FakeHost : public PageHost {
   korvale::PlayerFileState file;
   MessageLog messages;
   korvale::history::Recorder history;
+  CloseGate gate;
   std::vector<std::string> calls;
   std::string marker;
 };

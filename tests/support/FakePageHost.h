@@ -14,6 +14,7 @@ class FakePageHost : public PageHost {
   korvale::PlayerFileState& File() override { return file; }
   MessageSink& Messages() override { return messages; }
   korvale::history::Recorder& History() override { return history; }
+  CloseGate& Gate() override { return gate; }
   void ShowPlayerId(std::int32_t id) override { calls << QString("ShowPlayerId %1").arg(id); }
   void SelectTeamChoice(int index) override { calls << QString("SelectTeamChoice %1").arg(index); }
   void FillPlayerList() override { calls << "FillPlayerList"; }
@@ -28,6 +29,7 @@ class FakePageHost : public PageHost {
   korvale::PlayerFileState file;
   RecordingMessages messages;
   korvale::history::Recorder history;
+  CloseGate gate;
   QStringList calls;
   std::string marker;
   std::function<void()> onShowCurrentRecord;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QString>
 #include <QStringList>
 
@@ -8,8 +10,14 @@
 // Keeps every message instead of showing it.
 class RecordingMessages final : public MessageSink {
  public:
-  void Warn(const std::string& text) override { warnings << QString::fromStdString(text); }
-  void Stop(const std::string& text) override { stops << QString::fromStdString(text); }
+  void Warn(const std::string& text) override {
+    warnings << QString::fromStdString(text);
+    if (whileShown) whileShown();
+  }
+  void Stop(const std::string& text) override {
+    stops << QString::fromStdString(text);
+    if (whileShown) whileShown();
+  }
   void Clear() {
     warnings.clear();
     stops.clear();
@@ -17,4 +25,6 @@ class RecordingMessages final : public MessageSink {
 
   QStringList warnings;
   QStringList stops;
+  // What arrives while a box would be up, through its loop.
+  std::function<void()> whileShown;
 };

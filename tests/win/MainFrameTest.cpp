@@ -236,7 +236,9 @@ struct OpenDialogWatch {
 TEST_F(MainFrameTest, TheFileDialogOffersOneFilterAndTheRostersName) {
   OpenDialogWatch::hook =
       SetWindowsHookExW(WH_CBT, OpenDialogWatch::Proc, nullptr, GetCurrentThreadId());
-  const std::optional<std::string> chosen = korvale::win::ChoosePlayerFile(frame_.Window());
+  testing::RecordedMessages messages;
+  const std::optional<std::string> chosen =
+      korvale::win::ChoosePlayerFile(frame_.Window(), messages);
   UnhookWindowsHookEx(OpenDialogWatch::hook);
   ASSERT_NE(OpenDialogWatch::dialog, nullptr);
   EXPECT_EQ(OpenDialogWatch::filters,

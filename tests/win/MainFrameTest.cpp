@@ -236,7 +236,7 @@ struct OpenDialogWatch {
 TEST_F(MainFrameTest, TheFileDialogOffersOneFilterAndTheRostersName) {
   OpenDialogWatch::hook =
       SetWindowsHookExW(WH_CBT, OpenDialogWatch::Proc, nullptr, GetCurrentThreadId());
-  testing::RecordedMessages messages;
+  korvale::testing::RecordedMessages messages;
   const std::optional<std::string> chosen =
       korvale::win::ChoosePlayerFile(frame_.Window(), messages);
   UnhookWindowsHookEx(OpenDialogWatch::hook);

@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "HistoryLog.h"
+#include "Recorder.h"
 #include "StopSignals.h"
 
 namespace korvale::cli {
@@ -31,16 +32,24 @@ std::string Left(history::Program program, SpansLeft left) {
 
 int WriteRecorded(PlayerFileState& file, history::Program program, const std::vector<Span>& spans,
                   Io io) {
-  RecordChanges(file.FilePath(), program, spans, io.err);
   const StopSignals signals;
   bool applied = false;
+  history::Recorder recorder;
+  std::optional<std::string> unrecorded;
+  const auto sayUnrecorded = [&] {
+    if (unrecorded)
+      io.err << "korvale-cli: " << *unrecorded << "; the change goes ahead without it\n";
+  };
   try {
-    applied = WriteSpansAllOrNothing(file, spans, &StopSignals::Stopped);
+    applied = recorder.WriteSpans(file, program, spans, &StopSignals::Stopped, unrecorded);
+    sayUnrecorded();
     file.ClosePlayerFile();
   } catch (const SpanWriteError& e) {
+    sayUnrecorded();
     io.err << "korvale-cli: " << e.Message() << '\n' << Left(program, e.Left()) << '\n';
     return kFailure;
   } catch (const FileError& e) {
+    if (!applied) sayUnrecorded();
     io.err << "korvale-cli: " << e.Message() << '\n'
            << (applied ? "the " + std::string(history::ProgramName(program)) +
                              " was written and flushed to the disk before the close failed"
@@ -53,16 +62,6 @@ int WriteRecorded(PlayerFileState& file, history::Program program, const std::ve
     return kFailure;
   }
   return kSuccess;
-}
-
-void RecordChanges(const std::string& rosterPath, history::Program program,
-                   const std::vector<Span>& spans, std::ostream& err) {
-  if (!history::ChangesAnyField(spans)) return;
-  try {
-    history::HistoryLog(rosterPath).AppendSpans(program, spans);
-  } catch (const history::HistoryError& e) {
-    err << "korvale-cli: " << e.what() << "; the change goes ahead without it\n";
-  }
 }
 
 std::vector<std::vector<ShownChange>> ShowChanges(

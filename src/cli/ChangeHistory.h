@@ -10,16 +10,12 @@
 
 namespace korvale::cli {
 
-// Appends the writes to the roster's history as one change set, before
-// they are made. A history that cannot be written is reported on `err`
-// and the writes go ahead.
-void RecordChanges(const std::string& rosterPath, history::Program program,
-                   const std::vector<Span>& spans, std::ostream& err);
-
 struct Io;
 
-// RecordChanges, then the writes all or nothing (WriteSpansAllOrNothing)
-// and the file closed, by an import or an undo. A file error or a stop
+// The writes of an import or an undo recorded in the roster's history,
+// then made all or nothing (history::Recorder::WriteSpans), and the file
+// closed. A history that cannot be written is reported on io.err and the
+// writes go ahead. A file error or a stop
 // signal undoes what was written; what a failure left is said on io.err
 // and the result is kFailure. A failing close may have lost what was
 // written, so it is reported like a failing write.

@@ -9,6 +9,7 @@
 #include "DbaseHeader.h"
 #include "Labels.h"
 #include "RecordSource.h"
+#include "RosterSession.h"
 #include "StoredForms.h"
 
 namespace korvale::cli {
@@ -177,6 +178,7 @@ int CheckCommand(const std::string& path, Io io) {
   RecordSource source(file);
   Findings findings;
   if (journal) findings.Add("a journal", *journal);
+  if (auto shared = SharedRoster(path)) findings.Add("names", "names: " + *shared);
   Checker checker(findings);
   if (source.Length() > 0) {
     checker.SetLastByte(file.ReadBytes(source.Length() - 1, 1).at(0));

@@ -6,6 +6,7 @@
 #include "ImportPlan.h"
 #include "RecordSource.h"
 #include "ReplacingOutput.h"
+#include "StopSignals.h"
 #include "TableFormat.h"
 #include "Utf8Path.h"
 
@@ -42,11 +43,14 @@ bool OpenInput(const ImportOptions& options, Input& input, Io io) {
 }
 
 // Copies the held file, through its own handle, to a new file at `path`,
-// never over an existing one and never in part. The problem, if any.
+// never over an existing one and never in part: a stop signal or a
+// failure removes what was written. The problem, if any.
 std::optional<std::string> Backup(PlayerFileState& file, const std::string& path) {
+  const StopSignals signals;
   const std::string bytes = file.ReadBytes(0, static_cast<std::size_t>(file.FileLength()));
   ReplacingOutput out(PathFromUtf8(path), false);
   if (out.IsOpen()) out.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (StopSignals::Stopped()) return "stopped by a signal";
   if (out.Commit()) return std::nullopt;
   if (out.Error() == std::errc::file_exists) return "the backup " + path + " exists already";
   return "cannot write the backup " + path + ": " + out.Error().message();

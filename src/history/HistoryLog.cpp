@@ -56,11 +56,13 @@ std::int64_t SystemNow() {
       .count();
 }
 
-HistoryLog::HistoryLog(std::string rosterPath, Clock clock, HistoryLimits limits)
+HistoryLog::HistoryLog(std::string rosterPath, Clock clock, HistoryLimits limits,
+                       FileSystem& system)
     : rosterPath_(std::move(rosterPath)),
       path_(HistoryPath(rosterPath_)),
       clock_(std::move(clock)),
-      limits_(limits) {}
+      limits_(limits),
+      system_(system) {}
 
 std::vector<ChangeSet> HistoryLog::Read() const {
   if (path_.empty()) return {};
@@ -146,7 +148,8 @@ void HistoryLog::Rewrite(std::size_t from) {
   const std::string kept = ReadFile(path_).substr(from, *knownLength_ - from);
   std::filesystem::path fresh = path_;
   fresh += ".new";
-  FileSystem& system = SystemFileSystem();
+  FileSystem& system = system_;
+  (void)system.Remove(Utf8FromPath(fresh));  // one a killed rewrite left
   const SysResult created = system.Create(Utf8FromPath(fresh));
   Check(created, fresh);
   PutFlushed(system, static_cast<int>(created.value), 0, kept, fresh);
@@ -157,9 +160,10 @@ void HistoryLog::Rewrite(std::size_t from) {
 }
 
 void HistoryLog::Write(const std::string& bytes) {
-  FileSystem& system = SystemFileSystem();
+  FileSystem& system = system_;
   const std::string path = Utf8FromPath(path_);
-  const bool created = *knownLength_ == 0;
+  std::error_code error;
+  const bool created = !std::filesystem::exists(std::filesystem::symlink_status(path_, error));
   const SysResult opened = created ? system.Create(path) : system.Open(path);
   Check(opened, path_);
   PutFlushed(system, static_cast<int>(opened.value), *knownLength_, bytes, path_);

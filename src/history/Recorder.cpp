@@ -13,6 +13,25 @@ std::optional<std::string> Recorder::WriteField(PlayerFileState& roster, std::ui
   return failure;
 }
 
+HistoryLog& Recorder::LogOf(PlayerFileState& roster) {
+  if (!log_ || log_->RosterPath() != roster.FilePath()) {
+    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_, roster.System());
+  }
+  return *log_;
+}
+
+bool Recorder::WriteSpans(PlayerFileState& roster, Program program, const std::vector<Span>& spans,
+                          bool (*stop)(), std::optional<std::string>& problem) {
+  if (ChangesAnyField(spans)) {
+    try {
+      LogOf(roster).AppendSpans(program, spans);
+    } catch (const HistoryError& e) {
+      problem = e.what();
+    }
+  }
+  return WriteSpansAllOrNothing(roster, spans, stop);
+}
+
 std::optional<std::string> Recorder::Record(PlayerFileState& roster, std::uint16_t position,
                                             std::string_view bytes) {
   const auto field = FieldAtPosition(position);
@@ -21,11 +40,8 @@ std::optional<std::string> Recorder::Record(PlayerFileState& roster, std::uint16
   const std::string old = roster.ReadBytes(Field(*field).OffsetIn(record), bytes.size());
   // Unchanged, or past the end of the file (the write will be refused).
   if (old == bytes || old.size() != bytes.size()) return std::nullopt;
-  if (!log_ || log_->RosterPath() != roster.FilePath()) {
-    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_);
-  }
   try {
-    log_->Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}});
+    LogOf(roster).Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}});
   } catch (const HistoryError& e) {
     return std::string(e.what()) +
            "\n\nThe change is made, but it cannot be taken back with korvale-cli undo.";

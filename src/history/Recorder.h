@@ -8,11 +8,14 @@
 
 #include "HistoryLog.h"
 #include "PlayerFileState.h"
+#include "RollbackJournal.h"
 
 namespace korvale::history {
 
-// The editor's field writes, each recorded in the roster's history before
-// it is made. One lives as long as an editor session.
+// The write sequence of the editor and korvale-cli alike: every write is
+// recorded in the roster's history (written through the roster's file
+// system) before it is made. One lives as long as an editor session or a
+// korvale-cli command.
 class Recorder {
  public:
   explicit Recorder(Clock clock = SystemNow, HistoryLimits limits = {});
@@ -26,7 +29,16 @@ class Recorder {
                                                       std::uint16_t position,
                                                       std::string_view bytes);
 
+  // An import's or an undo's writes: recorded as one change set when they
+  // change a field, then written all or nothing through the rollback
+  // journal (WriteSpansAllOrNothing, whose errors it raises, and whose
+  // result it returns). An append that fails does not stop the writes: its
+  // message goes to `problem`.
+  bool WriteSpans(PlayerFileState& roster, Program program, const std::vector<Span>& spans,
+                  bool (*stop)(), std::optional<std::string>& problem);
+
  private:
+  HistoryLog& LogOf(PlayerFileState& roster);
   [[nodiscard]] std::optional<std::string> Record(PlayerFileState& roster, std::uint16_t position,
                                                   std::string_view bytes);
 

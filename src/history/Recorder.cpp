@@ -13,9 +13,9 @@ std::optional<std::string> Recorder::WriteField(PlayerFileState& roster, std::ui
   return failure;
 }
 
-HistoryLog& Recorder::LogOf(PlayerFileState& roster) {
+HistoryLog& Recorder::LogOf(PlayerFileState& roster, FileSystem& system) {
   if (!log_ || log_->RosterPath() != roster.FilePath()) {
-    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_, roster.System());
+    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_, system);
   }
   return *log_;
 }
@@ -24,7 +24,7 @@ bool Recorder::WriteSpans(PlayerFileState& roster, Program program, const std::v
                           bool (*stop)(), std::optional<std::string>& problem) {
   if (ChangesAnyField(spans)) {
     try {
-      LogOf(roster).AppendSpans(program, spans);
+      LogOf(roster, roster.System()).AppendSpans(program, spans);
     } catch (const HistoryError& e) {
       problem = e.what();
     }
@@ -41,7 +41,8 @@ std::optional<std::string> Recorder::Record(PlayerFileState& roster, std::uint16
   // Unchanged, or past the end of the file (the write will be refused).
   if (old == bytes || old.size() != bytes.size()) return std::nullopt;
   try {
-    LogOf(roster).Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}});
+    LogOf(roster, SystemFileSystem())
+        .Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}});
   } catch (const HistoryError& e) {
     return std::string(e.what()) +
            "\n\nThe change is made, but it cannot be taken back with korvale-cli undo.";

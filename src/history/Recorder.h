@@ -38,7 +38,10 @@ class Recorder {
                   bool (*stop)(), std::optional<std::string>& problem);
 
  private:
-  HistoryLog& LogOf(PlayerFileState& roster);
+  // The roster's history, written through `system`: the roster's own file
+  // system for journaled writes; the system's for the editor's field
+  // writes, whose fault tests count the roster's calls alone.
+  HistoryLog& LogOf(PlayerFileState& roster, FileSystem& system);
   [[nodiscard]] std::optional<std::string> Record(PlayerFileState& roster, std::uint16_t position,
                                                   std::string_view bytes);
 

@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "HistoryLog.h"
 #include "RecordSource.h"
+#include "Recorder.h"
 #include "StopSignals.h"
 
 namespace korvale::cli {
@@ -29,26 +30,6 @@ std::string Left(history::Program program, SpansLeft left) {
   return "nothing was changed";
 }
 
-// A set without a mark left the roster as it was when its writes were
-// undone; one that failed to leave was never recorded as marked.
-history::SetState StateLeft(SpansLeft left) {
-  switch (left) {
-    case SpansLeft::Unchanged: return history::SetState::NotApplied;
-    case SpansLeft::Applied: return history::SetState::Applied;
-    case SpansLeft::UndoPending: break;
-  }
-  return history::SetState::Unmarked;
-}
-
-void MarkSet(history::HistoryLog& log, std::optional<std::uint64_t> id, history::SetState state) {
-  if (!id || state == history::SetState::Unmarked) return;
-  try {
-    log.Mark(*id, state);
-  } catch (const history::HistoryError&) {
-    return;  // the set is judged against the roster when it is read
-  }
-}
-
 std::string WhoIn(const RosterImage& image, std::int64_t record) {
   return image.Player(record) + " (id " + image.Text(record, FieldId::PlayerId) + ")";
 }
@@ -57,19 +38,25 @@ std::string WhoIn(const RosterImage& image, std::int64_t record) {
 
 int WriteRecorded(PlayerFileState& file, history::Program program, const std::vector<Span>& spans,
                   Io io) {
-  history::HistoryLog log(file.FilePath());
-  const auto id = RecordChanges(log, file, program, spans, io.err);
   const StopSignals signals;
   bool applied = false;
+  history::Recorder recorder;
+  std::optional<std::string> unrecorded;
+  const auto sayUnrecorded = [&] {
+    if (unrecorded) {
+      io.err << "korvale-cli: " << *unrecorded << "; the change goes ahead without it\n";
+    }
+  };
   try {
-    applied = WriteSpansAllOrNothing(file, spans, &StopSignals::Stopped);
+    applied = recorder.WriteSpans(file, program, spans, &StopSignals::Stopped, unrecorded);
+    sayUnrecorded();
     file.ClosePlayerFile();
   } catch (const SpanWriteError& e) {
-    MarkSet(log, id, StateLeft(e.Left()));
+    sayUnrecorded();
     io.err << "korvale-cli: " << e.Message() << '\n' << Left(program, e.Left()) << '\n';
     return kFailure;
   } catch (const FileError& e) {
-    MarkSet(log, id, applied ? history::SetState::Applied : history::SetState::NotApplied);
+    if (!applied) sayUnrecorded();
     io.err << "korvale-cli: " << e.Message() << '\n'
            << (applied ? "the " + std::string(history::ProgramName(program)) +
                              " was written and flushed to the disk before the close failed"
@@ -77,26 +64,11 @@ int WriteRecorded(PlayerFileState& file, history::Program program, const std::ve
            << '\n';
     return kFailure;
   }
-  MarkSet(log, id, applied ? history::SetState::Applied : history::SetState::NotApplied);
   if (!applied) {
     io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
     return kFailure;
   }
   return kSuccess;
-}
-
-std::optional<std::uint64_t> RecordChanges(history::HistoryLog& log, PlayerFileState& file,
-                                           history::Program program, const std::vector<Span>& spans,
-                                           std::ostream& err) {
-  if (!history::ChangesAnyField(spans)) return std::nullopt;
-  try {
-    return log.AppendSpans(program, spans, [&file](std::uint64_t offset, std::size_t n) {
-      return file.ReadBytes(offset, n);
-    });
-  } catch (const history::HistoryError& e) {
-    err << "korvale-cli: " << e.what() << "; the change goes ahead without it\n";
-  }
-  return std::nullopt;
 }
 
 std::string ChangeLine(const ShownChange& change) {

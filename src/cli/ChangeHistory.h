@@ -16,20 +16,13 @@ namespace korvale::cli {
 
 struct Io;
 
-// Appends the writes to the roster's history as one change set, with who
-// each record they touch is, before they are made; returns its id. A
-// history that cannot be written is reported on `err` and the writes go
-// ahead.
-std::optional<std::uint64_t> RecordChanges(history::HistoryLog& log, PlayerFileState& file,
-                                           history::Program program, const std::vector<Span>& spans,
-                                           std::ostream& err);
-
-// RecordChanges, then the writes all or nothing (WriteSpansAllOrNothing)
-// and the file closed, by an import or an undo, and the set marked as
-// applied or not. A file error or a stop signal undoes what was written;
-// what a failure left is said on io.err and the result is kFailure. A
-// failing close may have lost what was written, so it is reported like a
-// failing write.
+// The writes of an import or an undo recorded in the roster's history,
+// then made all or nothing (history::Recorder::WriteSpans), and the file
+// closed. A history that cannot be written is reported on io.err and the
+// writes go ahead. A file error or a stop
+// signal undoes what was written; what a failure left is said on io.err
+// and the result is kFailure. A failing close may have lost what was
+// written, so it is reported like a failing write.
 int WriteRecorded(PlayerFileState& file, history::Program program, const std::vector<Span>& spans,
                   Io io);
 

@@ -8,10 +8,11 @@
 #include "Commands.h"
 #include "DbaseHeader.h"
 #include "Labels.h"
-#include "VisibleText.h"
 #include "RecordSource.h"
+#include "RosterSession.h"
 #include "RosterSlots.h"
 #include "StoredForms.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 namespace {
@@ -182,6 +183,7 @@ int CheckCommand(const std::string& path, Io io) {
   RecordSource source(file);
   Findings findings;
   if (journal) findings.Add("a journal", VisibleText(*journal));
+  if (auto shared = SharedRoster(path)) findings.Add("names", "names: " + VisibleText(*shared));
   Checker checker(findings);
   if (source.Length() > 0) {
     checker.SetLastByte(file.ReadBytes(source.Length() - 1, 1).at(0));

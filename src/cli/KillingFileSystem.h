@@ -17,6 +17,7 @@ class KillingFileSystem final : public FileSystem {
   SysResult OpenShared(const std::string& path) override {
     return Counted(inner_.OpenShared(path));
   }
+  SysResult OpenOwn(const std::string& path) override { return Counted(inner_.OpenOwn(path)); }
   SysResult Seek(int handle, std::uint64_t offset) override {
     return Counted(inner_.Seek(handle, offset));
   }

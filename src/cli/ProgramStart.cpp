@@ -12,11 +12,10 @@
 
 #include "Utf8Path.h"
 #else
-#include <csignal>
-#include <cstdlib>
-#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
-#include "KillingFileSystem.h"
+#include <csignal>
 #endif
 
 namespace korvale::cli {
@@ -40,7 +39,23 @@ void UseBinaryStandardStreams() {
 
 void IgnoreBrokenPipeSignal() {}
 
-FileSystem& ProgramFileSystem() { return SystemFileSystem(); }
+bool StandardOutputIs(const std::string& path) {
+  const HANDLE out = ::GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out == INVALID_HANDLE_VALUE || out == nullptr || ::GetFileType(out) != FILE_TYPE_DISK) {
+    return false;
+  }
+  const HANDLE file = ::CreateFileW(PathFromUtf8(path).c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  BY_HANDLE_FILE_INFORMATION a{};
+  BY_HANDLE_FILE_INFORMATION b{};
+  const bool known =
+      ::GetFileInformationByHandle(out, &a) && ::GetFileInformationByHandle(file, &b);
+  ::CloseHandle(file);
+  return known && a.dwVolumeSerialNumber == b.dwVolumeSerialNumber &&
+         a.nFileIndexHigh == b.nFileIndexHigh && a.nFileIndexLow == b.nFileIndexLow;
+}
 
 #else
 
@@ -50,11 +65,11 @@ void UseBinaryStandardStreams() {}
 
 void IgnoreBrokenPipeSignal() { std::signal(SIGPIPE, SIG_IGN); }
 
-FileSystem& ProgramFileSystem() {
-  const char* killAfter = std::getenv("KORVALE_TEST_KILL_AFTER");
-  if (killAfter == nullptr) return SystemFileSystem();
-  static KillingFileSystem killing(SystemFileSystem(), std::strtoll(killAfter, nullptr, 10));
-  return killing;
+bool StandardOutputIs(const std::string& path) {
+  struct stat out {};
+  struct stat file {};
+  return ::fstat(STDOUT_FILENO, &out) == 0 && S_ISREG(out.st_mode) &&
+         ::stat(path.c_str(), &file) == 0 && out.st_dev == file.st_dev && out.st_ino == file.st_ino;
 }
 
 #endif

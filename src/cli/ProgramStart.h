@@ -21,9 +21,8 @@ void UseBinaryStandardStreams();
 // which has no such signal).
 void IgnoreBrokenPipeSignal();
 
-// The system's file system; for tests on POSIX systems, one that kills the
-// process after as many file-layer calls as KORVALE_TEST_KILL_AFTER says,
-// when that is set.
-[[nodiscard]] FileSystem& ProgramFileSystem();
+// Whether standard output is the file at `path` (the same file, by device
+// and inode, or by volume and file index on Windows).
+[[nodiscard]] bool StandardOutputIs(const std::string& path);
 
 }  // namespace korvale::cli

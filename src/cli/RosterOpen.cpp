@@ -4,14 +4,15 @@
 #include <system_error>
 
 #include "DbaseHeader.h"
+#include "ProgramStart.h"
 #include "RollbackJournal.h"
+#include "RosterSession.h"
 #include "Utf8Path.h"
 
 namespace korvale::cli {
 namespace {
 
 constexpr char kEndOfFile = 0x1A;
-constexpr const char* kUndoFirst = "An interrupted import must be undone first.";
 
 // A folder, a device or a FIFO is named as such, not as a denied access.
 void RefuseNonRegular(const std::string& path) {
@@ -22,73 +23,49 @@ void RefuseNonRegular(const std::string& path) {
   }
 }
 
-// Lets a file go at once, before anything else is read from it, unless its
-// header says a player file.
-void RequirePlayerFile(PlayerFileState& file) {
-  try {
-    file.CheckPlayerFile();
-  } catch (const FileError&) {
-    try {
-      file.ClosePlayerFile();
-    } catch (const FileError&) {  // the refusal is what the user needs to see
-    }
-    throw;
+// Standard output that is the roster itself (a shell's >, >> or 1<>)
+// would write a table or a summary into it.
+void RefuseOutputIntoRoster(const std::string& path) {
+  if (StandardOutputIs(path)) {
+    throw RosterRefused("standard output is the roster " + path + "; nothing was written");
   }
 }
 
-void Undo(PlayerFileState& file, std::ostream& err) {
-  const UndoReport undo = UndoInterruptedImport(file);
-  if (undo.stops) throw JournalStop(undo.message);
-  if (!undo.message.empty()) err << undo.message << '\n';
-}
-
-// Reopens a roster held shared exclusively; false (held shared again)
-// when another process or the medium refuses.
-bool ReopenExclusively(PlayerFileState& file, const std::string& path) {
-  file.ClosePlayerFile();
-  try {
-    file.OpenPlayerFile(path);
-    return true;
-  } catch (const FileError&) {
-    file.OpenPlayerFileToRead(path);
-    return false;
-  }
+void Report(const UndoReport& report, std::ostream& err) {
+  if (report.stops) throw JournalStop(report.message);
+  if (!report.message.empty()) err << report.message << '\n';
 }
 
 }  // namespace
 
 void OpenRoster(PlayerFileState& file, const std::string& path, bool write, std::ostream& err) {
   RefuseNonRegular(path);
-  if (write) {
-    file.OpenPlayerFile(path);
-    RequirePlayerFile(file);
-    Undo(file, err);
-    return;
-  }
-  file.OpenPlayerFileToRead(path);
-  RequirePlayerFile(file);
-  if (!JournalExists(path)) return;
-  if (!ReopenExclusively(file, path)) {
-    file.ClosePlayerFile();
-    throw JournalStop(kUndoFirst);
-  }
-  Undo(file, err);
-  file.ClosePlayerFile();
-  file.OpenPlayerFileToRead(path);
+  RefuseOutputIntoRoster(path);
+  if (!write) return Report(OpenRosterToRead(file, path), err);
+  if (auto shared = SharedRoster(path)) throw RosterRefused(*shared + " Nothing was written.");
+  Report(OpenRosterToWrite(file, path), err);
 }
 
 std::optional<std::string> OpenRosterToCheck(PlayerFileState& file, const std::string& path,
                                              std::ostream& err) {
   RefuseNonRegular(path);
+  RefuseOutputIntoRoster(path);
   file.OpenPlayerFileToRead(path);
   if (!JournalExists(path)) return std::nullopt;
   const std::string left = "journal: " + JournalPath(path) + " lies beside the file: ";
+  if (auto foreign = ForeignJournal(path)) return "journal: " + *foreign;
   if (!IsPlayerFileHeader(file.ReadBytes(0, kDbaseHeaderLength))) {
     return left + "an interrupted import's journal beside a file that is not a player file";
   }
-  if (!ReopenExclusively(file, path)) return left + kUndoFirst;
-  const UndoReport undo = UndoInterruptedImport(file);
   file.ClosePlayerFile();
+  UndoReport undo;
+  try {
+    undo = OpenRosterToWrite(file, path);
+  } catch (const FileError&) {
+    file.OpenPlayerFileToRead(path);
+    return left + kUndoFirst;
+  }
+  if (file.IsSelected()) file.ClosePlayerFile();
   file.OpenPlayerFileToRead(path);
   if (undo.stops) return left + undo.message;
   if (!undo.message.empty()) err << undo.message << '\n';

@@ -5,6 +5,8 @@
 #include "FileErrorText.h"
 #include "PlayerFileState.h"
 #include "ReplacingOutput.h"
+#include "RollbackJournal.h"
+#include "StopSignals.h"
 #include "Utf8Path.h"
 
 namespace korvale::cli {
@@ -14,7 +16,9 @@ namespace {
 constexpr int kDistinctIds = 9999;
 
 // With --force, an existing roster is taken first, as any writer takes it:
-// one that another process holds is refused. False (and said) then.
+// one that another process holds is refused; an interrupted import is
+// undone before the roster is replaced, so that its journal is not left
+// beside the new one. False (and said) when the roster may not be replaced.
 bool TakeTarget(PlayerFileState& held, const SampleOptions& options, Io io) {
   std::error_code ec;
   if (!options.force || !std::filesystem::is_regular_file(PathFromUtf8(options.output), ec)) {
@@ -22,7 +26,10 @@ bool TakeTarget(PlayerFileState& held, const SampleOptions& options, Io io) {
   }
   try {
     held.OpenPlayerFile(options.output);
-    return true;
+    RemoveLeftTemporaries(PathFromUtf8(options.output));
+    const UndoReport undo = UndoInterruptedImport(held);
+    if (!undo.message.empty()) io.err << "korvale-cli: " << undo.message << '\n';
+    return !undo.stops;
   } catch (const FileError& e) {
     io.err << "korvale-cli: " << FileErrorText(e) << '\n';
     return false;
@@ -41,12 +48,18 @@ int SampleCommand(const SampleOptions& options, Io io) {
   }
   PlayerFileState held(io.files);
   if (!TakeTarget(held, options, io)) return kFailure;
-  // The roster is written whole under a temporary name, then put in place.
+  // The roster is written whole under a temporary name, then put in place;
+  // a stop signal or a failure leaves the old one and removes the new.
+  const StopSignals signals;
   ReplacingOutput out(PathFromUtf8(options.output), options.force);
   if (out.IsOpen()) WriteSampleRoster(out.Stream(), options.players, options.seed);
   // Let go just before the new file takes the old one's place (Windows
   // replaces no file that is open).
   held.ClosePlayerFile();
+  if (StopSignals::Stopped()) {
+    io.err << "korvale-cli: stopped by a signal: nothing was changed\n";
+    return kFailure;
+  }
   if (out.Commit()) return kSuccess;
   if (out.Error() == std::errc::file_exists) {
     io.err << "korvale-cli: " << options.output << " exists; use --force to overwrite it\n";

@@ -2,6 +2,7 @@
 
 #include "Commands.h"
 #include "ReplacingOutput.h"
+#include "StopSignals.h"
 #include "Utf8Path.h"
 #include "VisibleText.h"
 
@@ -38,9 +39,11 @@ bool OpenTableSource(const TableRequest& request, TableSource& source, Io io) {
 }
 
 std::optional<std::string> BackupRoster(PlayerFileState& file, const std::string& path) {
+  const StopSignals signals;
   const std::string bytes = file.ReadBytes(0, static_cast<std::size_t>(file.FileLength()));
   ReplacingOutput out(PathFromUtf8(path), false);
   if (out.IsOpen()) out.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (StopSignals::Stopped()) return "stopped by a signal";
   if (out.Commit()) return std::nullopt;
   const std::string shown = VisibleText(path);
   if (out.Error() == std::errc::file_exists) return "the backup " + shown + " exists already";

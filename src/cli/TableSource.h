@@ -34,7 +34,8 @@ struct TableSource {
 bool OpenTableSource(const TableRequest& request, TableSource& source, Io io);
 
 // Copies the held file, through its own handle, to a new file at `path`,
-// never over an existing one and never in part. The problem, if any.
+// never over an existing one and never in part: a stop signal or a
+// failure removes what was written. The problem, if any.
 [[nodiscard]] std::optional<std::string> BackupRoster(PlayerFileState& file,
                                                       const std::string& path);
 

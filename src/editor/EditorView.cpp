@@ -11,7 +11,7 @@
 #include "PlayerRatingsPage.h"
 #include "ReadOnlyFile.h"
 #include "ResourceIds.h"
-#include "RollbackJournal.h"
+#include "RosterSession.h"
 #include "SeasonStatsPage.h"
 
 using korvale::FieldId;
@@ -42,9 +42,12 @@ bool EditorView::IsCommandEnabled(int id) const {
 bool EditorView::SelectPlayerFile() {
   const std::optional<std::string> file = form_.ChoosePlayerFile();
   if (!file) return false;
-  // A failed open leaves no file selected: Select ends there.
+  // A failed open leaves no file selected: Select ends there. A file that
+  // is not a player file is let go at once, before anything is read from
+  // it or written to it.
+  korvale::UndoReport undo;
   try {
-    state_.OpenPlayerFile(*file);
+    undo = korvale::OpenRosterToWrite(state_, *file);
   } catch (const korvale::FileError& error) {
     if (error.Cause() != korvale::FileErrorCause::AccessDenied || !korvale::IsReadOnlyFile(*file)) {
       throw;
@@ -52,24 +55,8 @@ bool EditorView::SelectPlayerFile() {
     messages_.Stop(error.Message() + " The file is read-only.");
     return false;
   }
-  // A file that is not a player file is let go at once, before anything
-  // is read from it or written to it.
-  try {
-    state_.CheckPlayerFile();
-  } catch (const korvale::FileError&) {
-    try {
-      state_.ClosePlayerFile();
-    } catch (const korvale::FileError&) {  // the refusal is what the user needs to see
-    }
-    throw;
-  }
-  if (const korvale::UndoReport undo = korvale::UndoInterruptedImport(state_);
-      !undo.message.empty()) {
-    if (undo.stops) state_.ClosePlayerFile();
-    messages_.Warn(undo.message);
-    return !undo.stops;
-  }
-  return true;
+  if (!undo.message.empty()) messages_.Warn(undo.message);
+  return !undo.stops;
 }
 
 void EditorView::Select() {

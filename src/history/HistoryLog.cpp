@@ -74,11 +74,13 @@ std::int64_t SystemNow() {
       .count();
 }
 
-HistoryLog::HistoryLog(std::string rosterPath, Clock clock, HistoryLimits limits)
+HistoryLog::HistoryLog(std::string rosterPath, Clock clock, HistoryLimits limits,
+                       FileSystem& system)
     : rosterPath_(std::move(rosterPath)),
       path_(HistoryPath(rosterPath_)),
       clock_(std::move(clock)),
-      limits_(limits) {}
+      limits_(limits),
+      system_(system) {}
 
 HistoryScan HistoryLog::Scan() const {
   if (path_.empty()) return {};
@@ -214,7 +216,8 @@ void HistoryLog::Prune(std::int64_t now, std::size_t incoming) {
 void HistoryLog::Rewrite(std::uint64_t from) {
   std::filesystem::path fresh = path_;
   fresh += ".new";
-  FileSystem& system = SystemFileSystem();
+  FileSystem& system = system_;
+  (void)system.Remove(Utf8FromPath(fresh));  // one a killed rewrite left
   const SysResult created = system.Create(Utf8FromPath(fresh));
   Check(created, fresh);
   Flushed(system, static_cast<int>(created.value), fresh, [&] {
@@ -238,9 +241,10 @@ void HistoryLog::Rewrite(std::uint64_t from) {
 }
 
 void HistoryLog::Write(const std::string& bytes) {
-  FileSystem& system = SystemFileSystem();
+  FileSystem& system = system_;
   const std::string path = Utf8FromPath(path_);
-  const bool created = *knownLength_ == 0;
+  std::error_code error;
+  const bool created = !std::filesystem::exists(std::filesystem::symlink_status(path_, error));
   const SysResult opened = created ? system.Create(path) : system.Open(path);
   Check(opened, path_);
   const int handle = static_cast<int>(opened.value);

@@ -10,6 +10,7 @@
 
 #include "ChangeSet.h"
 #include "ChangeSetCodec.h"
+#include "FileSystem.h"
 #include "HistoryScan.h"
 
 namespace korvale::history {
@@ -38,7 +39,9 @@ class HistoryError : public std::runtime_error {
 // found by its frame mark, and ids are never given twice.
 class HistoryLog {
  public:
-  explicit HistoryLog(std::string rosterPath, Clock clock = SystemNow, HistoryLimits limits = {});
+  // Its file is written through `system`, the seam of the roster's writes.
+  explicit HistoryLog(std::string rosterPath, Clock clock = SystemNow, HistoryLimits limits = {},
+                      FileSystem& system = SystemFileSystem());
 
   [[nodiscard]] const std::string& RosterPath() const { return rosterPath_; }
   [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
@@ -86,6 +89,7 @@ class HistoryLog {
   std::optional<std::uint64_t> knownLength_;  // the file's length as last left
   std::vector<HistoryEntry> entries_;
   std::uint64_t nextId_ = 1;
+  FileSystem& system_;
 };
 
 }  // namespace korvale::history

@@ -20,6 +20,56 @@ std::optional<std::string> Recorder::WriteField(PlayerFileState& roster, std::ui
   return failure;
 }
 
+HistoryLog& Recorder::LogOf(PlayerFileState& roster, FileSystem& system) {
+  if (!log_ || log_->RosterPath() != roster.FilePath()) {
+    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_, system);
+  }
+  return *log_;
+}
+
+namespace {
+
+// A set whose writes were undone did not take effect; one whose undo is
+// still pending is left unmarked, to be judged against the roster.
+SetState StateLeft(SpansLeft left) {
+  switch (left) {
+    case SpansLeft::Unchanged: return SetState::NotApplied;
+    case SpansLeft::Applied: return SetState::Applied;
+    case SpansLeft::UndoPending: break;
+  }
+  return SetState::Unmarked;
+}
+
+}  // namespace
+
+bool Recorder::WriteSpans(PlayerFileState& roster, Program program, const std::vector<Span>& spans,
+                          bool (*stop)(), std::optional<std::string>& problem) {
+  Recorded recorded;
+  if (ChangesAnyField(spans)) {
+    try {
+      recorded.id =
+          LogOf(roster, roster.System())
+              .AppendSpans(program, spans, [&roster](std::uint64_t offset, std::size_t n) {
+                return roster.ReadBytes(offset, n);
+              });
+    } catch (const HistoryError& e) {
+      problem = e.what();
+    }
+  }
+  bool applied = false;
+  try {
+    applied = WriteSpansAllOrNothing(roster, spans, stop);
+  } catch (const SpanWriteError& e) {
+    MarkSet(recorded, StateLeft(e.Left()));
+    throw;
+  } catch (const FileError&) {
+    MarkSet(recorded, SetState::NotApplied);
+    throw;
+  }
+  MarkSet(recorded, applied ? SetState::Applied : SetState::NotApplied);
+  return applied;
+}
+
 Recorder::Recorded Recorder::Record(PlayerFileState& roster, std::uint16_t position,
                                     std::string_view bytes) {
   const auto field = FieldAtPosition(position);
@@ -28,15 +78,13 @@ Recorder::Recorded Recorder::Record(PlayerFileState& roster, std::uint16_t posit
   const std::string old = roster.ReadBytes(Field(*field).OffsetIn(record), bytes.size());
   // Unchanged, or past the end of the file (the write will be refused).
   if (old == bytes || old.size() != bytes.size()) return {};
-  if (!log_ || log_->RosterPath() != roster.FilePath()) {
-    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_);
-  }
   const RosterBytes read = [&roster](std::uint64_t offset, std::size_t n) {
     return roster.ReadBytes(offset, n);
   };
   try {
-    return {log_->Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}},
-                         {PlayerOf(record, read)}),
+    return {LogOf(roster, SystemFileSystem())
+                .Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}},
+                        {PlayerOf(record, read)}),
             std::nullopt};
   } catch (const HistoryError& e) {
     return {std::nullopt, Failure(e)};
@@ -46,7 +94,7 @@ Recorder::Recorded Recorder::Record(PlayerFileState& roster, std::uint16_t posit
 // A mark that cannot be written leaves the set to be judged against the
 // roster when it is read.
 void Recorder::MarkSet(const Recorded& recorded, SetState state) {
-  if (!recorded.id) return;
+  if (!recorded.id || state == SetState::Unmarked) return;
   try {
     log_->Mark(*recorded.id, state);
   } catch (const HistoryError&) {

@@ -8,11 +8,14 @@
 
 #include "HistoryLog.h"
 #include "PlayerFileState.h"
+#include "RollbackJournal.h"
 
 namespace korvale::history {
 
-// The editor's field writes, each recorded in the roster's history before
-// it is made. One lives as long as an editor session.
+// The write sequence of the editor and korvale-cli alike: every write is
+// recorded in the roster's history (written through the roster's file
+// system) before it is made. One lives as long as an editor session or a
+// korvale-cli command.
 class Recorder {
  public:
   explicit Recorder(Clock clock = SystemNow, HistoryLimits limits = {});
@@ -27,12 +30,24 @@ class Recorder {
                                                       std::uint16_t position,
                                                       std::string_view bytes);
 
+  // An import's or an undo's writes: recorded as one change set when they
+  // change a field, then written all or nothing through the rollback
+  // journal (WriteSpansAllOrNothing, whose errors it raises, and whose
+  // result it returns). An append that fails does not stop the writes: its
+  // message goes to `problem`.
+  bool WriteSpans(PlayerFileState& roster, Program program, const std::vector<Span>& spans,
+                  bool (*stop)(), std::optional<std::string>& problem);
+
  private:
   // The id of the set appended, or why none was.
   struct Recorded {
     std::optional<std::uint64_t> id;
     std::optional<std::string> failure;
   };
+  // The roster's history, written through `system`: the roster's own file
+  // system for journaled writes; the system's for the editor's field
+  // writes, whose fault tests count the roster's calls alone.
+  HistoryLog& LogOf(PlayerFileState& roster, FileSystem& system);
   [[nodiscard]] Recorded Record(PlayerFileState& roster, std::uint16_t position,
                                 std::string_view bytes);
   void MarkSet(const Recorded& recorded, SetState state);

@@ -32,6 +32,10 @@ class FileSystem {
   // other readers may hold it too, a writer may not. Works on a read-only
   // file or medium.
   virtual SysResult OpenShared(const std::string& path) = 0;
+  // Opens an existing file of our own for reading: only a regular file
+  // with one name, never through a link and never waiting on a FIFO or a
+  // device. Anything else is refused (AccessDenied).
+  virtual SysResult OpenOwn(const std::string& path) = 0;
   virtual SysResult Seek(int handle, std::uint64_t offset) = 0;
   // Reads up to n bytes; fewer at the end of the file.
   virtual SysResult Read(int handle, char* buffer, std::size_t n) = 0;
@@ -41,7 +45,8 @@ class FileSystem {
   virtual SysResult Close(int handle) = 0;
   // Flushes what was written through the handle to the disk.
   virtual SysResult Sync(int handle) = 0;
-  // Creates a file for writing, or empties an existing one.
+  // Creates a new file of our own for writing: never over or through
+  // anything that stands at the path already (a file, a link, a folder).
   virtual SysResult Create(const std::string& path) = 0;
   virtual SysResult Remove(const std::string& path) = 0;
   // Flushes the folder's entries (a created or removed file) to the disk.

@@ -21,7 +21,9 @@ FileErrorCause CauseOf(int error) {
     case EPERM:
     case EROFS:
     case EISDIR:
-    case ETXTBSY: return FileErrorCause::AccessDenied;
+    case ETXTBSY:
+    case EEXIST:
+    case ELOOP: return FileErrorCause::AccessDenied;
     case EWOULDBLOCK: return FileErrorCause::SharingViolation;
     case EIO: return FileErrorCause::HardwareIo;
     case ENOSPC:
@@ -56,6 +58,20 @@ SysResult OpenHeld(const std::string& path, int access, int hold) {
   return SysResult::Value(fd);
 }
 
+// Opens a regular file with one link for reading, without following a
+// link (O_NOFOLLOW) or blocking on a FIFO.
+SysResult OpenOwnFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0)
+    return errno == ELOOP ? SysResult::Failure(FileErrorCause::AccessDenied) : FromErrno();
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_nlink != 1) {
+    ::close(fd);
+    return SysResult::Failure(FileErrorCause::AccessDenied);
+  }
+  return SysResult::Value(fd);
+}
+
 class PosixFileSystem final : public FileSystem {
  public:
   SysResult Open(const std::string& path) override { return OpenHeld(path, O_RDWR, LOCK_EX); }
@@ -63,6 +79,8 @@ class PosixFileSystem final : public FileSystem {
   SysResult OpenShared(const std::string& path) override {
     return OpenHeld(path, O_RDONLY, LOCK_SH);
   }
+
+  SysResult OpenOwn(const std::string& path) override { return OpenOwnFile(path); }
 
   SysResult Seek(int handle, std::uint64_t offset) override {
     if (::lseek(handle, static_cast<off_t>(offset), SEEK_SET) < 0) return FromErrno();
@@ -110,7 +128,7 @@ class PosixFileSystem final : public FileSystem {
   }
 
   SysResult Create(const std::string& path) override {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return FromErrno();
     return SysResult::Value(fd);
   }

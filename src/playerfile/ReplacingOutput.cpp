@@ -2,12 +2,12 @@
 
 #include <cerrno>
 #include <fstream>
-#include <random>
 #include <string>
 #include <system_error>
 
 #include "OutputFile.h"
 #include "PlayerFileState.h"
+#include "Utf8Path.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -15,6 +15,8 @@
 #include <fcntl.h>
 #include <stdio.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 namespace korvale {
@@ -22,13 +24,55 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A new, empty file beside `target` with a name nobody else uses.
+constexpr std::string_view kTemporaryMark = ".korvale-";
+constexpr std::string_view kTemporaryEnd = ".tmp";
+
+#ifdef _WIN32
+unsigned long ThisProcess() { return ::GetCurrentProcessId(); }
+
+bool Runs(unsigned long id) {
+  const HANDLE process = ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+  if (process == nullptr) return ::GetLastError() != ERROR_INVALID_PARAMETER;
+  DWORD code = 0;
+  const bool running = !::GetExitCodeProcess(process, &code) || code == STILL_ACTIVE;
+  ::CloseHandle(process);
+  return running;
+}
+#else
+unsigned long ThisProcess() { return static_cast<unsigned long>(::getpid()); }
+
+bool Runs(unsigned long id) { return ::kill(static_cast<pid_t>(id), 0) == 0 || errno != ESRCH; }
+#endif
+
+// The process id in a temporary file's name for `target`
+// ("<name>.korvale-<pid>.tmp" or "<name>.korvale-<pid>-<n>.tmp").
+std::optional<unsigned long> TemporaryOwner(const std::string& name, const std::string& target) {
+  const std::string prefix = target + std::string(kTemporaryMark);
+  if (name.size() <= prefix.size() + kTemporaryEnd.size() || !name.starts_with(prefix) ||
+      !name.ends_with(kTemporaryEnd)) {
+    return std::nullopt;
+  }
+  const std::string middle =
+      name.substr(prefix.size(), name.size() - prefix.size() - kTemporaryEnd.size());
+  const std::size_t digits = middle.find_first_not_of("0123456789");
+  const std::string id = middle.substr(0, digits);
+  const bool counted = digits != std::string::npos && middle[digits] == '-' &&
+                       digits + 1 < middle.size() &&
+                       middle.find_first_not_of("0123456789", digits + 1) == std::string::npos;
+  if (id.empty() || id.size() > 10 || (digits != std::string::npos && !counted)) {
+    return std::nullopt;
+  }
+  return std::stoul(id);
+}
+
+// A new, empty file beside `target` with a name nobody else uses: it
+// carries this process's id, so that a run killed before it could remove
+// the file can be recognised by it.
 std::optional<fs::path> CreateTemporaryBeside(const fs::path& target) {
-  std::random_device seed;
-  std::mt19937_64 random(seed());
   for (int attempt = 0; attempt < 16; ++attempt) {
     fs::path candidate = target;
-    candidate += ".korvale-" + std::to_string(random() % 1000000000ULL) + ".tmp";
+    candidate += std::string(kTemporaryMark) + std::to_string(ThisProcess()) +
+                 (attempt == 0 ? "" : "-" + std::to_string(attempt)) + std::string(kTemporaryEnd);
     OutputFile created = OpenOutputFile(candidate, false);
     if (created.file) {
       if (CloseOutputFile(std::move(created.file))) return candidate;
@@ -141,6 +185,22 @@ bool ReplacingOutput::Commit() {
   if (error) return Fail(error);
   temporary_.reset();
   return true;
+}
+
+void RemoveLeftTemporaries(const fs::path& target) {
+  std::error_code ec;
+  const fs::path resolved = fs::weakly_canonical(target, ec);
+  const fs::path full = ec ? target : resolved;
+  const std::string name = Utf8FromPath(full.filename());
+  fs::directory_iterator entries(full.parent_path().empty() ? "." : full.parent_path(), ec);
+  for (; !ec && entries != fs::directory_iterator(); entries.increment(ec)) {
+    const fs::path path = entries->path();
+    const auto owner = TemporaryOwner(Utf8FromPath(path.filename()), name);
+    std::error_code ignored;
+    if (owner && !Runs(*owner) && fs::is_regular_file(fs::symlink_status(path, ignored))) {
+      fs::remove(path, ignored);
+    }
+  }
 }
 
 bool IsSameFile(const fs::path& a, const fs::path& b) {

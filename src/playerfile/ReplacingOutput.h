@@ -48,6 +48,11 @@ class ReplacingOutput {
   std::ostream stream_{&buffer_};
 };
 
+// Removes the temporary files that runs killed while they wrote `target`
+// left beside it: those whose name carries the id of a process that no
+// longer runs.
+void RemoveLeftTemporaries(const std::filesystem::path& target);
+
 // Whether two paths name one file (through symlinks and hard links alike).
 [[nodiscard]] bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 // Whether an existing file begins as a player file does.

@@ -7,6 +7,7 @@
 
 #include "LargePages.h"
 #include "LittleEndian.h"
+#include "PathKind.h"
 #include "SpanRuns.h"
 #include "Utf8Path.h"
 
@@ -46,16 +47,24 @@ std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
   return out;
 }
 
-// The spans of a complete journal whose checksum holds; nullopt otherwise.
-std::optional<std::vector<Span>> Decode(std::string_view bytes) {
+// A complete journal whose checksum holds.
+struct Decoded {
+  std::uint64_t rosterLength = 0;  // the roster's length when it was written
+  std::vector<Span> spans;
+};
+
+// The journal's contents; nullopt when it is cut short or damaged.
+std::optional<Decoded> Decode(std::string_view bytes) {
   if (bytes.size() < kMagic.size() + 16 || bytes.substr(0, kMagic.size()) != kMagic) {
     return std::nullopt;
   }
   const std::string_view body = bytes.substr(0, bytes.size() - 4);
   LittleEndianReader tail{bytes.substr(body.size())};
   if (tail.Number(4) != Checksum(body)) return std::nullopt;
-  LittleEndianReader r{body, kMagic.size() + 8};
-  std::vector<Span> spans;
+  LittleEndianReader r{body, kMagic.size()};
+  Decoded decoded;
+  decoded.rosterLength = r.Number(8);
+  std::vector<Span>& spans = decoded.spans;
   const std::uint64_t count = r.Number(4);
   for (std::uint64_t i = 0; i < count && !r.broken; ++i) {
     Span span;
@@ -66,7 +75,7 @@ std::optional<std::vector<Span>> Decode(std::string_view bytes) {
     spans.push_back(std::move(span));
   }
   if (r.broken || r.at != body.size()) return std::nullopt;
-  return spans;
+  return decoded;
 }
 
 std::string Utf8(const std::filesystem::path& path) {
@@ -97,28 +106,29 @@ void FillFlushed(FileSystem& system, int handle, const std::string& path, std::s
   Check(system.SyncFolder(Folder(path)), path);
 }
 
-// Writes the bytes to a new file at `path` and flushes it and its folder.
+// Writes the bytes to a new file of our own at `path` (nothing that stands
+// there already is opened) and flushes it and its folder. A file it
+// created and could not fill is deleted again.
 void WriteFlushed(FileSystem& system, const std::string& path, std::string_view bytes) {
   const SysResult created = system.Create(path);
   Check(created, path);
-  FillFlushed(system, static_cast<int>(created.value), path, bytes);
+  try {
+    FillFlushed(system, static_cast<int>(created.value), path, bytes);
+  } catch (const FileError&) {
+    (void)system.Remove(path);
+    throw;
+  }
 }
 
-// Deletes an emptied journal.
-void Delete(FileSystem& system, const std::string& path) {
+// Deletes the journal; once its folder is flushed, the deletion holds.
+void Discard(FileSystem& system, const std::string& path) {
   Check(system.Remove(path), path);
   Check(system.SyncFolder(Folder(path)), path);
 }
 
-// Invalidates the journal (empties and flushes it), then deletes it.
-void Discard(FileSystem& system, const std::string& path) {
-  WriteFlushed(system, path, {});
-  Delete(system, path);
-}
-
-std::optional<std::string> ReadJournal(FileSystem& system, const std::string& path) {
-  const SysResult opened = system.OpenShared(path);
-  if (!opened.ok) return std::nullopt;
+std::string ReadJournal(FileSystem& system, const std::string& path) {
+  const SysResult opened = system.OpenOwn(path);
+  Check(opened, path);
   const int handle = static_cast<int>(opened.value);
   const SysResult length = system.Length(handle);
   std::string bytes(length.ok ? static_cast<std::size_t>(length.value) : 0, '\0');
@@ -165,21 +175,16 @@ void RollBackOrRaise(PlayerFileState& roster, const std::vector<Span>& spans, st
   }
 }
 
-// Makes the written spans final by emptying the journal, then deletes it.
-// While the journal cannot be emptied it is whole, and the spans are undone.
+// Makes the written spans final by deleting the journal. While it cannot
+// be deleted it is whole, and the spans are undone.
 void Commit(PlayerFileState& roster, const std::vector<Span>& spans) {
   FileSystem& system = roster.System();
   const std::string journal = JournalPath(roster.FilePath());
-  const SysResult created = system.Create(journal);
-  if (!created.ok) {
-    throw SpanWriteError(FileError(created.cause, journal), RollBack(roster, spans, spans.size()));
+  const SysResult removed = system.Remove(journal);
+  if (!removed.ok) {
+    throw SpanWriteError(FileError(removed.cause, journal), RollBack(roster, spans, spans.size()));
   }
-  try {
-    FillFlushed(system, static_cast<int>(created.value), journal, {});
-    Delete(system, journal);
-  } catch (const FileError& e) {
-    throw SpanWriteError(e, SpansLeft::Applied);
-  }
+  Check(system.SyncFolder(Folder(journal)), journal);
 }
 
 // Whether every span holds its old or its new bytes.
@@ -206,21 +211,24 @@ std::string JournalPath(const std::string& rosterPath) {
 }
 
 bool JournalExists(const std::string& rosterPath) {
-  std::error_code error;
-  return std::filesystem::exists(PathFromUtf8(JournalPath(rosterPath)), error);
+  return KindAt(JournalPath(rosterPath)) != PathKind::None;
+}
+
+std::optional<std::string> ForeignJournal(const std::string& rosterPath) {
+  const std::string journal = JournalPath(rosterPath);
+  const PathKind kind = KindAt(journal);
+  if (kind == PathKind::None || kind == PathKind::Regular) return std::nullopt;
+  return journal + " stands where the roster's journal belongs, but it is " +
+         std::string(DescribeKind(kind)) +
+         ", not a journal: nothing was written, created or deleted. Move it away to use the "
+         "roster.";
 }
 
 bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& spans,
                             bool (*stop)()) {
   FileSystem& system = roster.System();
   const std::string journal = JournalPath(roster.FilePath());
-  try {
-    WriteFlushed(system, journal, Encode(roster.FileLength(), spans));
-  } catch (const FileError&) {
-    std::error_code ignored;
-    std::filesystem::remove(PathFromUtf8(journal), ignored);
-    throw;
-  }
+  WriteFlushed(system, journal, Encode(roster.FileLength(), spans));
   std::size_t written = 0;  // spans written
   std::size_t tried = 0;    // and those of a run that failed
   try {
@@ -238,36 +246,57 @@ bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& sp
     RollBackOrRaise(roster, spans, written);
     return false;
   }
-  Commit(roster, spans);
+  try {
+    Commit(roster, spans);
+  } catch (const SpanWriteError&) {
+    throw;
+  } catch (const FileError& e) {
+    throw SpanWriteError(e, SpansLeft::Applied);
+  }
   return true;
 }
 
 JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored) {
   FileSystem& system = roster.System();
   const std::string journal = JournalPath(roster.FilePath());
-  const auto bytes = ReadJournal(system, journal);
-  if (!bytes) return JournalUndo::None;
-  const auto spans = Decode(*bytes);
-  if (!spans) {
+  const PathKind kind = KindAt(journal);
+  if (kind == PathKind::None) return JournalUndo::None;
+  if (kind != PathKind::Regular) return JournalUndo::Foreign;
+  const auto decoded = Decode(ReadJournal(system, journal));
+  if (!decoded) {
     Check(system.Remove(journal), journal);
     return JournalUndo::None;
   }
-  if (!HoldOldOrNew(roster, *spans)) return JournalUndo::Mismatch;
-  WriteBack(roster, *spans, spans->size());
-  Discard(system, journal);
-  if (restored) *restored = spans->size();
+  if (decoded->rosterLength != roster.FileLength() || !HoldOldOrNew(roster, decoded->spans)) {
+    return JournalUndo::Mismatch;
+  }
+  WriteBack(roster, decoded->spans, decoded->spans.size());
+  if (restored) *restored = decoded->spans.size();
+  try {
+    Discard(system, journal);
+  } catch (const FileError& e) {
+    throw JournalLeft(e);
+  }
   return JournalUndo::Undone;
 }
 
 UndoReport UndoInterruptedImport(PlayerFileState& roster) {
   std::size_t restored = 0;
-  switch (UndoJournal(roster, &restored)) {
-    case JournalUndo::None: return {};
-    case JournalUndo::Mismatch: return {kJournalMismatch, true};
-    case JournalUndo::Undone: break;
+  const std::string undone = "An interrupted import was undone: ";
+  try {
+    switch (UndoJournal(roster, &restored)) {
+      case JournalUndo::None: return {};
+      case JournalUndo::Mismatch: return {kJournalMismatch, true};
+      case JournalUndo::Foreign: return {*ForeignJournal(roster.FilePath()), true};
+      case JournalUndo::Undone: break;
+    }
+  } catch (const JournalLeft& e) {
+    return {undone + std::to_string(restored) + " fields restored. The roster is fine, but " +
+                e.Message() + " Delete " + e.FileName() +
+                " by hand (it holds nothing the roster needs) before the next import.",
+            true};
   }
-  return {"An interrupted import was undone: " + std::to_string(restored) + " fields restored.",
-          false};
+  return {undone + std::to_string(restored) + " fields restored.", false};
 }
 
 }  // namespace korvale

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,9 +38,10 @@ class SpanWriteError : public FileError {
 };
 
 // Writes the spans to the roster open for writing, all or nothing: a
-// rollback journal is written and flushed first; then the spans are
-// written and the roster flushed; then the journal is invalidated (the
-// commit) and deleted. Spans that lie near each other go to the roster in
+// rollback journal is created (a new file of our own, never through a
+// link) and flushed first; then the spans are written and the roster
+// flushed; then the journal is deleted and its folder flushed (the
+// commit). Spans that lie near each other go to the roster in
 // one positioned write, with the bytes between them written back as read:
 // the roster ends as writing each span on its own leaves it. A write error
 // undoes what was written and raises a SpanWriteError that says what it
@@ -50,13 +52,22 @@ class SpanWriteError : public FileError {
 bool WriteSpansAllOrNothing(PlayerFileState& roster, const std::vector<Span>& spans,
                             bool (*stop)() = nullptr);
 
-enum class JournalUndo { None, Undone, Mismatch };
+enum class JournalUndo { None, Undone, Mismatch, Foreign };
+
+// The roster was restored, but the journal could not be deleted.
+class JournalLeft : public FileError {
+ public:
+  explicit JournalLeft(const FileError& error) : FileError(error) {}
+};
 
 // Undoes the journal beside the roster open for writing, if there is a
-// valid one: every span must hold its old or its new bytes; the old bytes
-// are written back, the roster flushed, the journal deleted. An incomplete
-// journal is deleted. A journal that matches neither is left alone
-// (Mismatch). `restored` tells how many spans were undone.
+// valid one: the roster must have the length it recorded, and every span
+// must hold its old or its new bytes; the old bytes are written back, the
+// roster flushed, the journal deleted (JournalLeft when that fails). An
+// incomplete journal is deleted. A journal that matches neither is left
+// alone (Mismatch); so is anything at the journal's path that is not a
+// regular file with one name (Foreign): nothing is read from it.
+// `restored` tells how many spans were undone.
 JournalUndo UndoJournal(PlayerFileState& roster, std::size_t* restored = nullptr);
 
 // UndoJournal, with what to tell the user: nothing when there was no
@@ -67,8 +78,14 @@ struct UndoReport {
 };
 UndoReport UndoInterruptedImport(PlayerFileState& roster);
 
-// Whether a journal lies beside the roster.
+// Whether anything stands at the roster's journal path (a link counts,
+// even one that leads nowhere).
 [[nodiscard]] bool JournalExists(const std::string& rosterPath);
+
+// What to tell the user when what stands at the journal's path is not a
+// journal of ours (a link of either kind, a FIFO, a device, a folder):
+// nothing then may write to the roster or undo anything on it.
+[[nodiscard]] std::optional<std::string> ForeignJournal(const std::string& rosterPath);
 
 inline constexpr const char* kJournalMismatch =
     "The journal beside the roster does not match it (the roster was replaced since an "

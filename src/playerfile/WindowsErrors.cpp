@@ -9,6 +9,8 @@ FileErrorCause CauseOfWindowsError(unsigned long code) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND: return FileErrorCause::NotFound;
     case ERROR_ACCESS_DENIED:
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
     case ERROR_WRITE_PROTECT: return FileErrorCause::AccessDenied;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION: return FileErrorCause::SharingViolation;

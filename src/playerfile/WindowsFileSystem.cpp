@@ -34,6 +34,25 @@ SysResult OpenHeld(const std::string& path, DWORD access, DWORD share) {
   return SysResult::Value(::HandleToLong(h));
 }
 
+// Opens a file of our own for reading: the path itself, never a reparse
+// point's target, and only a disk file with one name.
+SysResult OpenOwnFile(const std::string& path) {
+  const HANDLE h =
+      ::CreateFileW(PathFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return FromLastError();
+  BY_HANDLE_FILE_INFORMATION info{};
+  const bool own =
+      ::GetFileType(h) == FILE_TYPE_DISK && ::GetFileInformationByHandle(h, &info) &&
+      (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) == 0 &&
+      info.nNumberOfLinks == 1;
+  if (!own) {
+    ::CloseHandle(h);
+    return SysResult::Failure(FileErrorCause::AccessDenied);
+  }
+  return SysResult::Value(::HandleToLong(h));
+}
+
 class WindowsFileSystem final : public FileSystem {
  public:
   SysResult Open(const std::string& path) override {
@@ -44,6 +63,8 @@ class WindowsFileSystem final : public FileSystem {
   SysResult OpenShared(const std::string& path) override {
     return OpenHeld(path, GENERIC_READ, FILE_SHARE_READ);
   }
+
+  SysResult OpenOwn(const std::string& path) override { return OpenOwnFile(path); }
 
   SysResult Seek(int handle, std::uint64_t offset) override {
     LARGE_INTEGER to;
@@ -95,8 +116,9 @@ class WindowsFileSystem final : public FileSystem {
   }
 
   SysResult Create(const std::string& path) override {
+    // CREATE_NEW fails on anything at the path, a reparse point included.
     const HANDLE h = ::CreateFileW(PathFromUtf8(path).c_str(), GENERIC_WRITE, 0, nullptr,
-                                   CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+                                   CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return FromLastError();
     return SysResult::Value(::HandleToLong(h));
   }

@@ -20,10 +20,11 @@ Outcome CliTest::Run(const std::vector<std::string>& args, const std::string& in
   return o;
 }
 
-Outcome CliTest::RunProgram(const std::string& arguments, const std::string& input) {
+Outcome CliTest::RunProgram(const std::string& arguments, const std::string& input,
+                            const std::string& program) {
   const std::string errPath = Path("stderr.txt");
   const std::string command =
-      ProgramPath() + " " + arguments + " 2>" + errPath + " <" + Write("stdin.txt", input);
+      program + " " + arguments + " 2>" + errPath + " <" + Write("stdin.txt", input);
   ProgramPipe pipe(command);
   Outcome o;
   char buffer[4096];

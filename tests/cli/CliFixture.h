@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "PlayerFileBuilder.h"
+#include "ProgramPipe.h"
 
 namespace korvale::cli {
 
@@ -22,7 +23,8 @@ class CliTest : public ::testing::Test {
   Outcome Run(const std::vector<std::string>& args, const std::string& input = "");
   // Runs the built executable through the shell, with `input` on its
   // standard input.
-  Outcome RunProgram(const std::string& arguments, const std::string& input = "");
+  Outcome RunProgram(const std::string& arguments, const std::string& input = "",
+                     const std::string& program = ProgramPath());
 
   std::string Make(const testing::PlayerFileBuilder& builder,
                    const std::string& name = "Players.dbf");

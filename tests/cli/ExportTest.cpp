@@ -259,6 +259,14 @@ TEST_F(ExportTest, ATableNeverReplacesARoster) {
     EXPECT_EQ(o.code, 2) << target;
     EXPECT_NE(o.err.find("korvale-cli: " + target + " is"), std::string::npos) << o.err;
   }
+#ifndef _WIN32  // standard output that is the roster, as a shell opens it
+  for (const char* redirect : {" >> ", " 1<> "}) {
+    const Outcome o = RunProgram("export " + roster + redirect + roster);
+    EXPECT_EQ(o.code, 2) << redirect;
+    EXPECT_EQ(o.err,
+              "korvale-cli: standard output is the roster " + roster + "; nothing was written\n");
+  }
+#endif
   EXPECT_EQ(testing::ReadAll(roster), before);
   EXPECT_EQ(testing::ReadAll(other), PlayerFileBuilder(2).Bytes());
 

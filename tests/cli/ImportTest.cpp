@@ -1,4 +1,8 @@
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "Cli.h"
@@ -8,6 +12,7 @@
 #include "PlayerFileState.h"
 #include "RollbackJournal.h"
 #include "SampleRoster.h"
+#include "ScopedVariable.h"
 #include "TableFormat.h"
 
 namespace korvale::cli {
@@ -458,14 +463,15 @@ TEST_F(ImportTest, FileErrorWhileWritingUndoesEverything) {
            Case{{{FileOp::Sync, 0, 1}}, unchanged, false},
            Case{{{FileOp::Sync, 2, 1}}, unchanged, false},  // the roster's flush
            Case{{{FileOp::Create, 0, 1}}, unchanged, false},
-           Case{{{FileOp::Create, 1, 1}}, unchanged, false},  // the commit, undone at once
-           Case{{{FileOp::Create, 1, 0}}, unchanged, false},  // ... leaving the journal
-           Case{{{FileOp::Create, 1, 0}, {FileOp::Write, 2, 0}}, pending, false},
-           Case{{{FileOp::Sync, 3, 1}}, "the import was applied", true},  // the emptied journal
-           Case{{{FileOp::Remove, 0, 0}}, "the import was applied", true},
+           Case{{{FileOp::Remove, 0, 1}}, unchanged, false},  // the commit, undone at once
+           Case{{{FileOp::Remove, 0, 0}}, unchanged, false},  // ... leaving the journal
+           Case{{{FileOp::Remove, 0, 0}, {FileOp::Write, 2, 0}}, pending, false},
+           Case{{{FileOp::Sync, 3, 1}}, "the import was applied", true},  // the deletion's flush
        }) {
     const std::string file = MakeBase();
     const std::string before = ReadAll(file);
+    // No history (its folder cannot be made): the calls counted are the import's.
+    const testing::ScopedVariable noHistory("KORVALE_HISTORY_DIR", file + "/history");
     testing::FaultyFileSystem faulty;
     for (const Fault& f : c.faults) faulty.Fail(f.op, FileErrorCause::DiskFull, f.skip, f.times);
     std::istringstream in;
@@ -490,7 +496,7 @@ TEST_F(ImportTest, NextCommandUndoesALeftJournal) {
   const std::string before = ReadAll(file);
   const auto leaveJournal = [&] {
     testing::FaultyFileSystem faulty;
-    faulty.Fail(testing::FileOp::Create, FileErrorCause::HardwareIo, 1);  // the commit
+    faulty.Fail(testing::FileOp::Remove, FileErrorCause::HardwareIo);  // the commit
     std::istringstream in;
     std::ostringstream out, err;
     RunCli({"import", file, Write("in.csv", "Record,Height\n0,81\n1,82\n")}, in, out, err, faulty);
@@ -506,8 +512,36 @@ TEST_F(ImportTest, NextCommandUndoesALeftJournal) {
     EXPECT_EQ(ReadAll(file), before) << command;
     EXPECT_FALSE(JournalExists(file)) << command;
   }
+  leaveJournal();  // undone, but its deletion fails
+  {
+    testing::FaultyFileSystem faulty;
+    faulty.Fail(testing::FileOp::Remove, FileErrorCause::AccessDenied);
+    std::istringstream in;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCli({"list", file}, in, out, err, faulty), 2);
+    EXPECT_NE(
+        err.str().find("2 fields restored. The roster is fine, but Access to " + JournalPath(file) +
+                       " was denied. Delete " + JournalPath(file) + " by hand"),
+        std::string::npos)
+        << err.str();
+    EXPECT_EQ(ReadAll(file), before);
+    EXPECT_TRUE(JournalExists(file));
+  }
+  leaveJournal();  // sample --force undoes it before it replaces the roster
+  Outcome sampled = Run({"sample", "--force", "--players", "4", file});
+  EXPECT_EQ(sampled.code, 0) << sampled.err;
+  EXPECT_NE(sampled.err.find("An interrupted import was undone: 2 fields restored."),
+            std::string::npos)
+      << sampled.err;
+  EXPECT_FALSE(JournalExists(file));
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << before;
   leaveJournal();
   const std::string left = ReadAll(file);
+  // Its spans match, but not the length it recorded: another roster's.
+  std::ofstream(file, std::ios::binary | std::ios::app) << std::string(kRecordLength, ' ');
+  EXPECT_EQ(Run({"list", file}).code, 2);
+  EXPECT_TRUE(JournalExists(file));
+  std::ofstream(file, std::ios::binary | std::ios::trunc) << left;
   {
     // A reader that cannot take the roster to undo reads nothing; check
     // reports the journal instead.
@@ -535,6 +569,71 @@ TEST_F(ImportTest, NextCommandUndoesALeftJournal) {
   EXPECT_EQ(ReadAll(file), replaced);
   EXPECT_TRUE(JournalExists(file));
 }
+
+#ifndef _WIN32  // links, FIFOs and hard links as Windows users seldom have them
+
+// Whatever stands at the journal's path and is no journal of ours stops
+// every command that would write or undo, and nothing anywhere changes: not
+// the roster, not what a link leads to, not the thing itself. A roster with
+// a second name is refused by the commands that write through the journal.
+TEST_F(ImportTest, WhatIsNoJournalOfOursStopsEveryWriter) {
+  namespace fs = std::filesystem;
+  const testing::ScopedVariable history("KORVALE_HISTORY_DIR", Path("history"));
+  const std::string file = MakeBase();
+  const std::string table = Write("in.csv", "Record,Height\n0,81\n");
+  ASSERT_EQ(Run({"import", file, table}).code, 0);  // something to undo
+  const std::string before = ReadAll(file);
+  const std::string journal = JournalPath(file);
+  const std::string other = Write("other.txt", "keep me");
+  struct Case {
+    const char* kind;
+    std::function<void()> make;
+  };
+  for (const Case& c : {
+           Case{"a symbolic link", [&] { fs::create_symlink(file, journal); }},
+           Case{"a symbolic link", [&] { fs::create_symlink(other, journal); }},
+           Case{"a symbolic link", [&] { fs::create_symlink(Path("nowhere"), journal); }},
+           Case{"a hard link", [&] { fs::create_hard_link(other, journal); }},
+           Case{"a FIFO", [&] { ASSERT_EQ(::mkfifo(journal.c_str(), 0600), 0); }},
+           Case{"a folder", [&] { fs::create_directory(journal); }},
+       }) {
+    c.make();
+    const fs::file_type type = fs::symlink_status(journal).type();
+    for (const std::vector<std::string>& args : {std::vector<std::string>{"import", file, table},
+                                                 {"undo", file, "--last", "1"},
+                                                 {"sample", "--force", file},
+                                                 {"list", file}}) {
+      const Outcome o = Run(args);
+      EXPECT_EQ(o.code, 2) << c.kind << ' ' << args[0];
+      EXPECT_NE(
+          o.err.find(journal + " stands where the roster's journal belongs, but it is " + c.kind),
+          std::string::npos)
+          << o.err;
+      EXPECT_EQ(ReadAll(file), before) << c.kind << ' ' << args[0];
+      EXPECT_EQ(ReadAll(other), "keep me") << c.kind << ' ' << args[0];
+      EXPECT_EQ(fs::symlink_status(journal).type(), type) << c.kind << ' ' << args[0];
+      EXPECT_FALSE(fs::exists(Path("nowhere"))) << c.kind << ' ' << args[0];
+    }
+    EXPECT_NE(Run({"check", file}).out.find(c.kind), std::string::npos) << c.kind;
+    fs::remove(journal);
+  }
+  fs::create_hard_link(file, Path("Second.dbf"));
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"import", file, table}, {"undo", file, "--last", "1"}}) {
+    const Outcome o = Run(args);
+    EXPECT_EQ(o.code, 2) << args[0];
+    EXPECT_NE(o.err.find(file + " has 2 names (hard links): a journal beside one name cannot "
+                                "protect the others"),
+              std::string::npos)
+        << o.err;
+    EXPECT_NE(o.err.find("copy it to a new name, then move the copy over"), std::string::npos);
+    EXPECT_EQ(ReadAll(file), before) << args[0];
+    EXPECT_FALSE(JournalExists(file)) << args[0];
+  }
+  EXPECT_NE(Run({"check", file}).out.find("names: " + file + " has 2 names"), std::string::npos);
+}
+
+#endif
 
 // A close that fails may have lost what was written: never a success.
 TEST_F(ImportTest, AFailingCloseIsReported) {

@@ -24,6 +24,10 @@ std::string ProgramPath() {
                       L"korvale-cli.exe");
 }
 
+std::string TestProgramPath() {
+  return Utf8FromPath(PathFromUtf8(ProgramPath()).parent_path() / L"korvale-cli-test.exe");
+}
+
 // The command goes to the shell as UTF-16, so names outside the ANSI code
 // page arrive intact.
 ProgramPipe::ProgramPipe(const std::string& command)
@@ -40,6 +44,8 @@ int ProgramPipe::ExitCode() { return ::_pclose(std::exchange(stream_, nullptr));
 #else
 
 std::string ProgramPath() { return KORVALE_CLI_PATH; }
+
+std::string TestProgramPath() { return KORVALE_CLI_TEST_PATH; }
 
 ProgramPipe::ProgramPipe(const std::string& command) : stream_(::popen(command.c_str(), "r")) {
   if (stream_ == nullptr) throw std::runtime_error("cannot run " + command);

@@ -7,6 +7,8 @@ namespace korvale::cli {
 
 // The built korvale-cli, as a command for the system's shell.
 [[nodiscard]] std::string ProgramPath();
+// The test build of korvale-cli, which obeys the KORVALE_TEST_* settings.
+[[nodiscard]] std::string TestProgramPath();
 
 // A shell command (UTF-8) whose standard output is read through a pipe.
 class ProgramPipe {

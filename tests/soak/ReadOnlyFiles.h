@@ -10,6 +10,7 @@ class ReadOnlyFiles final : public FileSystem {
  public:
   SysResult Open(const std::string& path) override;
   SysResult OpenShared(const std::string& path) override { return Open(path); }
+  SysResult OpenOwn(const std::string& path) override { return Open(path); }
   SysResult Seek(int handle, std::uint64_t offset) override;
   SysResult Read(int handle, char* buffer, std::size_t n) override;
   SysResult Write(int handle, const char* buffer, std::size_t n) override;

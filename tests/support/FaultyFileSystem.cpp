@@ -59,6 +59,12 @@ SysResult FaultyFileSystem::OpenShared(const std::string& path) {
   return Logged(FileOp::Open, 0, SystemFileSystem().OpenShared(path));
 }
 
+SysResult FaultyFileSystem::OpenOwn(const std::string& path) {
+  position_ = 0;
+  if (auto cause = Trip(FileOp::Open)) return Logged(FileOp::Open, 0, SysResult::Failure(*cause));
+  return Logged(FileOp::Open, 0, SystemFileSystem().OpenOwn(path));
+}
+
 SysResult FaultyFileSystem::Seek(int handle, std::uint64_t offset) {
   if (auto cause = Trip(FileOp::Seek))
     return Logged(FileOp::Seek, offset, SysResult::Failure(*cause));

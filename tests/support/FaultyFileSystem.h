@@ -38,6 +38,7 @@ class FaultyFileSystem final : public FileSystem {
 
   SysResult Open(const std::string& path) override;
   SysResult OpenShared(const std::string& path) override;
+  SysResult OpenOwn(const std::string& path) override;
   SysResult Seek(int handle, std::uint64_t offset) override;
   SysResult Read(int handle, char* buffer, std::size_t n) override;
   SysResult Write(int handle, const char* buffer, std::size_t n) override;

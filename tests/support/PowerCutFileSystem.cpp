@@ -57,6 +57,11 @@ SysResult PowerCutFileSystem::OpenShared(const std::string& path) {
   return Opened(Track(path), SystemFileSystem().OpenShared(path));
 }
 
+SysResult PowerCutFileSystem::OpenOwn(const std::string& path) {
+  if (!On()) return Off();
+  return Opened(Track(path), SystemFileSystem().OpenOwn(path));
+}
+
 SysResult PowerCutFileSystem::Seek(int handle, std::uint64_t offset) {
   return On() ? SystemFileSystem().Seek(handle, offset) : Off();
 }

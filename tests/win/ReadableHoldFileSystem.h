@@ -14,6 +14,7 @@ class ReadableHoldFileSystem final : public FileSystem {
   SysResult OpenShared(const std::string& path) override {
     return SystemFileSystem().OpenShared(path);
   }
+  SysResult OpenOwn(const std::string& path) override { return SystemFileSystem().OpenOwn(path); }
   SysResult Seek(int handle, std::uint64_t offset) override {
     return SystemFileSystem().Seek(handle, offset);
   }

@@ -18,7 +18,7 @@ class TableChunks {
   // The next piece; empty at the end of the input.
   [[nodiscard]] std::string_view Next();
 
-  static constexpr std::size_t kPiece = 64 * 1024;
+  static constexpr std::size_t kPiece = std::size_t{64} << 10;
 
  private:
   std::streambuf* source_;

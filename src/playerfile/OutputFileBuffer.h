@@ -38,7 +38,7 @@ class OutputFileBuffer final : public std::streambuf {
 
   OutputFilePtr file_;
   std::error_code error_;
-  std::array<char, 64 * 1024> buffer_{};
+  std::array<char, std::size_t{64} << 10> buffer_{};
 };
 
 }  // namespace korvale

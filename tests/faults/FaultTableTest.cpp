@@ -42,10 +42,16 @@ FileErrorCause CauseOf(Fault fault) {
   return FileErrorCause::Unknown;
 }
 
-QString Message(Fault fault, const std::string& path) {
+// korvale-cli on Linux says what a lock held elsewhere means; the editor
+// keeps the Windows wording everywhere.
+QString Message(Fault fault, const std::string& path, [[maybe_unused]] bool cli) {
   const QString full = QString::fromStdString(path);
   switch (fault) {
-    case Fault::Open: return "A sharing violation occurred while accessing " + full + ".";
+    case Fault::Open:
+#ifndef _WIN32
+      if (cli) return "Another program has " + full + " open.";
+#endif
+      return "A sharing violation occurred while accessing " + full + ".";
     case Fault::Seek: return "A hardware I/O error was reported while accessing an unnamed file.";
     case Fault::Read: return "Access to an unnamed file was denied.";
     case Fault::Write: return "A hardware I/O error was reported while accessing " + full + ".";
@@ -131,7 +137,7 @@ TEST_P(FaultTableTest, ReportsKeepsWhatWasDoneAndRecovers) {
   }
   handler.act(rig);
 
-  EXPECT_EQ(rig.Reported(), QStringList(Message(cell.fault, rig.Path())));
+  EXPECT_EQ(rig.Reported(), QStringList(Message(cell.fault, rig.Path(), handler.cli)));
   EXPECT_TRUE(rig.h.messages.warnings.isEmpty());
   EXPECT_EQ(rig.Bytes(), Expected(before, handler, rig.h.files.Log()));
   handler.kept(rig, cell);

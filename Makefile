@@ -121,11 +121,13 @@ soak: build
 
 # Builds the release preset, measures the editor and korvale-cli (beside
 # python3-dbfread, dbview and python3-dbf) and writes docs/PERFORMANCE.md.
+# BEFORE=DIR measures the editor of DIR, a release build of an earlier
+# commit, too, and shows both side by side.
 bench:
 	@scripts/setup bench
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS) --target korvale-cli view_bench view_peak
-	bench/report.py build/release docs/PERFORMANCE.md
+	bench/report.py $(if $(BEFORE),--before $(BEFORE)) build/release docs/PERFORMANCE.md
 
 # Line coverage of the whole suite, summed up per layer.
 coverage:

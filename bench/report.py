@@ -1,11 +1,13 @@
 #!/usr/bin/python3
 """Writes docs/PERFORMANCE.md from measurements taken now.
 
-  bench/report.py [--cli-only] [BUILD_DIR] [OUT]
+  bench/report.py [--cli-only] [--before OLD_BUILD_DIR] [BUILD_DIR] [OUT]
                                       (default build/release, docs/PERFORMANCE.md)
 
 --cli-only measures korvale-cli alone and keeps the editor's part of OUT
 as it is (a busy machine need not measure the editor again).
+--before measures the editor of a release build of an earlier commit too,
+right before this one, and shows both side by side.
 
 The editor's commands come from view_bench (headless, in-process, Google
 Benchmark, CPU time per command), its peak memory from view_peak (one
@@ -46,6 +48,8 @@ def view_timings(build):
 
 def peak_memory(build, cli, work):
     peaks = {}
+    if build is None:
+        return peaks
     for size in SIZES:
         path = compare.sample(cli, work, size, "Peak")
         out = subprocess.run([os.path.join(build, "bench", "view_peak"), path], check=True,
@@ -125,17 +129,26 @@ def ms(value):
     return "%.3f" % value if value < 1 else "%.1f" % value if value < 100 else "%.0f" % value
 
 
-def editor_section(times, peaks):
+def editor_cell(times, name, size):
+    cpu, wall = times.get((name, size), (float("nan"), float("nan")))
+    return "%s (%s)" % (ms(cpu), ms(wall))
+
+
+def editor_section(times, peaks, before=None, peaks_before=None):
     rows = ["| Command (ms, CPU; wall in brackets) | " + " | ".join("%d records" % s for s in SIZES)
             + " |", "|---|" + "---:|" * len(SIZES)]
     for name, title in BENCHES:
-        cells = []
-        for size in SIZES:
-            cpu, wall = times.get((name, size), (float("nan"), float("nan")))
-            cells.append("%s (%s)" % (ms(cpu), ms(wall)))
+        cells = [editor_cell(times, name, size) for size in SIZES]
+        if before is not None:
+            cells = ["%s, before %s" % (c, editor_cell(before, name, s))
+                     for c, s in zip(cells, SIZES)]
         rows.append("| %s | %s |" % (title, " | ".join(cells)))
+    peak = ["%.0f (%.0f)" % (peaks[s][1], peaks[s][0]) for s in SIZES]
+    if peaks_before:
+        peak = ["%s, before %.0f (%.0f)" % (p, peaks_before[s][1], peaks_before[s][0])
+                for p, s in zip(peak, SIZES)]
     rows.append("| peak memory of the editor (MB; before Select in brackets) | " +
-                " | ".join("%.0f (%.0f)" % (peaks[s][1], peaks[s][0]) for s in SIZES) + " |")
+                " | ".join(peak) + " |")
     return rows
 
 
@@ -173,9 +186,11 @@ def machine():
 EDITOR_END = "## korvale-cli beside generic dBase tools"
 
 
-def editor_part(build, cli, work):
-    """The lines of the editor's part, measured now."""
+def editor_part(build, cli, work, old=None):
+    """The lines of the editor's part, measured now (an older build's first)."""
     where = machine()
+    before = view_timings(old) if old else None
+    peaks_before = peak_memory(old, cli, work) if old else None
     times = view_timings(build)
     peaks = peak_memory(build, cli, work)
     text = ["# Performance", "",
@@ -188,10 +203,18 @@ def editor_part(build, cli, work):
             "maximum resident set size of `bench/ViewPeak.cpp`, a headless editor",
             "that selects a `korvale-cli sample --players N` file, moves forward,",
             "picks a player from the list and closes the file.", ""]
-    text += editor_section(times, peaks)
-    text += ["", "Targets: Select under 20 ms at 1,500 records and under 1 s at 150,000;",
-             "a rating commit costs the same at any record count; peak memory under",
-             "150 MB at 150,000 records.", ""]
+    if old:
+        text += ["Each cell gives this build's figures, then (\"before\") those of the",
+                 "build in `%s`, measured just before on the same machine." % old, ""]
+    text += editor_section(times, peaks, before, peaks_before)
+    text += ["", "Targets: Select under 3 ms at 1,500 records, 20 ms at 15,000 and 150 ms",
+             "at 150,000; a choice in the player list under 1 ms at 1,500 and 50 ms at",
+             "150,000; a name commit under 150 ms at 150,000; a rating commit costs",
+             "the same at any record count; peak memory under 96 MB at 150,000 records.",
+             "A Select reads the records in blocks (`src/playerfile/RecordScan.h`); a",
+             "choice in the player list fills the roster list again only for another",
+             "team; a name commit reads the player list's entries afresh and moves the",
+             "one entry that changed.", ""]
     return text
 
 
@@ -249,6 +272,11 @@ def main():
     args = sys.argv[1:]
     cli_only = "--cli-only" in args
     args = [a for a in args if a != "--cli-only"]
+    old = None
+    if "--before" in args:
+        at = args.index("--before")
+        old = args[at + 1]
+        del args[at:at + 2]
     build = args[0] if len(args) > 0 else "build/release"
     out_path = args[1] if len(args) > 1 else "docs/PERFORMANCE.md"
     cli = os.path.abspath(os.path.join(build, "src", "cli", "korvale-cli"))
@@ -260,7 +288,7 @@ def main():
         if cli_only:
             text = kept_editor_part(out_path) + cli_part(cli, work, note)
         else:
-            text = editor_part(build, cli, work) + cli_part(cli, work, [])
+            text = editor_part(build, cli, work, old) + cli_part(cli, work, [])
     with open(out_path, "w") as out:
         out.write("\n".join(text))
     print("wrote " + out_path)

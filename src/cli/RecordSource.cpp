@@ -28,11 +28,10 @@ void RecordSource::ReadRecordsInto(std::int64_t first, std::int64_t n, std::stri
 }
 
 void RecordSource::ForEach(const std::function<void(const RecordSpan&)>& visit) {
-  for (std::int64_t first = 0; first < count_; first += kRecordsPerRead) {
-    const std::int64_t n = std::min(kRecordsPerRead, count_ - first);
-    const std::string chunk = ReadRecords(first, n);
-    for (std::int64_t k = first; k < first + n; ++k) visit(RecordIn(chunk, first, k));
-  }
+  const ScanWindow whole{RecordStart(0), RecordStart(1), RecordStart(0), FieldId::LastName};
+  RecordScan(file_, whole, length_).ForEach([&](std::int64_t k, std::string_view bytes) {
+    visit(RecordSpan{k, bytes});
+  });
 }
 
 std::string RecordSource::Read(std::int64_t record) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "PlayerFileState.h"
+#include "RecordScan.h"
 #include "RosterOpen.h"
 #include "Shown.h"
 
@@ -15,12 +16,13 @@ namespace korvale::cli {
 // Record `index` within a piece read from record `first` on.
 [[nodiscard]] RecordSpan RecordIn(std::string_view chunk, std::int64_t first, std::int64_t index);
 
-// How many records the pieces hold.
-inline constexpr std::int64_t kRecordsPerRead = 2048;
+// How many records the pieces hold: the scanning reader's block.
+inline constexpr std::int64_t kRecordsPerRead =
+    static_cast<std::int64_t>(RecordScan::kBlockBytes / kRecordLength);
 
 // Reads the records of an open player file in large pieces and hands each
-// one over in file order. The records are those the editor counts (every
-// record that holds the first byte of LastName); the last may be short.
+// one over in file order (ForEach: through the scanning reader). The records are those the editor
+// counts (every record that holds the first byte of LastName); the last may be short.
 class RecordSource {
  public:
   explicit RecordSource(PlayerFileState& file);

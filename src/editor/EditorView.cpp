@@ -100,10 +100,10 @@ void EditorView::ClearPages() {
 }
 
 void EditorView::ClearLists() {
-  form_.SetListEntries(res::kIdPlayerList, {});
-  playerRecords_.clear();
+  SetPlayerEntries({});
   form_.SetEntries(res::kIdTeamChoice, {});
   SetRosterEntries({});
+  rosterTeam_.reset();
 }
 
 bool EditorView::CommitBeforeCommand() {
@@ -188,78 +188,106 @@ void EditorView::ShowPlayerId(std::int32_t id) {
 // selection set here never counts as the user's.
 void EditorView::SelectTeamChoice(int index) { form_.Select(res::kIdTeamChoice, index); }
 
+// Read afresh: when only one record's entry differs from what the list
+// shows (a name commit), that entry takes its new text and place; else the
+// list is filled anew, and a failing walk leaves the entries read so far.
 void EditorView::FillPlayerList() {
-  form_.SetListEntries(res::kIdPlayerList, {});
-  playerRecords_.clear();
-  korvale::CollectPlayerEntries(state_, [this](const std::vector<ListEntry>& entries) {
-    playerRecords_.reserve(entries.size());
-    for (const ListEntry& entry : entries) playerRecords_.push_back(entry.record);
-    form_.SetListEntries(res::kIdPlayerList, entries);
-  });
+  std::vector<ListEntry> fresh;
+  try {
+    korvale::ScanPlayerEntries(state_, fresh);
+  } catch (...) {
+    SetPlayerEntries(std::move(fresh));
+    throw;
+  }
+  std::optional<ShownEntries::Move> move;
+  if (!players_.TakeOneChange(fresh, move)) return SetPlayerEntries(std::move(fresh));
+  if (move) {
+    form_.MoveListEntry(res::kIdPlayerList, move->from, move->to,
+                        players_.Entries()[static_cast<std::size_t>(move->to)].text);
+  } else {
+    form_.Select(res::kIdPlayerList, -1);
+  }
+}
+
+void EditorView::SetPlayerEntries(std::vector<ListEntry> entries) {
+  players_.Set(std::move(entries));
+  form_.SetListEntries(res::kIdPlayerList, players_.Entries());
 }
 
 // Selects the entry of the current record.
 void EditorView::SyncPlayerList() {
-  const auto at = std::find(playerRecords_.begin(), playerRecords_.end(), state_.CurrentRecord());
-  if (at != playerRecords_.end()) {
-    form_.Select(res::kIdPlayerList, static_cast<int>(at - playerRecords_.begin()));
+  if (const int index = players_.IndexOf(state_.CurrentRecord()); index >= 0) {
+    form_.Select(res::kIdPlayerList, index);
   }
 }
 
-void EditorView::FillRosterList() {
+void EditorView::FillRosterList() { FillRosterList(form_.Selection(res::kIdTeamChoice)); }
+
+void EditorView::FillRosterList(int team) {
+  rosterTeam_.reset();
   SetRosterEntries({});
   korvale::CollectRosterEntries(
-      state_, form_.Selection(res::kIdTeamChoice),
-      [this](const std::vector<ListEntry>& entries) { SetRosterEntries(entries); });
+      state_, team, [this](const std::vector<ListEntry>& entries) { SetRosterEntries(entries); });
+  rosterTeam_ = team;
 }
 
-void EditorView::SetRosterEntries(const std::vector<ListEntry>& entries) {
-  rosterRecords_.clear();
-  for (const ListEntry& entry : entries) rosterRecords_.push_back(entry.record);
-  form_.SetListEntries(res::kIdRosterList, entries);
+void EditorView::SetRosterEntries(std::vector<ListEntry> entries) {
+  roster_.Set(std::move(entries));
+  form_.SetListEntries(res::kIdRosterList, roster_.Entries());
   rosterRow_ = -1;
 }
 
+// A player list choice fills the roster list again only for another team:
+// the same team's entries stand as they are, without a selection.
 void EditorView::ShowChosenRecord(std::int64_t record, bool syncPlayerList) {
   state_.SetCurrentRecord(static_cast<std::int32_t>(record));
   ShowCurrentRecord();
   if (syncPlayerList) {
     SyncPlayerList();
+  } else if (const int team = form_.Selection(res::kIdTeamChoice); rosterTeam_ == team) {
+    form_.Select(res::kIdRosterList, -1);
+    rosterRow_ = -1;
   } else {
-    FillRosterList();
+    FillRosterList(team);
   }
   ratings_->RecalculateOverall();
 }
 
+// The pick is taken to its record before the commit: a committed name
+// rebuilds the lists, and the picked index then names another entry.
 void EditorView::PlayerPicked() {
   const CloseGate::Hold hold(gate_);
-  const int index = form_.Selection(res::kIdPlayerList);
+  const std::optional<std::int64_t> record = players_.RecordAt(form_.Selection(res::kIdPlayerList));
   if (!CommitBeforeCommand()) {
     SyncPlayerList();  // the entry shown before the pick
     return;
   }
-  if (index < 0 || static_cast<std::size_t>(index) >= playerRecords_.size()) return;
-  Guarded(messages_, [this, record = playerRecords_[static_cast<std::size_t>(index)]] {
+  if (!record) return;
+  form_.Select(res::kIdPlayerList, players_.IndexOf(*record));
+  Guarded(messages_, [this, record = *record] {
     ShowChosenRecord(record, false);
     ShowPlayerId(playerId_);
   });
 }
 
+// The team is taken as picked; the roster list shows its players.
 void EditorView::TeamPicked() {
   const CloseGate::Hold hold(gate_);
-  Guarded(messages_, [this] { FillRosterList(); });
+  const int team = form_.Selection(res::kIdTeamChoice);
+  Guarded(messages_, [this, team] { FillRosterList(team); });
 }
 
 // No user action leaves the roster list without its entry, and a stopped
-// command gives the entry back.
+// command gives the entry back. After a commit that filled the roster list
+// again, the picked record's entry is selected in it.
 void EditorView::RosterPicked(int row) {
   const CloseGate::Hold hold(gate_);
-  if (row < 0 || static_cast<std::size_t>(row) >= rosterRecords_.size() || !CommitBeforeCommand()) {
+  const std::optional<std::int64_t> record = roster_.RecordAt(row);
+  if (!record || !CommitBeforeCommand()) {
     form_.Select(res::kIdRosterList, rosterRow_);
     return;
   }
-  rosterRow_ = row;
-  Guarded(messages_, [this, record = rosterRecords_[static_cast<std::size_t>(row)]] {
-    ShowChosenRecord(record, true);
-  });
+  rosterRow_ = roster_.IndexOf(*record);
+  if (rosterRow_ != row) form_.Select(res::kIdRosterList, rosterRow_);
+  Guarded(messages_, [this, record = *record] { ShowChosenRecord(record, true); });
 }

@@ -2,12 +2,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ListOrder.h"
 #include "PageHost.h"
 #include "PlayerFileState.h"
+#include "ShownEntries.h"
 
 class FormControls;
 class PageExchange;
@@ -90,7 +92,9 @@ class EditorView final : public PageHost {
   // Makes the chosen entry's record current and shows it; then the player
   // list follows it, or the roster list is rebuilt.
   void ShowChosenRecord(std::int64_t record, bool syncPlayerList);
-  void SetRosterEntries(const std::vector<korvale::ListEntry>& entries);
+  void SetPlayerEntries(std::vector<korvale::ListEntry> entries);
+  void SetRosterEntries(std::vector<korvale::ListEntry> entries);
+  void FillRosterList(int team);
   [[nodiscard]] bool CommitChangedEdit(int page, int control);
 
   korvale::PlayerFileState state_;
@@ -104,7 +108,8 @@ class EditorView final : public PageHost {
   SeasonStatsPage* season_ = nullptr;
   std::int32_t playerId_ = 0;
   std::string appearanceMarker_;
-  std::vector<std::int64_t> playerRecords_;  // the record of each player list entry
-  std::vector<std::int64_t> rosterRecords_;  // the record of each roster list entry
-  int rosterRow_ = -1;                       // the roster entry last chosen
+  ShownEntries players_;           // what the player list shows
+  ShownEntries roster_;            // what the roster list shows
+  int rosterRow_ = -1;             // the roster entry last chosen
+  std::optional<int> rosterTeam_;  // the team the roster list holds whole
 };

@@ -39,6 +39,10 @@ class FormControls : public PageControls {
   // A list's entries, in this order, as file text (Windows-1252), with no
   // entry selected. Must not count as the user's pick.
   virtual void SetListEntries(int control, const std::vector<korvale::ListEntry>& entries) = 0;
+  // Entry `from` of a list takes this text (file text) and moves to
+  // place `to` among the entries; no entry is selected afterwards. Must not
+  // count as the user's pick.
+  virtual void MoveListEntry(int control, int from, int to, const std::string& text) = 0;
   // The page edit that holds the focus, or nothing.
   [[nodiscard]] virtual std::optional<PageEdit> FocusedPageEdit() const = 0;
   // The file dialog: the chosen path as the file system names it, or

@@ -1,6 +1,9 @@
 #include "ListFills.h"
 
+#include <algorithm>
+
 #include "ListEntries.h"
+#include "RecordScan.h"
 #include "StoredForms.h"
 
 namespace korvale {
@@ -21,36 +24,51 @@ void CollectSorted(Walk&& walk, const PutEntries& put) {
   put(entries);
 }
 
-std::string PlayerEntryBytes(PlayerFileState& file, std::int64_t k) {
-  return PlayerListEntry(file.ReadField(k, FieldId::LastName),
-                         file.ReadField(k, FieldId::FirstName),
-                         file.ReadField(k, FieldId::PlayerId));
+// The window over the fields a walk reads, the first of them `cut`.
+ScanWindow WindowOf(std::initializer_list<FieldId> fields, FieldId cut) {
+  ScanWindow window{Field(cut).position, 0, Field(cut).position, cut};
+  for (const FieldId id : fields) {
+    window.begin = std::min<std::uint64_t>(window.begin, Field(id).position);
+    window.end = std::max<std::uint64_t>(window.end, Field(id).position + Field(id).readWidth);
+  }
+  return window;
+}
+
+std::string PlayerEntryBytes(std::string_view record, std::uint64_t begin) {
+  const auto field = [&](FieldId id) {
+    return FieldFromSpan(record, static_cast<std::uint16_t>(begin), Field(id));
+  };
+  return PlayerListEntry(field(FieldId::LastName), field(FieldId::FirstName),
+                         field(FieldId::PlayerId));
 }
 
 }  // namespace
 
-void CollectPlayerEntries(PlayerFileState& file, const PutEntries& put) {
-  const std::uint64_t length = file.FileLength();
-  CollectSorted(
-      [&](std::vector<ListEntry>& entries) {
-        for (std::int64_t k = 0; PlayerFileState::RecordReaches(length, k, FieldId::LastName);
-             ++k) {
-          entries.push_back({PlayerEntryBytes(file, k), k});
-        }
-      },
-      put);
+void ScanPlayerEntries(PlayerFileState& file, std::vector<ListEntry>& entries) {
+  const ScanWindow window =
+      WindowOf({FieldId::LastName, FieldId::FirstName, FieldId::PlayerId}, FieldId::LastName);
+  RecordScan scan(file, window, file.FileLength());
+  entries.reserve(static_cast<std::size_t>(scan.Count()));
+  scan.ForEach([&](std::int64_t k, std::string_view record) {
+    entries.push_back({PlayerEntryBytes(record, window.begin), k});
+  });
 }
 
 void CollectRosterEntries(PlayerFileState& file, int team, const PutEntries& put) {
-  const std::uint64_t length = file.FileLength();
+  const ScanWindow window = WindowOf({FieldId::LastName, FieldId::FirstName, FieldId::PlayerId,
+                                      FieldId::RosterSlot, FieldId::Team},
+                                     FieldId::Team);
+  RecordScan scan(file, window, file.FileLength());
+  const auto field = [&](std::string_view record, FieldId id) {
+    return FieldFromSpan(record, static_cast<std::uint16_t>(window.begin), Field(id));
+  };
   CollectSorted(
       [&](std::vector<ListEntry>& entries) {
-        for (std::int64_t k = 0; PlayerFileState::RecordReaches(length, k, FieldId::Team); ++k) {
-          if (ReadNumber(file.ReadField(k, FieldId::Team)) != team) continue;
-          const std::string player = PlayerEntryBytes(file, k);
-          const std::int32_t slot = ReadNumber(file.ReadField(k, FieldId::RosterSlot));
-          entries.push_back({RosterListEntry(slot, player), k});
-        }
+        scan.ForEach([&](std::int64_t k, std::string_view record) {
+          if (ReadNumber(field(record, FieldId::Team)) != team) return;
+          const std::int32_t slot = ReadNumber(field(record, FieldId::RosterSlot));
+          entries.push_back({RosterListEntry(slot, PlayerEntryBytes(record, window.begin)), k});
+        });
       },
       put);
 }

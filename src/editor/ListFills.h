@@ -13,10 +13,12 @@ using PutEntries = std::function<void(const std::vector<ListEntry>&)>;
 
 // The player list: "LastName, FirstName, PlayerId" of every record that
 // holds its last name. The roster list: the roster entry of every record
-// whose Team is `team`. Each walks the file, sorts and puts the entries;
-// a file error ends the walk, the entries collected so far are put, and
-// the error passes on.
-void CollectPlayerEntries(PlayerFileState& file, const PutEntries& put);
+// whose Team is `team`; its walk sorts and puts the entries, and a file
+// error ends it, the entries collected so far are put, and the error
+// passes on.
+// The player list's entries in file order, unsorted, into `entries`; a file
+// error ends the walk with the entries read so far kept, and passes on.
+void ScanPlayerEntries(PlayerFileState& file, std::vector<ListEntry>& entries);
 void CollectRosterEntries(PlayerFileState& file, int team, const PutEntries& put);
 
 }  // namespace korvale

@@ -43,9 +43,12 @@ void WidgetControls::SetEntries(int control, const std::vector<std::string_view>
   auto* list = controls_.Get<QComboBox>(control);
   if (list == nullptr) return;
   list->clear();
+  QStringList texts;  // all at once
+  texts.reserve(static_cast<qsizetype>(entries.size()));
   for (std::string_view entry : entries) {
-    list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    texts << QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size()));
   }
+  list->addItems(texts);
   // A filled list shows nothing until a record selects an entry.
   list->setCurrentIndex(-1);
 }

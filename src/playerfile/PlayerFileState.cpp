@@ -79,11 +79,15 @@ std::string PlayerFileState::ReadBytes(std::uint64_t offset, std::size_t size) {
 }
 
 void PlayerFileState::ReadBytesInto(std::uint64_t offset, std::size_t size, std::string& buffer) {
-  SeekTo(offset);
   buffer.resize(size);
-  const SysResult got = system_.Read(Handle(), buffer.data(), size);
+  buffer.resize(ReadBytesTo(offset, buffer.data(), size));
+}
+
+std::size_t PlayerFileState::ReadBytesTo(std::uint64_t offset, char* out, std::size_t size) {
+  SeekTo(offset);
+  const SysResult got = system_.Read(Handle(), out, size);
   if (!got.ok) throw FileError(got.cause, FileError::kUnnamedFile);
-  buffer.resize(static_cast<std::size_t>(got.value));
+  return static_cast<std::size_t>(got.value);
 }
 
 std::string PlayerFileState::ReadField(std::int64_t record, std::uint16_t position,

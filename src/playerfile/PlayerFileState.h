@@ -69,6 +69,8 @@ class PlayerFileState {
   [[nodiscard]] std::string ReadBytes(std::uint64_t offset, std::size_t size);
   // The same into `buffer`, whose memory is reused.
   void ReadBytesInto(std::uint64_t offset, std::size_t size, std::string& buffer);
+  // The same into `out`, which holds `size` bytes: how many were read.
+  std::size_t ReadBytesTo(std::uint64_t offset, char* out, std::size_t size);
 
  private:
   void Adopt(const SysResult& opened, const std::string& path);

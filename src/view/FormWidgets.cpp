@@ -51,14 +51,32 @@ void FormWidgets::SetPlayerEntries(QComboBox* list,
   list->setCurrentIndex(-1);
 }
 
+// All entries go in at once.
 void FormWidgets::SetRosterEntries(QListWidget* list,
                                    const std::vector<korvale::ListEntry>& entries) {
   const bool was = std::exchange(settingRoster_, true);
   list->clear();
-  for (const korvale::ListEntry& entry : entries) {
-    list->addItem(new QListWidgetItem(korvale::ShownText(entry.text)));
-  }
+  QStringList texts;
+  texts.reserve(static_cast<qsizetype>(entries.size()));
+  for (const korvale::ListEntry& entry : entries) texts << korvale::ShownText(entry.text);
+  list->addItems(texts);
   settingRoster_ = was;
+}
+
+void FormWidgets::MoveListEntry(int control, int from, int to, const std::string& text) {
+  if (auto* list = form_.Map().Get<QListWidget>(control)) {
+    const bool was = std::exchange(settingRoster_, true);
+    QListWidgetItem* item = list->takeItem(from);
+    item->setText(korvale::ShownText(text));
+    list->insertItem(to, item);
+    list->clearSelection();
+    settingRoster_ = was;
+  } else if (auto* combo = form_.Map().Get<QComboBox>(control)) {
+    combo->setCurrentIndex(-1);
+    QAbstractItemModel* model = combo->model();
+    model->setData(model->index(from, 0), korvale::ShownText(text));
+    if (to != from) model->moveRow(QModelIndex(), from, QModelIndex(), to > from ? to + 1 : to);
+  }
 }
 
 std::optional<FormControls::PageEdit> FormWidgets::FocusedPageEdit() const {

@@ -47,6 +47,7 @@ class FormWidgets final : public FormControls {
     form_.FocusLater(control, std::move(done));
   }
   void SetListEntries(int control, const std::vector<korvale::ListEntry>& entries) override;
+  void MoveListEntry(int control, int from, int to, const std::string& text) override;
   [[nodiscard]] std::optional<PageEdit> FocusedPageEdit() const override;
   [[nodiscard]] std::optional<std::string> ChoosePlayerFile() override;
 

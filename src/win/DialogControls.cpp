@@ -63,12 +63,22 @@ void DialogControls::SetChecked(int control, bool checked) {
 void DialogControls::SetEntries(int control, const std::vector<std::string_view>& entries) {
   HWND list = Find(control, kComboBox);
   if (list == nullptr) return;
+  // Redrawn once when filled; WM_SETREDRAW would show a hidden list.
+  const bool shown = (GetWindowLongW(list, GWL_STYLE) & WS_VISIBLE) != 0;
+  if (shown) SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, CB_RESETCONTENT, 0, 0);
+  std::size_t bytes = 0;
+  for (std::string_view entry : entries) bytes += entry.size() + 1;
+  SendMessageW(list, CB_INITSTORAGE, entries.size(), static_cast<LPARAM>(bytes * sizeof(wchar_t)));
   for (std::string_view entry : entries) {
     SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(entry).c_str()));
   }
   // A filled list shows nothing until a record selects an entry.
   SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+  if (shown) {
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+  }
 }
 
 int DialogControls::Selection(int control) const {

@@ -6,11 +6,13 @@ namespace korvale::win {
 namespace {
 
 struct ListMessages {
-  UINT reset, initStorage, add, select;
+  UINT reset, initStorage, add, select, remove, insert;
 };
 
-constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_INITSTORAGE, CB_ADDSTRING, CB_SETCURSEL};
-constexpr ListMessages kListMessages{LB_RESETCONTENT, LB_INITSTORAGE, LB_ADDSTRING, LB_SETCURSEL};
+constexpr ListMessages kComboMessages{CB_RESETCONTENT, CB_INITSTORAGE,  CB_ADDSTRING,
+                                      CB_SETCURSEL,    CB_DELETESTRING, CB_INSERTSTRING};
+constexpr ListMessages kListMessages{LB_RESETCONTENT, LB_INITSTORAGE,  LB_ADDSTRING,
+                                     LB_SETCURSEL,    LB_DELETESTRING, LB_INSERTSTRING};
 
 // Neither list sorts (no CBS_SORT, no LBS_SORT): the entries stand in the
 // order given, which is the core's. Nothing here notifies.
@@ -45,6 +47,23 @@ void FormWindows::SetListEntries(int control, const std::vector<korvale::ListEnt
   } else if (HWND list = form_.Find(control, L"ListBox")) {
     Fill(list, kListMessages, entries);
   }
+}
+
+void FormWindows::MoveListEntry(int control, int from, int to, const std::string& text) {
+  HWND list = form_.Find(control, L"ComboBox");
+  const ListMessages* m = &kComboMessages;
+  if (list == nullptr) {
+    list = form_.Find(control, L"ListBox");
+    m = &kListMessages;
+  }
+  if (list == nullptr) return;
+  SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageW(list, m->select, static_cast<WPARAM>(-1), 0);
+  SendMessageW(list, m->remove, static_cast<WPARAM>(from), 0);
+  SendMessageW(list, m->insert, static_cast<WPARAM>(to),
+               reinterpret_cast<LPARAM>(ShownText(text).c_str()));
+  SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
 }
 
 std::optional<FormControls::PageEdit> FormWindows::FocusedPageEdit() const {

@@ -45,6 +45,7 @@ EditingStep Pick(int page, int control, int index) {
 EditingStep Click(int page, int control) { return Step(StepKind::Click, page, control); }
 EditingStep Command(int id) { return Step(StepKind::Command, -1, id); }
 EditingStep PickPlayer(int index) { return Step(StepKind::PickPlayer, -1, 0, index); }
+EditingStep WheelPlayer() { return Step(StepKind::WheelPlayer); }
 EditingStep PickTeam(int index) { return Step(StepKind::PickTeam, -1, 0, index); }
 EditingStep ClickRoster(int row) { return Step(StepKind::ClickRoster, -1, 0, row); }
 EditingStep ChooseTab(int page) { return Step(StepKind::ChooseTab, page); }
@@ -154,6 +155,22 @@ std::vector<EditingStep> ListPicksCommitFirst() {
   };
 }
 
+// The wheel picks Brook while "Zz" waits in Avery's last name: the name is
+// written, the lists are rebuilt (Brook, Moss, Zz), and Brook is shown;
+// the next edit lands on Brook.
+std::vector<EditingStep> WheelPickWhileANameWaits() {
+  return {
+      PickPlayer(0).ShowsRecord(1),
+      Type(kData, P::kLastName, "Zz"),
+      WheelPlayer()
+          .Writes(1, FieldId::LastName, Stored(FieldId::LastName, "Zz"))
+          .ShowsRecord(2)
+          .ShowsText(kData, P::kLastName, "Brook"),
+      Enter(kData, P::kNickname, "Ace")
+          .Writes(2, FieldId::Nickname, Stored(FieldId::Nickname, "Ace")),
+  };
+}
+
 std::vector<EditingStep> CloseCommitsThenClears() {
   return {
       Type(kData, P::kWeight, "250"),
@@ -202,6 +219,8 @@ const std::vector<EditingCase>& EditingCases() {
         {"a value out of range is refused, then corrected", file, true, RefusedThenCorrected()},
         {"a pick in the lists commits the typed text to the record shown before", file, true,
          ListPicksCommitFirst()},
+        {"a wheel pick while a name waits shows the player picked", file, true,
+         WheelPickWhileANameWaits()},
         {"Close writes the typed text, then empties the form", file, true,
          CloseCommitsThenClears()},
     };

@@ -17,6 +17,7 @@ enum class StepKind {
   Click,        // ticks or unticks a page's check box
   Command,      // Select, Close, Forward or Back
   PickPlayer,   // picks an entry of the player list
+  WheelPlayer,  // turns the wheel one notch down over the player list
   PickTeam,     // picks an entry of the team choice
   ClickRoster,  // clicks a row of the roster list
   ChooseTab,    // clicks a page's tab

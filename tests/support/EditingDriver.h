@@ -34,6 +34,9 @@ class EditingDriver {
   virtual void PickPlayer(int index) = 0;
   virtual void PickTeam(int index) = 0;
   virtual void ClickRosterRow(int row) = 0;
+  // One notch of the mouse wheel down over the player list, the pointer
+  // resting there: the next entry is picked, the focus stays where it is.
+  virtual void WheelPlayerList() = 0;
   // Clicks the page's tab.
   virtual void ChooseTab(int page) = 0;
 

@@ -20,6 +20,7 @@ const char* KindName(StepKind kind) {
     case StepKind::Click: return "Click";
     case StepKind::Command: return "Command";
     case StepKind::PickPlayer: return "PickPlayer";
+    case StepKind::WheelPlayer: return "WheelPlayer";
     case StepKind::PickTeam: return "PickTeam";
     case StepKind::ClickRoster: return "ClickRoster";
     case StepKind::ChooseTab: return "ChooseTab";
@@ -51,6 +52,7 @@ void Perform(const EditingStep& step, EditingDriver& driver) {
     case StepKind::Click: driver.Click(step.page, step.control); break;
     case StepKind::Command: driver.Command(step.control); break;
     case StepKind::PickPlayer: driver.PickPlayer(step.index); break;
+    case StepKind::WheelPlayer: driver.WheelPlayerList(); break;
     case StepKind::PickTeam: driver.PickTeam(step.index); break;
     case StepKind::ClickRoster: driver.ClickRosterRow(step.index); break;
     case StepKind::ChooseTab: driver.ChooseTab(step.page); break;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "ResourceIds.h"
 #include "UserInput.h"
@@ -64,6 +65,17 @@ void QtEditingDriver::PickPlayer(int index) { PickEntry(view_.PlayerList(), inde
 void QtEditingDriver::PickTeam(int index) { PickTeamEntry(view_, index); }
 
 void QtEditingDriver::ClickRosterRow(int row) { korvale::testing::ClickRosterRow(view_, row); }
+
+// A wheel event over a widget does not move the focus to it.
+void QtEditingDriver::WheelPlayerList() {
+  QComboBox* list = view_.PlayerList();
+  const QPointF at = QRectF(list->rect()).center();
+  QWheelEvent wheel(at, list->mapToGlobal(at), QPoint(),
+                    QPoint(0, -QWheelEvent::DefaultDeltasPerStep), Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list, &wheel);
+  Settle();
+}
 
 void QtEditingDriver::ChooseTab(int page) { korvale::testing::ChooseTab(view_, page); }
 

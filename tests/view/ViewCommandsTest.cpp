@@ -292,9 +292,9 @@ void ViewCommandsTest::AFileErrorInAWalkKeepsWhatWasDone() {
   ViewHarness h;
   PlayerFileBuilder b(5);
   for (int k = 0; k < 5; ++k) Player(b, k, std::string(1, char('E' - k)), "X", 10 + k, 1, k);
-  // The header is read once, then the player list reads three fields per
-  // record: fail the 3rd record.
-  h.files.Fail(FileOp::Read, FileErrorCause::HardwareIo, 7, 1);
+  // The header is read once, then the player list reads blocks of 1, 1
+  // and 2 records: fail the block from the 3rd record on.
+  h.files.Fail(FileOp::Read, FileErrorCause::HardwareIo, 3, 1);
   h.SelectFile(b);
   QCOMPARE(h.messages.stops,
            QStringList("A hardware I/O error was reported while accessing an unnamed file."));

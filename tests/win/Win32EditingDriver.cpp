@@ -130,6 +130,14 @@ void Win32EditingDriver::ClickRosterRow(int row) {
   ClickAt(list, Centre(item));
 }
 
+// Delivered to the list under the pointer, as Windows does by default; the
+// focus stays in the edit.
+void Win32EditingDriver::WheelPlayerList() {
+  PostMessageW(view_->Control(res::kIdPlayerList), WM_MOUSEWHEEL,
+               MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  Pump();
+}
+
 void Win32EditingDriver::ChooseTab(int page) {
   HWND tabs = view_->Control(res::kIdTabControl);
   RECT item{};

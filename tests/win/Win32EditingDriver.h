@@ -39,6 +39,7 @@ class Win32EditingDriver final : public EditingDriver {
   void PickPlayer(int index) override;
   void PickTeam(int index) override;
   void ClickRosterRow(int row) override;
+  void WheelPlayerList() override;
   void ChooseTab(int page) override;
   [[nodiscard]] int ShownRecord() override;
   [[nodiscard]] std::string Text(int page, int control) override;

@@ -245,8 +245,11 @@ def listen(told):
     values too, as Orca does. Listening before the editor starts: it learns
     what is listened to as it starts."""
     def heard(event):
-        if event.source and event.source.get_role() == Atspi.Role.COMBO_BOX:
-            told[called(event.source)] = event.source.get_name()
+        try:
+            if event.source and event.source.get_role() == Atspi.Role.COMBO_BOX:
+                told[called(event.source)] = event.source.get_name()
+        except GLib.Error:
+            pass  # an object that went away before it was asked, as a popup does
     listener = Atspi.EventListener.new(heard)
     for kind in LISTENED:
         listener.register(kind)

@@ -17,6 +17,20 @@ PlayerFileBuilder::PlayerFileBuilder(int records)
   for (int k = 0; k < records; ++k) bytes_ += BlankRecord();
 }
 
+PlayerFileBuilder CheckedRoster() {
+  PlayerFileBuilder file(3);
+  const char* const last[] = {"Adams", "Baker", "Cole"};
+  for (int r = 0; r < 3; ++r) {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+      const auto id = static_cast<FieldId>(i);
+      if (Field(id).hasRange) file.Number(r, id, Field(id).low);
+    }
+    file.Text(r, FieldId::FirstName, "Abe").Text(r, FieldId::LastName, last[r]);
+    file.Number(r, FieldId::Position, 1);
+  }
+  return file;
+}
+
 PlayerFileBuilder& PlayerFileBuilder::At(std::uint64_t offset, std::string_view bytes) {
   if (bytes_.size() < offset + bytes.size()) bytes_.resize(offset + bytes.size(), ' ');
   bytes_.replace(offset, bytes.size(), bytes);

@@ -32,6 +32,11 @@ class PlayerFileBuilder {
   std::string bytes_;
 };
 
+// Three players, "Abe Adams", "Abe Baker" and "Abe Cole", playing
+// position 1, every ranged field at its lowest value: every page's values
+// pass their checks.
+[[nodiscard]] PlayerFileBuilder CheckedRoster();
+
 // A fresh directory under the system's temporary folder, removed at the end.
 class TempDir {
  public:

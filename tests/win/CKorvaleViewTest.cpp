@@ -20,28 +20,12 @@
 namespace {
 
 using korvale::FieldId;
-using korvale::testing::PlayerFileBuilder;
+using korvale::testing::CheckedRoster;
 using korvale::testing::PressKey;
 namespace res = korvale::res;
 
 constexpr int kFirstName = PlayerDataPage::kFirstName;
 constexpr int kPosition = PlayerDataPage::kPosition;
-
-// Every ranged field at its lowest value, so that a page's values pass
-// their checks.
-PlayerFileBuilder Roster() {
-  PlayerFileBuilder file(3);
-  const char* const last[] = {"Adams", "Baker", "Cole"};
-  for (int r = 0; r < 3; ++r) {
-    for (std::size_t i = 0; i < korvale::kFieldCount; ++i) {
-      const auto id = static_cast<FieldId>(i);
-      if (korvale::Field(id).hasRange) file.Number(r, id, korvale::Field(id).low);
-    }
-    file.Text(r, FieldId::FirstName, "Abe").Text(r, FieldId::LastName, last[r]);
-    file.Number(r, FieldId::Position, 1);
-  }
-  return file;
-}
 
 // The form in a shown, active frame over a roster of three players, with
 // messages recorded instead of shown.
@@ -55,7 +39,7 @@ class CKorvaleViewTest : public ::testing::Test {
 
   // A new form on a new copy of the roster, the roster selected.
   void Open() {
-    Roster().WriteTo(path);
+    CheckedRoster().WriteTo(path);
     view = std::make_unique<CKorvaleView>(Frame(), korvale::SystemFileSystem(), Sink());
     view->SetFileChooser([this](HWND) { return std::optional(path.string()); });
     RECT client{};
@@ -212,9 +196,10 @@ TEST_F(CKorvaleViewTest, FocusElsewhereCommitsNothingUntilTheEditIsLeftWithinThe
     PressKey(VK_TAB);
     Run();
     EXPECT_NE(GetFocus(), Edit());
-    EXPECT_EQ(Field(FieldId::FirstName),
-              korvale::testing::FieldBytes(Roster().Text(0, FieldId::FirstName, "Zed").Bytes(), 0,
-                                           FieldId::FirstName));
+    EXPECT_EQ(
+        Field(FieldId::FirstName),
+        korvale::testing::FieldBytes(CheckedRoster().Text(0, FieldId::FirstName, "Zed").Bytes(), 0,
+                                     FieldId::FirstName));
     EXPECT_TRUE(messages.warnings.empty());
   }
 }

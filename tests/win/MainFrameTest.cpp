@@ -4,7 +4,12 @@
 #include <dlgs.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CKorvaleView.h"
@@ -13,9 +18,12 @@
 #include "FileSystem.h"
 #include "MenuTemplate.h"
 #include "MessageSink.h"
+#include "PlayerDataPage.h"
 #include "PlayerFileBuilder.h"
 #include "PlayerFileChooser.h"
 #include "ResourceIds.h"
+#include "ScopedVariable.h"
+#include "ScreenMessages.h"
 #include "Utf8Path.h"
 #include "WinHarness.h"
 
@@ -246,6 +254,125 @@ TEST_F(MainFrameTest, TheFileDialogOffersOneFilterAndTheRostersName) {
   EXPECT_EQ(OpenDialogWatch::offered, L"Players.dbf");
   ASSERT_TRUE(chosen.has_value());
   EXPECT_EQ(korvale::PathFromUtf8(*chosen).filename(), std::filesystem::path("Teams"));
+}
+
+using Request = std::pair<UINT, WPARAM>;
+
+// The message boxes of a commit, the first of them with a close request
+// coming through its loop and a correction typed over the edit's text;
+// every box is answered with OK. Notes the order in which the boxes and the
+// frame go.
+struct HeldCloseWatch {
+  static inline HHOOK hook = nullptr;
+  static inline HWND frame = nullptr;
+  static inline HWND edit = nullptr;
+  static inline std::string correction;
+  static inline std::vector<Request> request;
+  static inline int boxes = 0;
+  static inline std::vector<std::string> gone;
+
+  static bool IsBox(HWND window) {
+    wchar_t name[16] = {};
+    return (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) == 0 &&
+           GetClassNameW(window, name, 16) > 0 && std::wstring(name) == L"#32770";
+  }
+  static LRESULT CALLBACK Proc(int code, WPARAM wParam, LPARAM lParam) {
+    auto* window = reinterpret_cast<HWND>(wParam);
+    if (code == HCBT_CREATEWND && IsBox(window)) {
+      if (boxes++ == 0) {
+        if (!correction.empty()) PostMessageW(edit, EM_SETSEL, 0, -1);
+        for (char c : correction) PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(c), 1);
+        for (const auto& [message, w] : request) PostMessageW(frame, message, w, 0);
+      }
+      PostMessageW(window, WM_COMMAND, IDOK, 0);
+    }
+    if (code == HCBT_DESTROYWND && (window == frame || IsBox(window))) {
+      gone.emplace_back(window == frame ? "frame" : "box");
+    }
+    return CallNextHookEx(hook, code, wParam, lParam);
+  }
+};
+
+// A close request, the window's or the session's end, that comes through
+// the loop of a box a commit shows waits for the commit: every box returns
+// to a whole form, then the window closes as a close does, committing the
+// changed edit that has the focus. The boxes: a value fails its check (the
+// focus goes back to it; a correction typed meanwhile is what the close
+// commits), or the change history cannot be written (the change is made).
+TEST(HeldCloseTest, ACloseDuringACommitWaitsForTheCommit) {
+  using korvale::FieldId;
+  using korvale::testing::CheckedRoster;
+  constexpr int kLastName = PlayerDataPage::kLastName;
+  constexpr int kWeight = PlayerDataPage::kWeight;
+  const std::vector<Request> close{{WM_CLOSE, 0}};
+  const std::vector<Request> sessionEnd{{WM_QUERYENDSESSION, 0}, {WM_ENDSESSION, TRUE}};
+  const struct {
+    const char* what;
+    int edit;  // typed into, then left with Tab
+    std::string typed;
+    std::string correction;
+    std::vector<Request> request;
+    int boxes;  // with the close's own commit's, if it writes: the history fails
+    korvale::testing::PlayerFileBuilder written;
+  } cases[] = {
+      {"close, check", kWeight, "abc", "200", close, 2,
+       CheckedRoster().Number(0, FieldId::Weight, 200)},
+      {"session end, check", kWeight, "abc", "200", sessionEnd, 2,
+       CheckedRoster().Number(0, FieldId::Weight, 200)},
+      {"close, history", kLastName, "Zz", "", close, 1,
+       CheckedRoster().Text(0, FieldId::LastName, "Zz")},
+  };
+  korvale::testing::TempDir dir;
+  const std::filesystem::path roster = dir / "Players.dbf";
+  // A file where the change history's folder would be: no history is written.
+  korvale::testing::PlayerFileBuilder(0).WriteTo(dir / "taken");
+  const korvale::testing::ScopedVariable history("KORVALE_HISTORY_DIR",
+                                                 korvale::Utf8FromPath(dir / "taken" / "history"));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    CheckedRoster().WriteTo(roster);
+    korvale::win::ScreenMessages screen;
+    CMainFrame frame(korvale::SystemFileSystem(), screen);
+    ASSERT_TRUE(frame.Create(GetModuleHandleW(nullptr)));
+    screen.SetOwner(frame.Window());
+    ShowWindow(frame.Window(), SW_SHOWNORMAL);
+    SetForegroundWindow(frame.Window());
+    frame.View().SetFileChooser(
+        [&roster](HWND) { return std::optional(korvale::Utf8FromPath(roster)); });
+    const auto keys = [&frame](MSG& msg) { return frame.PreTranslateMessage(msg); };
+    SendMessageW(frame.Window(), WM_COMMAND, res::kIdSelect, 0);
+    korvale::testing::Pump(keys);
+
+    HWND edit = frame.View().PageControl(0, c.edit);
+    SetFocus(edit);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+    for (char ch : c.typed) PostMessageW(edit, WM_CHAR, static_cast<WPARAM>(ch), 1);
+    korvale::testing::Pump(keys);
+    HeldCloseWatch::frame = frame.Window();
+    HeldCloseWatch::edit = edit;
+    HeldCloseWatch::correction = c.correction;
+    HeldCloseWatch::request = c.request;
+    HeldCloseWatch::boxes = 0;
+    HeldCloseWatch::gone.clear();
+    HeldCloseWatch::hook =
+        SetWindowsHookExW(WH_CBT, HeldCloseWatch::Proc, nullptr, GetCurrentThreadId());
+    korvale::testing::PressKey(VK_TAB);
+    const HWND window = frame.Window();
+    korvale::testing::Pump(keys, [window] { return !IsWindow(window); });
+    UnhookWindowsHookEx(HeldCloseWatch::hook);
+
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(HeldCloseWatch::boxes, c.boxes);
+    std::vector<std::string> order(static_cast<std::size_t>(c.boxes), "box");
+    order.emplace_back("frame");
+    EXPECT_EQ(HeldCloseWatch::gone, order) << "every box returns before the window goes";
+    // The whole roster, compared by where it first differs.
+    const std::string file = korvale::testing::ReadAll(roster);
+    const std::string& expected = c.written.Bytes();
+    const auto differs = std::mismatch(file.begin(), file.end(), expected.begin(), expected.end());
+    EXPECT_EQ(differs.first - file.begin(), static_cast<std::ptrdiff_t>(expected.size()));
+    EXPECT_EQ(file.size(), expected.size());
+  }
 }
 
 }  // namespace

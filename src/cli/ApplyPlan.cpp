@@ -81,7 +81,7 @@ std::string RecordList(const std::vector<std::int64_t>& records) {
 class PatchRowProblems final : public ProblemReport {
  public:
   PatchRowProblems(std::vector<Problem>& into, std::function<std::string(const std::string&)> rowOf)
-      : ProblemReport(unused_), into_(into), rowOf_(std::move(rowOf)) {}
+      : ProblemReport(Unsaid()), into_(into), rowOf_(std::move(rowOf)) {}
 
   void Add(const Problem& problem) override {
     Problem named = problem;
@@ -90,7 +90,12 @@ class PatchRowProblems final : public ProblemReport {
   }
 
  private:
-  std::ostringstream unused_;
+  // Nothing is said here: the apply says its problems itself.
+  static std::ostream& Unsaid() {
+    static std::ostringstream unsaid;
+    return unsaid;
+  }
+
   std::vector<Problem>& into_;
   std::function<std::string(const std::string&)> rowOf_;
 };

@@ -1,5 +1,7 @@
 #include "Recorder.h"
 
+#include <memory>
+
 namespace korvale::history {
 
 Recorder::Recorder(Clock clock, HistoryLimits limits) : clock_(std::move(clock)), limits_(limits) {}
@@ -29,6 +31,25 @@ HistoryLog& Recorder::LogOf(PlayerFileState& roster, FileSystem& system) {
 
 namespace {
 
+// Reads through one block of the roster at a time. The spans come in file
+// order, so the players of an import's thousands of records are read in
+// a few large reads instead of three small ones each.
+RosterBytes BlockReads(PlayerFileState& roster) {
+  constexpr std::size_t kBlock = std::size_t{64} << 10;
+  auto start = std::make_shared<std::uint64_t>(0);
+  auto block = std::make_shared<std::string>();
+  return [&roster, start, block](std::uint64_t offset, std::size_t n) {
+    if (n > kBlock) return roster.ReadBytes(offset, n);
+    if (offset < *start || offset + n > *start + block->size()) {
+      *start = offset;
+      roster.ReadBytesInto(offset, kBlock, *block);
+    }
+    const std::uint64_t at = offset - *start;
+    if (at >= block->size()) return std::string();
+    return block->substr(static_cast<std::size_t>(at), n);
+  };
+}
+
 // A set whose writes were undone did not take effect; one whose undo is
 // still pending is left unmarked, to be judged against the roster.
 SetState StateLeft(SpansLeft left) {
@@ -47,11 +68,7 @@ bool Recorder::WriteSpans(PlayerFileState& roster, Program program, const std::v
   Recorded recorded;
   if (ChangesAnyField(spans)) {
     try {
-      recorded.id =
-          LogOf(roster, roster.System())
-              .AppendSpans(program, spans, [&roster](std::uint64_t offset, std::size_t n) {
-                return roster.ReadBytes(offset, n);
-              });
+      recorded.id = LogOf(roster, roster.System()).AppendSpans(program, spans, BlockReads(roster));
     } catch (const HistoryError& e) {
       problem = e.what();
     }

@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "DbaseHeader.h"
 #include "Labels.h"
+#include "RecordPairs.h"
 #include "RecordSource.h"
 
 namespace korvale::cli {
@@ -81,27 +82,18 @@ class Differ {
 }  // namespace
 
 int DiffCommand(const std::string& fileA, const std::string& fileB, Io io) {
-  PlayerFileState a(io.files);
-  OpenRoster(a, fileA, false, io.err);
-  PlayerFileState b(io.files);
-  OpenRoster(b, fileB, false, io.err);
-  RecordSource sourceA(a);
-  RecordSource sourceB(b);
   std::string out;
   Differ differ(out);
-  const std::int64_t both = std::min(sourceA.Count(), sourceB.Count());
-  for (std::int64_t first = 0; first < both; first += kRecordsPerRead) {
-    const std::int64_t n = std::min(kRecordsPerRead, both - first);
-    const std::string chunkA = sourceA.ReadRecords(first, n);
-    const std::string chunkB = sourceB.ReadRecords(first, n);
-    for (std::int64_t k = first; k < first + n; ++k) {
-      differ.Compare(RecordIn(chunkA, first, k), RecordIn(chunkB, first, k));
-    }
-    io.out << out;
-    out.clear();
-  }
-  for (std::int64_t k = both; k < sourceA.Count(); ++k) differ.OnlyIn(k, 'A');
-  for (std::int64_t k = both; k < sourceB.Count(); ++k) differ.OnlyIn(k, 'B');
+  const RecordCounts counts = WalkRecordPairs(
+      fileA, fileB, io,
+      [&differ](const RecordSpan& a, const RecordSpan& b) { differ.Compare(a, b); },
+      [&] {
+        io.out << out;
+        out.clear();
+      });
+  const std::int64_t both = std::min(counts.a, counts.b);
+  for (std::int64_t k = both; k < counts.a; ++k) differ.OnlyIn(k, 'A');
+  for (std::int64_t k = both; k < counts.b; ++k) differ.OnlyIn(k, 'B');
   const int result = differ.Finish();
   io.out << out;
   return result;

@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "HistoryLog.h"
 #include "PatchTable.h"
+#include "RecordPairs.h"
 #include "RecordSource.h"
 #include "RosterImage.h"
 #include "TableSource.h"
@@ -53,26 +54,13 @@ void TakeBack(const history::ChangeSet& set, RosterImage& image) {
 
 int DiffPatchCommand(const std::string& fileA, const std::string& fileB,
                      const PatchOptions& options, Io io) {
-  PlayerFileState a(io.files);
-  OpenRoster(a, fileA, false, io.err);
-  PlayerFileState b(io.files);
-  OpenRoster(b, fileB, false, io.err);
-  RecordSource sourceA(a);
-  RecordSource sourceB(b);
   std::vector<PatchRow> rows;
-  const std::int64_t both = std::min(sourceA.Count(), sourceB.Count());
-  for (std::int64_t first = 0; first < both; first += kRecordsPerRead) {
-    const std::int64_t n = std::min(kRecordsPerRead, both - first);
-    const std::string chunkA = sourceA.ReadRecords(first, n);
-    const std::string chunkB = sourceB.ReadRecords(first, n);
-    for (std::int64_t k = first; k < first + n; ++k) {
-      AddDifferences(RecordIn(chunkA, first, k), RecordIn(chunkB, first, k), rows);
-    }
-  }
-  ReportAlone(both, sourceA.Count(), 'A', io);
-  ReportAlone(both, sourceB.Count(), 'B', io);
-  a.ClosePlayerFile();
-  b.ClosePlayerFile();
+  const RecordCounts counts = WalkRecordPairs(
+      fileA, fileB, io,
+      [&rows](const RecordSpan& a, const RecordSpan& b) { AddDifferences(a, b, rows); });
+  const std::int64_t both = std::min(counts.a, counts.b);
+  ReportAlone(both, counts.a, 'A', io);
+  ReportAlone(both, counts.b, 'B', io);
   return Written(rows, options, io);
 }
 

@@ -136,8 +136,8 @@ coverage:
 	cmake --build --preset coverage -j $(JOBS)
 	find build/coverage -name '*.gcda' -delete
 	ctest --preset coverage
-	@for layer in playerfile roster pages view app cli; do \
-	  [ -d src/$$layer ] || continue; \
+	@for layer in $$(ls src); do \
+	  [ -d src/$$layer ] && [ $$layer != win ] || continue; \
 	  printf '%-12s' $$layer; \
 	  gcovr -r . --object-directory build/coverage --filter "src/$$layer/" --print-summary \
 	    --exclude-directories build/coverage/CMakeFiles -o build/coverage/$$layer.txt 2>&1 | grep lines; \

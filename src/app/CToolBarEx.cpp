@@ -7,7 +7,7 @@
 
 namespace tb = korvale::toolbar;
 
-CToolBarEx::CToolBarEx(QWidget* parent, int id) : QWidget(parent), id_(id) {
+CToolBarEx::CToolBarEx(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

@@ -28,9 +28,7 @@ class CToolBarEx : public QWidget, private korvale::toolbar::BarHost {
   Q_OBJECT
 
  public:
-  static constexpr int kDefaultId = korvale::toolbar::kDefaultId;
-
-  explicit CToolBarEx(QWidget* parent = nullptr, int id = kDefaultId);
+  explicit CToolBarEx(QWidget* parent = nullptr);
   ~CToolBarEx() override;
 
   // Sets the buttons and cuts their images from `bitmap`, one image of
@@ -42,7 +40,6 @@ class CToolBarEx : public QWidget, private korvale::toolbar::BarHost {
   // whenever command state may have changed; repaints the changed buttons.
   void UpdateButtons();
 
-  [[nodiscard]] int Id() const { return id_; }
   [[nodiscard]] int ButtonCount() const { return int(bar_.Buttons().size()); }
   [[nodiscard]] int CommandToIndex(int commandId) const { return bar_.IndexOf(commandId); }
   [[nodiscard]] QRect ItemRect(int index) const;
@@ -86,7 +83,6 @@ class CToolBarEx : public QWidget, private korvale::toolbar::BarHost {
   void ShowToolTip(QHelpEvent* e);
   void ResetSurface();
 
-  int id_;
   korvale::toolbar::FlatToolBar bar_{*this};
   QList<QPointer<QAction>> actions_;  // by button index
   QImage bitmap_;                     // as loaded

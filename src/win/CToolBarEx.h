@@ -53,8 +53,6 @@ class CToolBarEx : private korvale::toolbar::BarHost {
   [[nodiscard]] RECT ItemRect(int index) const;
   [[nodiscard]] int HotIndex() const { return bar_.HotIndex(); }
   [[nodiscard]] UINT_PTR HoverTimerId() const { return bar_.HoverTimer(); }
-  // The bar's own idea of its buttons, as last read from the control.
-  [[nodiscard]] const korvale::toolbar::FlatToolBar& Model() const { return bar_; }
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR id,

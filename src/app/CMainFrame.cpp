@@ -75,8 +75,6 @@ void CMainFrame::CreateMenu() {
 }
 
 void CMainFrame::CreateToolBar() {
-  // Created with the frame as its parent, which makes the frame the owner
-  // that its drawing notifications go to.
   toolBar_ = new CToolBarEx(this);
   QList<ToolBarItem> items;
   for (int id : res::MainToolBar()) {
@@ -100,8 +98,6 @@ void CMainFrame::CreateToolBar() {
   toolBarRow_->addWidget(toolBar_);
   addToolBar(Qt::TopToolBarArea, toolBarRow_);
 }
-
-unsigned CMainFrame::ToolBarCustomDrawNotify(const Notification& /*n*/) { return 0; }
 
 void CMainFrame::CreateStatusBar() {
   idle_ = new QLabel(res::LoadString(res::kIdIdleMessage));

@@ -4,7 +4,6 @@
 #include <QTimer>
 
 #include "MenuBar.h"
-#include "ToolBarCustomDraw.h"
 
 class CKorvaleView;
 class CToolBarEx;
@@ -20,8 +19,7 @@ class FileSystem;
 // The main window: menu 128, tool bar 128, the status bar and the editor
 // view. Command states are asked of the view when a menu opens and after
 // the events that may change them, the way an idle-time update works.
-// The frame owns the flat tool bar's drawing but leaves it to the bar.
-class CMainFrame : public QMainWindow, public ToolBarCustomDraw {
+class CMainFrame : public QMainWindow {
   Q_OBJECT
 
  public:
@@ -43,9 +41,6 @@ class CMainFrame : public QMainWindow, public ToolBarCustomDraw {
   // never cancelled. The window stays until the session manager ends the
   // program.
   void CommitSessionData();
-
-  // ToolBarCustomDraw: every button takes the default drawing.
-  unsigned ToolBarCustomDrawNotify(const Notification& n) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,4 @@
 // Mouse, timer, tip and palette handling of CToolBarEx.
-#include <QAction>
 #include <QCoreApplication>
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -8,6 +7,15 @@
 #include <QToolTip>
 
 #include "CToolBarEx.h"
+
+namespace {
+
+korvale::toolbar::Point At(const QMouseEvent* e) {
+  const QPoint p = e->position().toPoint();
+  return {p.x(), p.y()};
+}
+
+}  // namespace
 
 bool CToolBarEx::event(QEvent* e) {
   if (e->type() == QEvent::ToolTip) {
@@ -23,58 +31,23 @@ void CToolBarEx::changeEvent(QEvent* e) {
 }
 
 void CToolBarEx::mouseMoveEvent(QMouseEvent* e) {
-  const QPoint pos = e->position().toPoint();
-  if (flat_) {
-    TrackHot(pos);
-    RestartHoverTimer();
-  }
-  ShowPrompt(ButtonAt(pos));
+  bar_.MouseMove(At(e));
+  ShowPrompt(bar_.CommandAt(At(e)));
   QWidget::mouseMoveEvent(e);
 }
 
-void CToolBarEx::TrackHot(QPoint pos) {
-  const int oldHot = hot_;
-  hot_ = -1;
-  for (int i = 0; i < ButtonCount(); ++i) {
-    const auto& b = buttons_[i];
-    if (b.IsSeparator() || !b.IsEnabled()) continue;
-    if (b.rect.contains(pos)) {
-      if (i != oldHot) InvalidateButton(b.rect, false);
-      hot_ = i;
-    } else if (i == oldHot) {
-      InvalidateButton(b.rect, false);
-    }
-  }
-}
-
-void CToolBarEx::RestartHoverTimer() {
-  if (hoverTimerId_ != 0) killTimer(hoverTimerId_);
-  hoverTimerId_ = startTimer(kHoverTimerInterval);
-}
-
 void CToolBarEx::timerEvent(QTimerEvent* e) {
-  const bool hoverTick = flat_ && hoverTimerId_ != 0 && e->timerId() == hoverTimerId_;
-  if (!hoverTick || hot_ < 0) {
-    QWidget::timerEvent(e);
-    return;
-  }
-  const QRect window(mapToGlobal(QPoint(0, 0)), size());
-  if (window.contains(CursorPos())) return;
-  InvalidateButton(buttons_[hot_].rect, false);
-  hot_ = -1;
-  killTimer(hoverTimerId_);
-  hoverTimerId_ = 0;
+  if (!bar_.Tick(std::uintptr_t(e->timerId()))) QWidget::timerEvent(e);
 }
 
 void CToolBarEx::mousePressEvent(QMouseEvent* e) {
-  const int index = ButtonAt(e->position().toPoint());
-  if (e->button() != Qt::LeftButton || index < 0 || !buttons_[index].IsEnabled()) {
+  const int index = bar_.ButtonAt(At(e));
+  if (e->button() != Qt::LeftButton || index < 0 || !ButtonOf(index).IsEnabled()) {
     QWidget::mousePressEvent(e);
     return;
   }
   pressed_ = index;
-  buttons_[index].state |= ButtonState::kPressed;
-  InvalidateButton(buttons_[index].rect, true);
+  bar_.SetPressed(index, true);
 }
 
 void CToolBarEx::mouseReleaseEvent(QMouseEvent* e) {
@@ -82,35 +55,33 @@ void CToolBarEx::mouseReleaseEvent(QMouseEvent* e) {
     QWidget::mouseReleaseEvent(e);
     return;
   }
-  ToolBarButton& b = buttons_[pressed_];
-  b.state &= ~ButtonState::kPressed;
-  InvalidateButton(b.rect, true);
-  const bool inside = ButtonAt(e->position().toPoint()) == pressed_;
+  const int index = pressed_;
   pressed_ = -1;
-  QPointer<QAction> action = b.action;
-  if (inside && b.IsEnabled() && action) action->trigger();
+  bar_.SetPressed(index, false);
+  QPointer<QAction> action = actions_.at(index);
+  if (bar_.ButtonAt(At(e)) == index && ButtonOf(index).IsEnabled() && action) action->trigger();
 }
 
 void CToolBarEx::leaveEvent(QEvent* e) {
-  ShowPrompt(-1);
+  ShowPrompt(0);
   QWidget::leaveEvent(e);
 }
 
-void CToolBarEx::ShowPrompt(int index) {
-  if (index == prompt_) return;
-  prompt_ = index;
-  const QAction* action = index >= 0 ? buttons_[index].action.data() : nullptr;
+void CToolBarEx::ShowPrompt(int commandId) {
+  if (!bar_.PromptFor(commandId)) return;
+  const int index = bar_.IndexOf(commandId);
+  const QAction* action = index >= 0 ? actions_.at(index).data() : nullptr;
   QStatusTipEvent tip(action ? action->statusTip() : QString());
   QCoreApplication::sendEvent(this, &tip);
 }
 
 void CToolBarEx::ShowToolTip(QHelpEvent* e) {
-  const int index = ButtonAt(e->pos());
-  const QAction* action = index >= 0 ? buttons_[index].action.data() : nullptr;
+  const int index = bar_.ButtonAt({e->pos().x(), e->pos().y()});
+  const QAction* action = index >= 0 ? actions_.at(index).data() : nullptr;
   if (!action || action->toolTip().isEmpty()) {
     QToolTip::hideText();
     e->ignore();
     return;
   }
-  QToolTip::showText(e->globalPos(), action->toolTip(), this, buttons_[index].rect);
+  QToolTip::showText(e->globalPos(), action->toolTip(), this, ItemRect(index));
 }

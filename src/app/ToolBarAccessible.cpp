@@ -10,9 +10,6 @@ QAccessibleInterface* MakeToolBarAccessible(const QString& className, QObject* o
   return className == QLatin1String("CToolBarEx") && bar ? new ToolBarAccessible(bar) : nullptr;
 }
 
-bool IsSeparator(std::uint32_t word) { return (word & ButtonStyle::kSeparator) != 0; }
-bool IsHidden(std::uint32_t word) { return ((word >> 16) & ButtonState::kHidden) != 0; }
-
 }  // namespace
 
 ToolBarAccessible::ToolBarAccessible(CToolBarEx* bar)
@@ -28,8 +25,7 @@ CToolBarEx* ToolBarAccessible::Bar() const { return static_cast<CToolBarEx*>(wid
 QList<int> ToolBarAccessible::Shown() const {
   QList<int> shown;
   for (int i = 0; i < Bar()->ButtonCount(); ++i) {
-    const std::uint32_t word = Bar()->ButtonWord(i);
-    if (!IsSeparator(word) && !IsHidden(word)) shown.append(i);
+    if (Bar()->ItemId(i) != 0) shown.append(i);
   }
   return shown;
 }

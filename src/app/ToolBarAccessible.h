@@ -6,7 +6,7 @@
 class CToolBarEx;
 
 // The flat tool bar as a screen reader sees it: a tool bar whose children
-// are its buttons (separators and hidden buttons left out), in order.
+// are its buttons (separators left out), in order.
 class ToolBarAccessible : public QAccessibleWidget {
  public:
   explicit ToolBarAccessible(CToolBarEx* bar);
@@ -18,7 +18,7 @@ class ToolBarAccessible : public QAccessibleWidget {
   [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
 
   // The child that stands for button `index` of the bar, or nullptr for a
-  // separator or hidden button.
+  // separator.
   [[nodiscard]] QAccessibleInterface* ButtonChild(int buttonIndex) const;
 
  private:

@@ -5,6 +5,8 @@
 #include "CToolBarEx.h"
 #include "ToolBarAccessible.h"
 
+namespace ButtonState = korvale::toolbar::ButtonState;
+
 ToolBarButtonAccessible::ToolBarButtonAccessible(CToolBarEx* bar, int index)
     : bar_(bar), index_(index) {}
 

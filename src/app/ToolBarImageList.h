@@ -1,26 +1,26 @@
 #pragma once
 
-#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QSize>
 
+#include "BarPalette.h"
+
 class QPainter;
 
-// Button images of equal size, drawn transparently.
+// The bar's button images, of equal size, drawn transparently.
 class ToolBarImageList {
  public:
   ToolBarImageList() = default;
-  explicit ToolBarImageList(QList<QImage> images) : images_(std::move(images)) {}
 
-  // Cuts the bitmap into images of the given size, left to right; pixels of
-  // the transparent colour become transparent.
-  static ToolBarImageList FromBitmap(const QImage& bitmap, QSize imageSize, QColor transparent);
+  // Cuts `bitmap` into images of `imageSize`, left to right. The bitmap is
+  // drawn in the classic 16-colour greys: its black, dark grey, light grey
+  // and white become `text`, the shadow, the face and the highlight, and the
+  // face is transparent.
+  static ToolBarImageList Cut(const QImage& bitmap, QSize imageSize,
+                              const korvale::toolbar::Palette& palette, QRgb text);
 
-  int Count() const { return int(images_.size()); }
-  QImage Image(int index) const {
-    return index >= 0 && index < Count() ? images_[index] : QImage();
-  }
+  [[nodiscard]] int Count() const { return int(images_.size()); }
   void Draw(QPainter& painter, int index, QPoint at) const;
 
  private:

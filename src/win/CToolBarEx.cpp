@@ -1,30 +1,21 @@
 #include "CToolBarEx.h"
 
-#include <windowsx.h>
+#include <vector>
 
+#include "CToolBarExPainter.h"
 #include "XpmImage.h"
+
+namespace tb = korvale::toolbar;
 
 namespace {
 
 // The image list's transparent colour: the face of the drawn images.
 constexpr COLORREF kImageFace = RGB(192, 192, 192);
-constexpr int kButtonMargin = 7;  // a button is this much larger than its image
-constexpr int kSeparatorWidth = 8;
-constexpr int kSideBorder = 2;  // above and below the buttons
 
 }  // namespace
 
 CToolBarEx::CToolBarEx() {
   ReadColors();
-  LOGFONTW description{};
-  if (GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description) == 0) {
-    GetObjectW(GetStockObject(SYSTEM_FONT), sizeof(description), &description);
-    description.lfWeight = FW_NORMAL;
-    lstrcpynW(description.lfFaceName, L"MS Sans Serif", LF_FACESIZE);
-  }
-  description.lfHeight = 6;
-  description.lfWidth = 0;
-  textFont_ = CreateFontIndirectW(&description);
   cursor_ = [] {
     POINT p{};
     GetCursorPos(&p);
@@ -38,7 +29,6 @@ CToolBarEx::~CToolBarEx() {
     DestroyWindow(window_);
   }
   if (images_) ImageList_Destroy(images_);
-  if (textFont_) DeleteObject(textFont_);
 }
 
 bool CToolBarEx::Create(HWND parent, std::span<const char* const> bitmapXpm, SIZE imageSize,
@@ -49,7 +39,6 @@ bool CToolBarEx::Create(HWND parent, std::span<const char* const> bitmapXpm, SIZ
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
   if (!window_) return false;
-  parent_ = parent;
   SetWindowSubclass(window_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
   SendMessageW(window_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   if (!LoadImages(bitmapXpm, imageSize)) return false;
@@ -77,84 +66,57 @@ bool CToolBarEx::LoadImages(std::span<const char* const> bitmapXpm, SIZE imageSi
 }
 
 void CToolBarEx::AddButtons(std::span<const int> items) {
+  bar_.SetItems(items);
   std::vector<TBBUTTON> buttons;
-  int image = 0;
-  for (int id : items) {
-    TBBUTTON b{};
-    if (id == 0) {
-      b.iBitmap = kSeparatorWidth;
-      b.fsStyle = BTNS_SEP;
-    } else {
-      b.iBitmap = image++;
-      b.idCommand = id;
-      b.fsState = TBSTATE_ENABLED;
-      b.fsStyle = BTNS_BUTTON;
-      b.iString = -1;
-    }
-    buttons.push_back(b);
+  for (const tb::Button& b : bar_.Buttons()) {
+    TBBUTTON t{};
+    t.iBitmap = b.image;
+    t.idCommand = b.commandId;
+    t.fsState = static_cast<BYTE>(b.state);
+    t.fsStyle = static_cast<BYTE>(b.IsSeparator() ? BTNS_SEP : BTNS_BUTTON);
+    t.iString = b.IsSeparator() ? 0 : -1;
+    buttons.push_back(t);
   }
   SendMessageW(window_, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
-  const SIZE image_size = ImageSize();
-  SendMessageW(window_, TB_SETBUTTONSIZE, 0,
-               MAKELPARAM(image_size.cx + kButtonMargin, image_size.cy + kButtonMargin));
+  const SIZE image = ImageSize();
+  const tb::Size button = tb::ButtonSizeFor({image.cx, image.cy});
+  SendMessageW(window_, TB_SETBUTTONSIZE, 0, MAKELPARAM(button.width, button.height));
 }
 
 void CToolBarEx::ReadColors() {
-  colors_.face = GetSysColor(COLOR_BTNFACE);
-  colors_.highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
-  colors_.shadow = GetSysColor(COLOR_BTNSHADOW);
-  colors_.light3d = GetSysColor(COLOR_3DLIGHT);
-  if (colors_.light3d == colors_.face) colors_.light3d = colors_.highlight;
+  bar_.SetPalette(
+      tb::Palette::FromSystem(GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNHIGHLIGHT),
+                              GetSysColor(COLOR_BTNSHADOW), GetSysColor(COLOR_3DLIGHT)));
 }
 
-void CToolBarEx::ComputeImageOffsets() {
-  const SIZE button = ButtonSize();
-  const SIZE image = ImageSize();
-  imageOffset_.x = (button.cx - image.cx) / 2;
-  imageOffset_.y = HasCaptions() ? kSideBorder : (button.cy - image.cy) / 2;
-}
-
-bool CToolBarEx::HasCaptions() const {
+void CToolBarEx::ReadButtons() {
+  std::vector<tb::Button> buttons;
   const int count = ButtonCount();
   for (int i = 0; i < count; ++i) {
-    if (!ButtonAt(i).caption.empty()) return true;
+    TBBUTTON t{};
+    SendMessageW(window_, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&t));
+    const bool separator = (t.fsStyle & BTNS_SEP) != 0;
+    buttons.push_back(
+        {separator ? 0 : t.idCommand, t.iBitmap, t.fsStyle, t.fsState, FromRECT(ItemRect(i))});
   }
-  return false;
-}
-
-void CToolBarEx::SetFlat(bool flat) {
-  flat_ = flat;
-  SetWindowPos(window_, nullptr, 0, 0, 0, 0,
-               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  InvalidateRect(window_, nullptr, TRUE);
+  bar_.SetButtons(std::move(buttons));
 }
 
 void CToolBarEx::UpdateButtons(const std::function<bool(int commandId)>& isEnabled) {
-  const int count = ButtonCount();
-  if (!flat_) {
-    for (int i = 0; i < count; ++i) {
-      const int id = ItemId(i);
-      if (id != 0) SendMessageW(window_, TB_ENABLEBUTTON, id, MAKELPARAM(isEnabled(id), 0));
-    }
-    return;
-  }
-  savedStates_.resize(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) savedStates_[static_cast<size_t>(i)] = ButtonWord(i);
-  for (int i = 0; i < count; ++i) {
-    const int id = ItemId(i);
-    if (id != 0) SendMessageW(window_, TB_ENABLEBUTTON, id, MAKELPARAM(isEnabled(id), 0));
-  }
-  for (int i = 0; i < count; ++i) {
-    if (ButtonWord(i) == savedStates_[static_cast<size_t>(i)]) continue;
-    const RECT r = ItemRect(i);
-    InvalidateRect(window_, &r, TRUE);
+  ReadButtons();
+  bar_.UpdateStates([this, &isEnabled](int index) {
+    return tb::FlatToolBar::CommandState{isEnabled(bar_.Buttons()[index].commandId), false};
+  });
+  for (const tb::Button& b : bar_.Buttons()) {
+    if (b.IsSeparator()) continue;
+    SendMessageW(window_, TB_ENABLEBUTTON, b.commandId, MAKELPARAM(b.IsEnabled(), 0));
   }
 }
 
 int CToolBarEx::Height() const {
-  if (ButtonCount() == 0) return ButtonSize().cy + 2 * kSideBorder;
+  if (ButtonCount() == 0) return ButtonSize().cy + 2 * tb::kSideBorder;
   const RECT r = ItemRect(0);
-  return 2 * kSideBorder + r.bottom + r.top;
+  return 2 * tb::kSideBorder + r.bottom + r.top;
 }
 
 int CToolBarEx::ButtonCount() const {
@@ -165,34 +127,6 @@ RECT CToolBarEx::ItemRect(int index) const {
   RECT r{};
   SendMessageW(window_, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
   return r;
-}
-
-int CToolBarEx::ItemId(int index) const {
-  TBBUTTON b{};
-  SendMessageW(window_, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&b));
-  return (b.fsStyle & BTNS_SEP) ? 0 : b.idCommand;
-}
-
-std::uint32_t CToolBarEx::ButtonWord(int index) const {
-  TBBUTTON b{};
-  SendMessageW(window_, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&b));
-  return std::uint32_t(b.fsStyle) | (std::uint32_t(b.fsState) << 16);
-}
-
-CToolBarEx::Button CToolBarEx::ButtonAt(int index) const {
-  TBBUTTON tb{};
-  SendMessageW(window_, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&tb));
-  Button b{ItemRect(index), tb.idCommand, tb.iBitmap, tb.fsStyle, tb.fsState, {}};
-  if (!(tb.fsStyle & BTNS_SEP)) {
-    const auto length = SendMessageW(window_, TB_GETBUTTONTEXTW, tb.idCommand, 0);
-    if (length > 0) {
-      b.caption.resize(static_cast<size_t>(length) + 1);
-      SendMessageW(window_, TB_GETBUTTONTEXTW, tb.idCommand,
-                   reinterpret_cast<LPARAM>(b.caption.data()));
-      b.caption.resize(static_cast<size_t>(length));
-    }
-  }
-  return b;
 }
 
 SIZE CToolBarEx::ButtonSize() const {
@@ -206,7 +140,22 @@ SIZE CToolBarEx::ImageSize() const {
   return {cx, cy};
 }
 
-POINT CToolBarEx::CursorPos() const { return cursor_(); }
+void CToolBarEx::Invalidate(const tb::Rect& r, bool erase) {
+  const RECT area = ToRECT(r);
+  InvalidateRect(window_, &area, erase ? TRUE : FALSE);
+}
+
+std::uintptr_t CToolBarEx::StartHoverTimer(int interval) {
+  return SetTimer(window_, kHoverTimer, static_cast<UINT>(interval), nullptr);
+}
+
+void CToolBarEx::StopHoverTimer(std::uintptr_t id) { KillTimer(window_, id); }
+
+bool CToolBarEx::CursorInWindow() const {
+  RECT window{};
+  GetWindowRect(window_, &window);
+  return PtInRect(&window, cursor_()) != FALSE;
+}
 
 LRESULT CALLBACK CToolBarEx::SubclassProc(HWND window, UINT message, WPARAM w, LPARAM l,
                                           UINT_PTR /*id*/, DWORD_PTR self) {
@@ -217,67 +166,4 @@ LRESULT CALLBACK CToolBarEx::SubclassProc(HWND window, UINT message, WPARAM w, L
     return DefSubclassProc(window, message, w, l);
   }
   return bar->OnMessage(message, w, l);
-}
-
-LRESULT CToolBarEx::OnMessage(UINT message, WPARAM w, LPARAM l) {
-  switch (message) {
-    case WM_PAINT: {
-      RECT update{};
-      if (!flat_ || !images_) break;
-      if (!GetUpdateRect(window_, &update, FALSE)) return 0;
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(window_, &ps);
-      Paint(dc, update);
-      EndPaint(window_, &ps);
-      return 0;
-    }
-    case WM_PRINTCLIENT: {
-      if (!flat_ || !images_) break;
-      RECT client{};
-      GetClientRect(window_, &client);
-      auto* dc = reinterpret_cast<HDC>(w);
-      FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-      Paint(dc, client);
-      return 0;
-    }
-    case WM_ERASEBKGND: {
-      if (!flat_) break;
-      RECT client{};
-      GetClientRect(window_, &client);
-      FillRect(reinterpret_cast<HDC>(w), &client, GetSysColorBrush(COLOR_BTNFACE));
-      return 1;
-    }
-    case WM_SYSCOLORCHANGE: {
-      const LRESULT result = DefSubclassProc(window_, message, w, l);
-      ReadColors();
-      return result;
-    }
-    case WM_NCCALCSIZE: return OnNcCalcSize(w, l);
-    case WM_NCPAINT:
-      if (!flat_) break;
-      OnNcPaint();
-      return 0;
-    case WM_MOUSEMOVE: {
-      const POINT point{GET_X_LPARAM(l), GET_Y_LPARAM(l)};
-      if (flat_) OnMouseMove(point);
-      ShowPromptAt(point);
-      break;
-    }
-    case WM_MOUSELEAVE:
-      trackingLeave_ = false;
-      if (promptId_ != 0 && prompt_) prompt_(0);
-      promptId_ = 0;
-      break;
-    case WM_TIMER:
-      if (OnTimer(w)) return 0;
-      break;
-    case TB_SETBUTTONSIZE:
-    case TB_SETBITMAPSIZE: {
-      const LRESULT result = DefSubclassProc(window_, message, w, l);
-      if (result) ComputeImageOffsets();
-      return result;
-    }
-    default: break;
-  }
-  return DefSubclassProc(window_, message, w, l);
 }

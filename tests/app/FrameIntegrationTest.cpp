@@ -25,7 +25,6 @@
 #include "FrameHarness.h"
 #include "PlayerData2PageTemplate.h"
 #include "Ratings.h"
-#include "ToolBarButton.h"
 
 using namespace korvale;
 using namespace korvale::testing;
@@ -93,17 +92,17 @@ class Window : public FrameHarness {
   static void Tab() { PressTab(); }
   bool ButtonEnabled(int command) const {
     const int index = Bar()->CommandToIndex(command);
-    return ((Bar()->ButtonWord(index) >> 16) & ButtonState::kEnabled) != 0;
+    return ((Bar()->ButtonWord(index) >> 16) & korvale::toolbar::ButtonState::kEnabled) != 0;
   }
   // The button as drawn: only face, highlight and shadow when embossed.
   bool ButtonLooksEmbossed(int command) const {
     const QImage shot = Bar()->grab(Bar()->ItemRect(Bar()->CommandToIndex(command))).toImage();
-    const ToolBarColors& c = Bar()->Colors();
+    const korvale::toolbar::Palette& c = Bar()->Colors();
     for (int y = 0; y < shot.height(); ++y) {
       for (int x = 0; x < shot.width(); ++x) {
         const QRgb pixel = shot.pixel(x, y) & RGB_MASK;
-        if (pixel != (c.face.rgb() & RGB_MASK) && pixel != (c.highlight.rgb() & RGB_MASK) &&
-            pixel != (c.shadow.rgb() & RGB_MASK)) {
+        if (pixel != (c.face & RGB_MASK) && pixel != (c.highlight & RGB_MASK) &&
+            pixel != (c.shadow & RGB_MASK)) {
           return false;
         }
       }

@@ -39,7 +39,7 @@ class CKorvaleView : public QScrollArea {
 
   void SetFileChooser(FileChooser chooser) { widgets_->SetFileChooser(std::move(chooser)); }
 
-  // Commands 32775, 32776, 32783, 32782.
+  // The commands Select, Close, Forward and Back.
   void Select() { editor_->Select(); }
   void Close() { editor_->Close(); }
   void Forward() { editor_->Forward(); }

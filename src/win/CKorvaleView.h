@@ -24,7 +24,7 @@ class FormWindows;
 }  // namespace win
 }  // namespace korvale
 
-// The editor form on the screen: template 101 as a child of the frame,
+// The editor form on the screen: its template as a child of the frame,
 // with the tab control, the four pages, the PlayerID display, the player
 // list, the team choice and the roster list. Its rules (the file state,
 // Select, Close, Forward, Back, the display and the lists) are
@@ -44,7 +44,7 @@ class CKorvaleView {
   // Default: the open-file dialog (GetOpenFileNameW).
   void SetFileChooser(FileChooser chooser);
 
-  // Commands 32775, 32776, 32783, 32782.
+  // The commands Select, Close, Forward and Back.
   void Select();
   void Close();
   void Forward();

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "FormLayout.h"
+
 class EditorView;
 class MessageSink;
 class PlayerData2Page;
@@ -83,8 +85,8 @@ class CKorvaleView {
   std::unique_ptr<korvale::win::ChildDialog> form_;
   std::unique_ptr<korvale::win::FormWindows> formControls_;
   std::unique_ptr<EditorView> editor_;
-  std::array<std::unique_ptr<korvale::win::ChildDialog>, 4> pages_;
-  std::array<std::unique_ptr<korvale::win::DialogControls>, 4> pageControls_;
+  std::array<std::unique_ptr<korvale::win::ChildDialog>, korvale::res::kPageCount> pages_;
+  std::array<std::unique_ptr<korvale::win::DialogControls>, korvale::res::kPageCount> pageControls_;
   std::unique_ptr<PlayerDataPage> data_;
   std::unique_ptr<PlayerData2Page> data2_;
   std::unique_ptr<PlayerRatingsPage> ratings_;

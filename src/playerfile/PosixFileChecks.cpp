@@ -1,0 +1,25 @@
+// The file checks on POSIX systems.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "FileChecks.h"
+
+namespace korvale {
+
+// Any failure is the file's absence when nothing stands at the path, else
+// a refusal; a FIFO or device does not block the open.
+std::optional<FileErrorCause> CannotOpenForReading(const std::string& path) {
+  struct stat info {};
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    return ::stat(path.c_str(), &info) != 0 ? FileErrorCause::NotFound
+                                            : FileErrorCause::AccessDenied;
+  }
+  const bool folder = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode);
+  ::close(fd);
+  if (folder) return FileErrorCause::AccessDenied;
+  return std::nullopt;
+}
+
+}  // namespace korvale

@@ -12,4 +12,8 @@ namespace korvale {
 // have it open for reading or writing meanwhile; a folder is refused.
 [[nodiscard]] std::optional<FileErrorCause> CannotOpenForReading(const std::string& path);
 
+// An open refused although the file is there to read, for want of write
+// permission or on a read-only medium.
+[[nodiscard]] bool IsReadOnlyFile(const std::string& path);
+
 }  // namespace korvale

@@ -22,4 +22,11 @@ std::optional<FileErrorCause> CannotOpenForReading(const std::string& path) {
   return std::nullopt;
 }
 
+bool IsReadOnlyFile(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  if (::access(path.c_str(), R_OK) != 0) return false;
+  return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 }  // namespace korvale

@@ -1,5 +1,5 @@
-#include "DialogTemplates.h"
 #include "ControlIds.h"
+#include "DialogTemplates.h"
 #include "ResourceIds.h"
 
 namespace korvale::res {

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-// The about box (template 100). Its OK button, Enter and Escape close it.
+// The about box. Its OK button, Enter and Escape close it.
 class CAboutDlg : public QDialog {
   Q_OBJECT
 

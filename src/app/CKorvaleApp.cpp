@@ -2,9 +2,10 @@
 
 #include <QApplication>
 #include <string_view>
+#include <vector>
 
-#include "CKorvaleDoc.h"
 #include "CMainFrame.h"
+#include "CommandLineDocument.h"
 #include "KorvaleVersion.h"
 #include "MessageSink.h"
 #include "ResourceIds.h"
@@ -38,14 +39,12 @@ std::string CKorvaleApp::VersionText() {
 
 bool CKorvaleApp::InitInstance(const QStringList& arguments) {
   SetApplicationNames();
-  for (const QString& argument : arguments) {
-    if (argument.startsWith(QLatin1Char('-'))) continue;  // no options of our own
-    const QString failure = CKorvaleDoc::OnOpenDocument(argument);
-    if (!failure.isEmpty()) {
-      messages_.Stop(failure.toStdString());
-      return false;
-    }
-    break;  // the first file name is the document
+  std::vector<std::string> names;
+  for (const QString& argument : arguments) names.push_back(argument.toStdString());
+  const std::string failure = CommandLineDocumentFailure(names, "-");  // no options of our own
+  if (!failure.empty()) {
+    messages_.Stop(failure);
+    return false;
   }
   frame_ = std::make_unique<CMainFrame>(files_, messages_);
   frame_->show();

@@ -15,6 +15,7 @@
 #include "CAboutDlg.h"
 #include "CKorvaleView.h"
 #include "CToolBarEx.h"
+#include "FormLayout.h"
 #include "Icons.h"
 #include "LockKeyPanes.h"
 #include "ResourceIds.h"
@@ -25,7 +26,7 @@ namespace res = korvale::res;
 
 namespace {
 
-constexpr QSize kFrameSize(505, 455);
+constexpr QSize kFrameSize(res::kFrameWidth, res::kFrameHeight);
 
 bool MayChangeCommandStates(QEvent::Type type) {
   switch (type) {
@@ -139,7 +140,7 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 void CMainFrame::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (std::exchange(placed_, true)) return;
-  // 505 x 455 is the size of the whole window, its frame included.
+  // The frame size is the whole window's, its frame included.
   const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
   resize(kFrameSize.shrunkBy(frame));
   CenterOnScreen();

@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "DbaseHeader.h"
 #include "Labels.h"
+#include "Ratings.h"
 #include "RecordSource.h"
 #include "RosterSession.h"
 #include "RosterSlots.h"

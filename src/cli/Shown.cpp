@@ -32,11 +32,6 @@ bool HasShownRange(const FieldDescriptor& field) {
   return field.hasRange && field.form != korvale::StoredForm::Letter;
 }
 
-ShownRange ShownRangeOf(const FieldDescriptor& field) {
-  if (IsRating(IdOf(field))) return {kLowestRating, kHighestRating};
-  return {field.low, field.high};
-}
-
 Shown ShownValue(const RecordSpan& record, const FieldDescriptor& field) {
   const std::string stored = StoredText(record, field);
   switch (field.form) {

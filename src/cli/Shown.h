@@ -37,13 +37,8 @@ struct RecordSpan {
 // The four fields that can never be changed.
 [[nodiscard]] bool IsReadOnly(FieldId field);
 
-// The range of shown values the editor accepts, when the field has one.
-struct ShownRange {
-  std::int64_t low;
-  std::int64_t high;
-};
+// Whether the editor accepts a range of shown values (ShownRangeOf).
 [[nodiscard]] bool HasShownRange(const FieldDescriptor& field);
-[[nodiscard]] ShownRange ShownRangeOf(const FieldDescriptor& field);
 
 // The stored bytes the editor writes for a shown value (texts as file
 // bytes), exactly the field's write width.

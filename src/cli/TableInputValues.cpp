@@ -6,6 +6,7 @@
 #include <charconv>
 
 #include "ListEntries.h"
+#include "Ratings.h"
 #include "StoredForms.h"
 
 namespace korvale::cli {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "FileChecks.h"
 #include "FormControls.h"
 #include "Guarded.h"
 #include "ListFills.h"
@@ -9,7 +10,6 @@
 #include "PlayerData2Page.h"
 #include "PlayerDataPage.h"
 #include "PlayerRatingsPage.h"
-#include "ReadOnlyFile.h"
 #include "ResourceIds.h"
 #include "RosterSession.h"
 #include "SeasonStatsPage.h"

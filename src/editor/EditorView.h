@@ -41,7 +41,7 @@ class EditorView final : public PageHost {
   // The pages are made with this view as their host, then handed over.
   void AttachPages(const Pages& pages);
 
-  // Commands 32775, 32776, 32783, 32782.
+  // The commands Select, Close, Forward and Back.
   void Select();
   void Close();
   void Forward();

@@ -4,11 +4,11 @@
 #include <optional>
 
 #include "CommitField.h"
+#include "ControlIds.h"
 #include "FileText.h"
 #include "Names.h"
 #include "PageControls.h"
 #include "PageHost.h"
-#include "PlayerData2PageTemplate.h"
 #include "StoredForms.h"
 
 using korvale::Field;

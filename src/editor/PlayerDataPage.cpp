@@ -32,8 +32,9 @@ PlayerDataPage::PlayerDataPage(PageHost& host, PageControls& controls)
 }
 
 void PlayerDataPage::DeclareExchange() {
-  auto text = [](int id, std::string& value, int limit) {
-    return ExchangeEntry::Text(id, &value, limit);
+  // Each text box holds as many characters as its field takes.
+  auto text = [](int id, std::string& value, FieldId field) {
+    return ExchangeEntry::Text(id, &value, Field(field).writeWidth);
   };
   // Each integer's accepted range is its field's range in the layout.
   auto ranged = [](int id, std::int32_t& value, FieldId field) {
@@ -41,21 +42,21 @@ void PlayerDataPage::DeclareExchange() {
   };
   Values& v = values_;
   exchange_.SetEntries({
-      text(kLastName, v.LastName, 25),
-      text(kFirstName, v.FirstName, 25),
-      text(kNickname, v.Nickname, 25),
+      text(kLastName, v.LastName, FieldId::LastName),
+      text(kFirstName, v.FirstName, FieldId::FirstName),
+      text(kNickname, v.Nickname, FieldId::Nickname),
       ranged(kDraftYear, v.DraftYear, FieldId::DraftYear),
-      text(kBirthTown, v.BirthTown, 20),
-      text(kBirthState, v.BirthState, 20),
+      text(kBirthTown, v.BirthTown, FieldId::BirthTown),
+      text(kBirthState, v.BirthState, FieldId::BirthState),
       ranged(kPlayerNumber, v.PlayerNumber, FieldId::PlayerNumber),
       ranged(kWeight, v.Weight, FieldId::Weight),
-      text(kDraftedBy, v.DraftedBy, 3),
+      text(kDraftedBy, v.DraftedBy, FieldId::DraftedBy),
       ranged(kDraftRound, v.DraftRound, FieldId::DraftRound),
       ranged(kDraftOverall, v.DraftOverall, FieldId::DraftOverall),
       ranged(kDraftPlace, v.DraftPlace, FieldId::DraftPlace),
       ranged(kYearsPro, v.YearsPro, FieldId::YearsPro),
       ranged(kHeight, v.Height, FieldId::Height),
-      text(kHeightText, v.HeightText, 0),
+      ExchangeEntry::Text(kHeightText, &v.HeightText, 0),
       ranged(kBirthDay, v.BirthDay, FieldId::BirthDay),
       ranged(kBirthMonth, v.BirthMonth, FieldId::BirthMonth),
       ranged(kBirthYear, v.BirthYear, FieldId::BirthYear),
@@ -76,14 +77,19 @@ std::vector<PageCommit> PlayerDataPage::Commits() {
   auto leave = [&](int id, FieldId field, Bytes bytes, std::function<void()> followUp = {}) {
     add(Event::Leave, id, field, std::move(bytes), std::move(followUp));
   };
-  auto pick = [&](int id, FieldId field, Bytes bytes) {
-    add(Event::Pick, id, field, std::move(bytes));
+  // A list's entry is stored as its index, less `first` (the first entry's
+  // code is -1 where it is "None").
+  auto pick = [&](int id, FieldId field, int first = 0) {
+    add(Event::Pick, id, field, [this, id, field, first] {
+      return std::optional(korvale::EncodeValue(Field(field), controls_.Selection(id) + first));
+    });
   };
-  // Text: space-filled to `width`; a longer text (a 26-character nickname
-  // left as read) is written whole when the field's read width holds it,
-  // else not at all.
-  auto padded = [](const std::string& value, FieldId field, std::size_t width) -> Bytes {
-    return [&value, width, longest = std::size_t{Field(field).readWidth}] {
+  // Text: space-filled to the field's write width; a longer text (a
+  // 26-character nickname left as read) is written whole when the field's
+  // read width holds it, else not at all.
+  auto padded = [](const std::string& value, FieldId field) -> Bytes {
+    return [&value, width = std::size_t{Field(field).writeWidth},
+            longest = std::size_t{Field(field).readWidth}] {
       return PaddedText(value, width, longest);
     };
   };
@@ -91,7 +97,6 @@ std::vector<PageCommit> PlayerDataPage::Commits() {
     return
         [field, &value] { return RangedValue(field, value, Field(field).low, Field(field).high); };
   };
-  auto index = [this](int id) { return controls_.Selection(id); };
   auto names = [this] {
     host_.FillPlayerList();
     host_.SyncPlayerList();
@@ -103,18 +108,17 @@ std::vector<PageCommit> PlayerDataPage::Commits() {
   };
   const Values& v = values_;
 
-  leave(kFirstName, FieldId::FirstName, padded(v.FirstName, FieldId::FirstName, 25), names);
-  leave(kLastName, FieldId::LastName, padded(v.LastName, FieldId::LastName, 25), names);
-  leave(kNickname, FieldId::Nickname, padded(v.Nickname, FieldId::Nickname, 25));
+  leave(kFirstName, FieldId::FirstName, padded(v.FirstName, FieldId::FirstName), names);
+  leave(kLastName, FieldId::LastName, padded(v.LastName, FieldId::LastName), names);
+  leave(kNickname, FieldId::Nickname, padded(v.Nickname, FieldId::Nickname));
   leave(kDraftYear, FieldId::DraftYear, ranged(FieldId::DraftYear, v.DraftYear));
-  leave(kBirthTown, FieldId::BirthTown, padded(v.BirthTown, FieldId::BirthTown, 20));
-  leave(kBirthState, FieldId::BirthState, padded(v.BirthState, FieldId::BirthState, 20));
+  leave(kBirthTown, FieldId::BirthTown, padded(v.BirthTown, FieldId::BirthTown));
+  leave(kBirthState, FieldId::BirthState, padded(v.BirthState, FieldId::BirthState));
   leave(kPlayerNumber, FieldId::PlayerNumber, ranged(FieldId::PlayerNumber, v.PlayerNumber));
-  pick(kPosition, FieldId::Position,
-       [=] { return std::optional(korvale::EncodeDigit(index(kPosition))); });
-  pick(kHand, FieldId::Hand, [=] { return std::optional(korvale::EncodeDigit(index(kHand))); });
+  pick(kPosition, FieldId::Position);
+  pick(kHand, FieldId::Hand);
   leave(kWeight, FieldId::Weight, ranged(FieldId::Weight, v.Weight));
-  leave(kDraftedBy, FieldId::DraftedBy, padded(v.DraftedBy, FieldId::DraftedBy, 3));
+  leave(kDraftedBy, FieldId::DraftedBy, padded(v.DraftedBy, FieldId::DraftedBy));
   leave(kDraftRound, FieldId::DraftRound, ranged(FieldId::DraftRound, v.DraftRound));
   leave(kDraftOverall, FieldId::DraftOverall, ranged(FieldId::DraftOverall, v.DraftOverall));
   leave(kDraftPlace, FieldId::DraftPlace, ranged(FieldId::DraftPlace, v.DraftPlace));
@@ -123,11 +127,8 @@ std::vector<PageCommit> PlayerDataPage::Commits() {
   leave(kBirthDay, FieldId::BirthDay, ranged(FieldId::BirthDay, v.BirthDay));
   leave(kBirthMonth, FieldId::BirthMonth, ranged(FieldId::BirthMonth, v.BirthMonth));
   leave(kBirthYear, FieldId::BirthYear, ranged(FieldId::BirthYear, v.BirthYear));
-  pick(kOriginalTeam, FieldId::OriginalTeam,
-       [=] { return std::optional(korvale::EncodeNumber(index(kOriginalTeam), 2)); });
-  // "None" is the first entry and code -1.
-  pick(kSecondPosition, FieldId::SecondPosition,
-       [=] { return std::optional(korvale::EncodeNumber(index(kSecondPosition) - 1, 2)); });
+  pick(kOriginalTeam, FieldId::OriginalTeam);
+  pick(kSecondPosition, FieldId::SecondPosition, -1);
   return commits;
 }
 

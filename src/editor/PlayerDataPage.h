@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "ControlIds.h"
 #include "PageCommit.h"
 #include "PageExchange.h"
 #include "RecordLayout.h"
@@ -11,9 +12,9 @@
 class PageControls;
 class PageHost;
 
-// The rules of the Player Data page (template 130): names, biography,
-// number, positions, hand, height and weight, years pro, original team and
-// draft data of the shown player. Every edit is written into the file when
+// The rules of the Player Data page: names, biography, number, positions,
+// hand, height and weight, years pro, original team and draft data of the
+// shown player. Every edit is written into the file when
 // it is left, every list when the user picks in it.
 class PlayerDataPage {
  public:
@@ -25,39 +26,15 @@ class PlayerDataPage {
                  BirthYear = 0;
   };
 
-  // Control ids of template 130.
-  enum Control : int {
-    kFirstName = 1002,
-    kLastName = 1003,
-    kNickname = 1004,
-    kBirthMonth = 1005,
-    kBirthTown = 1006,
-    kBirthState = 1007,
-    kPlayerNumber = 1008,
-    kHeight = 1009,
-    kWeight = 1010,
-    kHeightText = 1011,
-    kPosition = 1012,
-    kSecondPosition = 1013,
-    kHand = 1014,
-    kOriginalTeam = 1015,
-    kDraftYear = 1016,
-    kDraftedBy = 1017,
-    kYearsPro = 1018,
-    kDraftRound = 1019,
-    kDraftOverall = 1020,
-    kSchool = 1021,
-    kDraftPlace = 1023,
-    kBirthDay = 1024,
-    kBirthYear = 1025,
-  };
+  // The page's controls, named here as well.
+  using enum korvale::res::playerdata::Control;
 
   PlayerDataPage(PageHost& host, PageControls& controls);
   PlayerDataPage(const PlayerDataPage&) = delete;
   PlayerDataPage& operator=(const PlayerDataPage&) = delete;
 
-  // Filled by Select in this order: positions (1012, 1013), original team
-  // (1015), then the view's team choice, then hand (1014).
+  // Filled by Select in this order: positions, original team, then the
+  // view's team choice, then hand.
   void FillPositionLists();
   void FillOriginalTeamList();
   void FillHandList();

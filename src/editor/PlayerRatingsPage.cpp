@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "CommitField.h"
+#include "ControlIds.h"
 #include "PageHost.h"
 #include "Ratings.h"
 #include "StoredForms.h"
@@ -10,80 +11,46 @@
 namespace {
 
 using korvale::FieldId;
-
-// How a value is stored: a rating as its code, the others as they are.
-enum class Scale { Rating, Plain };
+namespace ids = korvale::res::ratings;
 
 struct RatingsEntry {
   int control;
   FieldId field;
-  std::int32_t low, high;
-  Scale scale;
 };
-
-constexpr RatingsEntry Rating(int control, FieldId field) {
-  return {control, field, korvale::kLowestRating, korvale::kHighestRating, Scale::Rating};
-}
-constexpr RatingsEntry Plain(int control, FieldId field, std::int32_t low, std::int32_t high) {
-  return {control, field, low, high, Scale::Plain};
-}
 
 // The exchange order.
-constexpr std::array<RatingsEntry, PlayerRatingsPage::kEditableCount> kEntries{
-    Rating(1003, FieldId::JumpShooting),
-    Rating(1005, FieldId::ThreePointers),
-    Rating(1007, FieldId::FreeThrows),
-    Rating(1009, FieldId::InsideShooting),
-    Rating(1011, FieldId::Dunking),
-    Plain(1015, FieldId::DunkPackage, 0, 6),
-    Rating(1013, FieldId::Jumping),
-    Plain(1016, FieldId::PreferredDunk, 0, 5),
-    Plain(1017, FieldId::ShootingRange, 8, 25),
-    Plain(1047, FieldId::ShootingRange2, 0, 17),
-    Rating(1018, FieldId::OffensiveRebounding),
-    Rating(1019, FieldId::DefensiveRebounding),
-    Rating(1022, FieldId::OffensiveAwareness),
-    Rating(1023, FieldId::DefensiveAwareness),
-    Rating(1026, FieldId::Blocking),
-    Rating(1028, FieldId::Stealing),
-    Rating(1030, FieldId::Passing),
-    Rating(1032, FieldId::Dribbling),
-    Rating(1042, FieldId::Clutch),
-    Rating(1040, FieldId::Fatigue),
-    Rating(1044, FieldId::Hardiness),
-    Rating(1036, FieldId::Quickness),
-    Rating(1034, FieldId::Speed),
-    Rating(1038, FieldId::Strength),
-};
-constexpr int kOverallRatingControl = 1043;
-constexpr int kCalculatedOverallControl = 1046;
+constexpr std::array<RatingsEntry, PlayerRatingsPage::kEditableCount> kEntries{{
+    {ids::kJumpShooting, FieldId::JumpShooting},
+    {ids::kThreePointers, FieldId::ThreePointers},
+    {ids::kFreeThrows, FieldId::FreeThrows},
+    {ids::kInsideShooting, FieldId::InsideShooting},
+    {ids::kDunking, FieldId::Dunking},
+    {ids::kDunkPackage, FieldId::DunkPackage},
+    {ids::kJumping, FieldId::Jumping},
+    {ids::kPreferredDunk, FieldId::PreferredDunk},
+    {ids::kShootingRange, FieldId::ShootingRange},
+    {ids::kShootingRange2, FieldId::ShootingRange2},
+    {ids::kOffensiveRebounding, FieldId::OffensiveRebounding},
+    {ids::kDefensiveRebounding, FieldId::DefensiveRebounding},
+    {ids::kOffensiveAwareness, FieldId::OffensiveAwareness},
+    {ids::kDefensiveAwareness, FieldId::DefensiveAwareness},
+    {ids::kBlocking, FieldId::Blocking},
+    {ids::kStealing, FieldId::Stealing},
+    {ids::kPassing, FieldId::Passing},
+    {ids::kDribbling, FieldId::Dribbling},
+    {ids::kClutch, FieldId::Clutch},
+    {ids::kFatigue, FieldId::Fatigue},
+    {ids::kHardiness, FieldId::Hardiness},
+    {ids::kQuickness, FieldId::Quickness},
+    {ids::kSpeed, FieldId::Speed},
+    {ids::kStrength, FieldId::Strength},
+}};
 
-// The display reads the fields in this order, the stored overall last.
-constexpr std::array<FieldId, PlayerRatingsPage::kEditableCount> kLoadOrder{
-    FieldId::JumpShooting,
-    FieldId::ThreePointers,
-    FieldId::FreeThrows,
-    FieldId::InsideShooting,
-    FieldId::Dunking,
-    FieldId::DunkPackage,
-    FieldId::Jumping,
-    FieldId::PreferredDunk,
-    FieldId::ShootingRange,
-    FieldId::ShootingRange2,
-    FieldId::OffensiveRebounding,
-    FieldId::DefensiveRebounding,
-    FieldId::OffensiveAwareness,
-    FieldId::DefensiveAwareness,
-    FieldId::Blocking,
-    FieldId::Stealing,
-    FieldId::Passing,
-    FieldId::Dribbling,
-    FieldId::Speed,
-    FieldId::Quickness,
-    FieldId::Clutch,
-    FieldId::Fatigue,
-    FieldId::Strength,
-    FieldId::Hardiness};
+// The display reads the entries in this order (the first eighteen as they
+// are exchanged, then Speed, Quickness, Clutch, Fatigue, Strength and
+// Hardiness), the stored overall last.
+constexpr std::array<std::size_t, PlayerRatingsPage::kEditableCount> kLoadOrder{
+    0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 22, 21, 18, 19, 23, 20};
 
 std::size_t EntryOf(FieldId field) {
   for (std::size_t i = 0; i < kEntries.size(); ++i) {
@@ -92,14 +59,17 @@ std::size_t EntryOf(FieldId field) {
   return kEntries.size();
 }
 
+// A rating is shown as such and stored as its code; the others as they are.
 std::int32_t Shown(const RatingsEntry& entry, std::int32_t stored) {
-  return entry.scale == Scale::Rating ? korvale::RatingFromCode(stored) : stored;
+  return korvale::IsRating(entry.field) ? korvale::RatingFromCode(stored) : stored;
 }
 
 std::optional<std::string> Stored(const RatingsEntry& entry, std::int32_t value) {
-  if (value < entry.low || value > entry.high) return std::nullopt;
-  const std::int32_t stored = entry.scale == Scale::Rating ? korvale::CodeFromRating(value) : value;
-  return korvale::EncodeValue(korvale::Field(entry.field), stored);
+  const korvale::FieldDescriptor& field = korvale::Field(entry.field);
+  const korvale::ShownRange range = korvale::ShownRangeOf(field);
+  if (value < range.low || value > range.high) return std::nullopt;
+  const bool rating = korvale::IsRating(entry.field);
+  return korvale::EncodeValue(field, rating ? korvale::CodeFromRating(value) : value);
 }
 
 }  // namespace
@@ -108,11 +78,12 @@ PlayerRatingsPage::PlayerRatingsPage(PageHost& host, PageControls& controls)
     : host_(host), exchange_(controls, host.Messages()) {
   std::vector<ExchangeEntry> entries;
   for (std::size_t i = 0; i < kEntries.size(); ++i) {
+    const korvale::ShownRange range = korvale::ShownRangeOf(korvale::Field(kEntries[i].field));
     entries.push_back(
-        ExchangeEntry::Ranged(kEntries[i].control, &values_[i], kEntries[i].low, kEntries[i].high));
+        ExchangeEntry::Ranged(kEntries[i].control, &values_[i], range.low, range.high));
   }
-  entries.push_back(ExchangeEntry::Integer(kOverallRatingControl, &overallRating_));
-  entries.push_back(ExchangeEntry::Real(kCalculatedOverallControl, &calculatedOverall_));
+  entries.push_back(ExchangeEntry::Integer(ids::kOverallRating, &overallRating_));
+  entries.push_back(ExchangeEntry::Real(ids::kCalculatedOverall, &calculatedOverall_));
   exchange_.SetEntries(std::move(entries));
 }
 
@@ -127,9 +98,8 @@ std::vector<PageCommit> PlayerRatingsPage::Commits() {
 void PlayerRatingsPage::LoadRecord() {
   korvale::PlayerFileState& file = host_.File();
   const std::int32_t record = file.CurrentRecord();
-  for (const FieldId field : kLoadOrder) {
-    const std::size_t i = EntryOf(field);
-    values_[i] = Shown(kEntries[i], korvale::ReadNumber(file.ReadField(record, field)));
+  for (const std::size_t i : kLoadOrder) {
+    values_[i] = Shown(kEntries[i], korvale::ReadNumber(file.ReadField(record, kEntries[i].field)));
     exchange_.Show();
   }
   overallRating_ = korvale::ReadNumber(file.ReadField(record, FieldId::OverallRating));
@@ -154,7 +124,7 @@ void PlayerRatingsPage::Clear() {
 void PlayerRatingsPage::Commit(std::size_t i) {
   const RatingsEntry& entry = kEntries[i];
   std::function<void()> followUp;
-  if (entry.scale == Scale::Rating || entry.field == FieldId::ShootingRange ||
+  if (korvale::IsRating(entry.field) || entry.field == FieldId::ShootingRange ||
       entry.field == FieldId::ShootingRange2) {
     followUp = [this] { RecalculateOverall(); };
   }

@@ -1,6 +1,7 @@
 #include "SeasonStatsPage.h"
 
 #include "CommitField.h"
+#include "ControlIds.h"
 #include "PageHost.h"
 #include "SeasonStats.h"
 #include "StoredForms.h"
@@ -8,9 +9,7 @@
 namespace {
 
 using korvale::FieldId;
-
-constexpr std::int32_t kLowestTotal = 0;
-constexpr std::int32_t kHighestTotal = 99999;
+namespace ids = korvale::res::season;
 
 // The display reads the totals in this order.
 constexpr std::array<FieldId, 16> kLoadOrder{FieldId::FieldGoalsAttempted,
@@ -35,22 +34,22 @@ constexpr std::array<FieldId, 16> kLoadOrder{FieldId::FieldGoalsAttempted,
 const std::array<SeasonStatsPage::TotalEntry, 16>& SeasonStatsPage::Totals() {
   using P = SeasonStatsPage;
   static const std::array<TotalEntry, 16> table{{
-      {1048, FieldId::FieldGoalsAttempted, &P::fieldGoalsAttempted_},
-      {1047, FieldId::FieldGoalsMade, &P::fieldGoalsMade_},
-      {1055, FieldId::ThreePointAttempted, &P::threePointAttempted_},
-      {1054, FieldId::ThreePointMade, &P::threePointMade_},
-      {1053, FieldId::FreeThrowsAttempted, &P::freeThrowsAttempted_},
-      {1052, FieldId::FreeThrowsMade, &P::freeThrowsMade_},
-      {1066, FieldId::Assists, &P::assists_},
-      {1060, FieldId::Blocks, &P::blocks_},
-      {1064, FieldId::OffensiveRebounds, &P::offensiveRebounds_},
-      {1067, FieldId::Fouls, &P::fouls_},
-      {1062, FieldId::Steals, &P::steals_},
-      {1065, FieldId::DefensiveRebounds, &P::defensiveRebounds_},
-      {1072, FieldId::Turnovers, &P::turnovers_},
-      {1046, FieldId::Minutes, &P::minutes_},
-      {1049, FieldId::Games, &P::games_},
-      {1073, FieldId::Ejections, &P::ejections_},
+      {ids::kFieldGoalsAttempted, FieldId::FieldGoalsAttempted, &P::fieldGoalsAttempted_},
+      {ids::kFieldGoalsMade, FieldId::FieldGoalsMade, &P::fieldGoalsMade_},
+      {ids::kThreePointAttempted, FieldId::ThreePointAttempted, &P::threePointAttempted_},
+      {ids::kThreePointMade, FieldId::ThreePointMade, &P::threePointMade_},
+      {ids::kFreeThrowsAttempted, FieldId::FreeThrowsAttempted, &P::freeThrowsAttempted_},
+      {ids::kFreeThrowsMade, FieldId::FreeThrowsMade, &P::freeThrowsMade_},
+      {ids::kAssists, FieldId::Assists, &P::assists_},
+      {ids::kBlocks, FieldId::Blocks, &P::blocks_},
+      {ids::kOffensiveRebounds, FieldId::OffensiveRebounds, &P::offensiveRebounds_},
+      {ids::kFouls, FieldId::Fouls, &P::fouls_},
+      {ids::kSteals, FieldId::Steals, &P::steals_},
+      {ids::kDefensiveRebounds, FieldId::DefensiveRebounds, &P::defensiveRebounds_},
+      {ids::kTurnovers, FieldId::Turnovers, &P::turnovers_},
+      {ids::kMinutes, FieldId::Minutes, &P::minutes_},
+      {ids::kGames, FieldId::Games, &P::games_},
+      {ids::kEjections, FieldId::Ejections, &P::ejections_},
   }};
   return table;
 }
@@ -59,25 +58,26 @@ SeasonStatsPage::SeasonStatsPage(PageHost& host, PageControls& controls)
     : host_(host), exchange_(controls, host.Messages()) {
   std::vector<ExchangeEntry> entries;
   for (const TotalEntry& total : Totals()) {
+    const korvale::FieldDescriptor& field = korvale::Field(total.field);
     entries.push_back(
-        ExchangeEntry::Ranged(total.control, &(this->*total.value), kLowestTotal, kHighestTotal));
+        ExchangeEntry::Ranged(total.control, &(this->*total.value), field.low, field.high));
   }
   // Points is only shown: it is taken back without a range, so a total
   // beyond what one box holds never blocks the commits of the totals.
-  entries.push_back(ExchangeEntry::Integer(1058, &points_));
-  entries.push_back(ExchangeEntry::Text(1050, &minutesPerGame_));
-  entries.push_back(ExchangeEntry::Text(1051, &fieldGoalPercent_));
-  entries.push_back(ExchangeEntry::Text(1059, &pointsPerGame_));
-  entries.push_back(ExchangeEntry::Text(1056, &freeThrowPercent_));
-  entries.push_back(ExchangeEntry::Text(1057, &threePointPercent_));
-  entries.push_back(ExchangeEntry::Text(1061, &blocksPerGame_));
-  entries.push_back(ExchangeEntry::Integer(1070, &totalRebounds_));
-  entries.push_back(ExchangeEntry::Text(1071, &reboundsPerGame_));
-  entries.push_back(ExchangeEntry::Text(1063, &stealsPerGame_));
-  entries.push_back(ExchangeEntry::Text(1069, &foulsPerGame_));
-  entries.push_back(ExchangeEntry::Text(1068, &assistsPerGame_));
-  entries.push_back(ExchangeEntry::Text(1074, &turnoversPerGame_));
-  entries.push_back(ExchangeEntry::Text(1075, &ejectionsPerGame_));
+  entries.push_back(ExchangeEntry::Integer(ids::kPoints, &points_));
+  entries.push_back(ExchangeEntry::Text(ids::kMinutesPerGame, &minutesPerGame_));
+  entries.push_back(ExchangeEntry::Text(ids::kFieldGoalPercent, &fieldGoalPercent_));
+  entries.push_back(ExchangeEntry::Text(ids::kPointsPerGame, &pointsPerGame_));
+  entries.push_back(ExchangeEntry::Text(ids::kFreeThrowPercent, &freeThrowPercent_));
+  entries.push_back(ExchangeEntry::Text(ids::kThreePointPercent, &threePointPercent_));
+  entries.push_back(ExchangeEntry::Text(ids::kBlocksPerGame, &blocksPerGame_));
+  entries.push_back(ExchangeEntry::Integer(ids::kTotalRebounds, &totalRebounds_));
+  entries.push_back(ExchangeEntry::Text(ids::kReboundsPerGame, &reboundsPerGame_));
+  entries.push_back(ExchangeEntry::Text(ids::kStealsPerGame, &stealsPerGame_));
+  entries.push_back(ExchangeEntry::Text(ids::kFoulsPerGame, &foulsPerGame_));
+  entries.push_back(ExchangeEntry::Text(ids::kAssistsPerGame, &assistsPerGame_));
+  entries.push_back(ExchangeEntry::Text(ids::kTurnoversPerGame, &turnoversPerGame_));
+  entries.push_back(ExchangeEntry::Text(ids::kEjectionsPerGame, &ejectionsPerGame_));
   exchange_.SetEntries(std::move(entries));
 }
 
@@ -155,7 +155,8 @@ void SeasonStatsPage::Commit(const TotalEntry& total) {
   CommitField(host_, exchange_,
               {korvale::Field(total.field).position,
                [this, &total] {
-                 return RangedValue(total.field, this->*total.value, kLowestTotal, kHighestTotal);
+                 const korvale::FieldDescriptor& field = korvale::Field(total.field);
+                 return RangedValue(total.field, this->*total.value, field.low, field.high);
                },
                [this] { RecomputeDerived(); }, total.control});
 }

@@ -1,8 +1,8 @@
 #include "CPlayerData2Page.h"
 
 #include "CommitTriggers.h"
+#include "DialogTemplates.h"
 #include "PageHost.h"
-#include "PlayerData2PageTemplate.h"
 
 CPlayerData2Page::CPlayerData2Page(PageHost& host, QWidget* parent)
     : QWidget(parent),

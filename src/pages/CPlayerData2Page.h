@@ -7,8 +7,7 @@
 
 class PageHost;
 
-// The Player Data 2 page on the screen (template 134); its rules are
-// PlayerData2Page's.
+// The Player Data 2 page on the screen; its rules are PlayerData2Page's.
 class CPlayerData2Page : public QWidget {
   Q_OBJECT
 

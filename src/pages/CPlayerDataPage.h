@@ -9,14 +9,13 @@ class PageHost;
 class QComboBox;
 class QLineEdit;
 
-// The Player Data page on the screen (template 130); its rules are
-// PlayerDataPage's.
+// The Player Data page on the screen; its rules are PlayerDataPage's.
 class CPlayerDataPage : public QWidget {
   Q_OBJECT
 
  public:
   using Values = PlayerDataPage::Values;
-  using enum PlayerDataPage::Control;
+  using enum korvale::res::playerdata::Control;
 
   CPlayerDataPage(PageHost& host, QWidget* parent);
 

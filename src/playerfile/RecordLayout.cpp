@@ -15,7 +15,7 @@ constexpr FieldDescriptor Num(std::string_view n, std::uint16_t c, std::uint8_t 
   return {n, c, w, w, f, true, true, lo, hi, true};
 }
 constexpr FieldDescriptor Rating(std::string_view n, std::uint16_t c) {
-  return Num(n, c, 2, 0, 98);
+  return Num(n, c, 2, 0, kHighestRatingCode);
 }
 constexpr FieldDescriptor Stat(std::string_view n, std::uint16_t c) {
   return Num(n, c, 5, 0, 99999);

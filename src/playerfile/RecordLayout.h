@@ -22,6 +22,9 @@ enum class StoredForm : std::uint8_t {
   Flag,        // "T" or "F"; only "T" reads as true
 };
 
+// A rating is stored as a code from 0 to this.
+inline constexpr std::int32_t kHighestRatingCode = 98;
+
 struct FieldDescriptor {
   std::string_view name;
   std::uint16_t position;   // file offset of the field in record 0

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <algorithm>
 
+#include "ControlIds.h"
 #include "DialogBuilder.h"
 #include "DropDownAccessible.h"
 #include "ResourceIds.h"
@@ -23,9 +24,9 @@ constexpr ShortName kShortNames[] = {
     {kIdEditorForm, kIdPlayerList, "Player list"},
     {kIdEditorForm, kIdTeamChoice, "Team"},
     {kIdEditorForm, kIdRosterList, "Roster"},
-    {kIdPlayerDataPage, 1024, "Birth day"},
-    {kIdPlayerDataPage, 1025, "Birth year"},
-    {kIdPlayerDataPage, 1011, "Height in feet and inches"},
+    {kIdPlayerDataPage, playerdata::kBirthDay, "Birth day"},
+    {kIdPlayerDataPage, playerdata::kBirthYear, "Birth year"},
+    {kIdPlayerDataPage, playerdata::kHeightText, "Height in feet and inches"},
 };
 
 // A label may reach this far into the control it stands before.

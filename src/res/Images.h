@@ -5,9 +5,12 @@
 namespace korvale::res {
 
 // The images, each as the rows of an XPM image (header, colours, pixels):
-// icon 128 (32 x 32) and bitmap 128, the tool bar's four images side by
-// side (128 x 30).
+// the application's icon (32 x 32) and the tool bar's four images side by
+// side, each kToolBarImageWidth x kToolBarImageHeight.
 [[nodiscard]] std::span<const char* const> ApplicationIconXpm();
 [[nodiscard]] std::span<const char* const> ToolBarBitmapXpm();
+
+inline constexpr int kToolBarImageWidth = 32;
+inline constexpr int kToolBarImageHeight = 30;
 
 }  // namespace korvale::res

@@ -1,5 +1,4 @@
-#include "PlayerData2PageTemplate.h"
-
+#include "ControlIds.h"
 #include "DialogTemplates.h"
 #include "ResourceIds.h"
 
@@ -15,7 +14,9 @@ constexpr std::uint32_t kCheck = kLeftText | kTabStop;
 constexpr std::uint32_t kName = kBorder | kAutoHScroll | kTabStop;
 
 // Each label comes just before its control; the frame before the boxes it
-// holds, so that they lie above it.
+// holds, so that they lie above it. The tab order runs down the lists,
+// through the check boxes and then through the edits by id, not row by row
+// as they are laid out.
 constexpr ControlTemplate kControls[] = {
     {kStatic, Label, kNone, 16, 9, 35, 8, "Skin Color:"},
     {kSkinColor, DropDownList, kList, 51, 7, 56, 51, {}},

@@ -1,3 +1,4 @@
+#include "ControlIds.h"
 #include "DialogTemplates.h"
 #include "ResourceIds.h"
 
@@ -6,6 +7,7 @@ namespace {
 
 using enum ControlKind;
 using namespace style;
+using namespace ratings;
 
 constexpr std::uint32_t kEntry = kBorder | kAutoHScroll | kTabStop;
 constexpr std::uint32_t kShown = kEntry | kReadOnly;
@@ -16,32 +18,32 @@ constexpr int kRight = 167;
 constexpr int Row(int row) { return 7 + 13 * (row - 1); }
 
 constexpr ControlTemplate kControls[] = {
-    {1003, Edit, kEntry, kLeft, Row(1), 16, 12, {}},
-    {1005, Edit, kEntry, kRight, Row(1), 16, 12, {}},
-    {1007, Edit, kEntry, kLeft, Row(2), 16, 12, {}},
-    {1009, Edit, kEntry, kRight, Row(2), 16, 12, {}},
-    {1011, Edit, kEntry, kLeft, Row(3), 16, 12, {}},
-    {1015, Edit, kEntry, kRight, Row(3), 16, 12, {}},
-    {1013, Edit, kEntry, kLeft, Row(4), 16, 12, {}},
-    {1016, Edit, kEntry, kRight, Row(4), 16, 12, {}},
-    {1017, Edit, kEntry, kLeft, Row(5), 16, 12, {}},
-    {1047, Edit, kEntry, kRight, Row(5), 16, 12, {}},
-    {1018, Edit, kEntry, kLeft, Row(6), 16, 12, {}},
-    {1019, Edit, kEntry, kRight, Row(6), 16, 12, {}},
-    {1022, Edit, kEntry, kLeft, Row(7), 16, 12, {}},
-    {1023, Edit, kEntry, kRight, Row(7), 16, 12, {}},
-    {1026, Edit, kEntry, kLeft, Row(8), 16, 12, {}},
-    {1028, Edit, kEntry, kRight, Row(8), 16, 12, {}},
-    {1030, Edit, kEntry, kLeft, Row(9), 16, 12, {}},
-    {1032, Edit, kEntry, kRight, Row(9), 16, 12, {}},
-    {1034, Edit, kEntry, kLeft, Row(10), 16, 12, {}},
-    {1036, Edit, kEntry, kRight, Row(10), 16, 12, {}},
-    {1038, Edit, kEntry, kLeft, Row(11), 16, 12, {}},
-    {1040, Edit, kEntry, kRight, Row(11), 16, 12, {}},
-    {1042, Edit, kEntry, kLeft, Row(12), 16, 12, {}},
-    {1044, Edit, kEntry, kRight, Row(12), 16, 12, {}},
-    {1043, Edit, kShown, kLeft, Row(13), 16, 12, {}},
-    {1046, Edit, kShown, kRight, Row(13), 22, 12, {}},
+    {kJumpShooting, Edit, kEntry, kLeft, Row(1), 16, 12, {}},
+    {kThreePointers, Edit, kEntry, kRight, Row(1), 16, 12, {}},
+    {kFreeThrows, Edit, kEntry, kLeft, Row(2), 16, 12, {}},
+    {kInsideShooting, Edit, kEntry, kRight, Row(2), 16, 12, {}},
+    {kDunking, Edit, kEntry, kLeft, Row(3), 16, 12, {}},
+    {kDunkPackage, Edit, kEntry, kRight, Row(3), 16, 12, {}},
+    {kJumping, Edit, kEntry, kLeft, Row(4), 16, 12, {}},
+    {kPreferredDunk, Edit, kEntry, kRight, Row(4), 16, 12, {}},
+    {kShootingRange, Edit, kEntry, kLeft, Row(5), 16, 12, {}},
+    {kShootingRange2, Edit, kEntry, kRight, Row(5), 16, 12, {}},
+    {kOffensiveRebounding, Edit, kEntry, kLeft, Row(6), 16, 12, {}},
+    {kDefensiveRebounding, Edit, kEntry, kRight, Row(6), 16, 12, {}},
+    {kOffensiveAwareness, Edit, kEntry, kLeft, Row(7), 16, 12, {}},
+    {kDefensiveAwareness, Edit, kEntry, kRight, Row(7), 16, 12, {}},
+    {kBlocking, Edit, kEntry, kLeft, Row(8), 16, 12, {}},
+    {kStealing, Edit, kEntry, kRight, Row(8), 16, 12, {}},
+    {kPassing, Edit, kEntry, kLeft, Row(9), 16, 12, {}},
+    {kDribbling, Edit, kEntry, kRight, Row(9), 16, 12, {}},
+    {kSpeed, Edit, kEntry, kLeft, Row(10), 16, 12, {}},
+    {kQuickness, Edit, kEntry, kRight, Row(10), 16, 12, {}},
+    {kStrength, Edit, kEntry, kLeft, Row(11), 16, 12, {}},
+    {kFatigue, Edit, kEntry, kRight, Row(11), 16, 12, {}},
+    {kClutch, Edit, kEntry, kLeft, Row(12), 16, 12, {}},
+    {kHardiness, Edit, kEntry, kRight, Row(12), 16, 12, {}},
+    {kOverallRating, Edit, kShown, kLeft, Row(13), 16, 12, {}},
+    {kCalculatedOverall, Edit, kShown, kRight, Row(13), 22, 12, {}},
     {kStatic, Label, kNone, 9, 8, 50, 8, "Jump Shooting:"},
     {kStatic, Label, kNone, 126, 9, 37, 8, "3 Pointers:"},
     {kStatic, Label, kNone, 16, 22, 43, 8, "Free Throws:"},

@@ -1,3 +1,4 @@
+#include "ControlIds.h"
 #include "DialogTemplates.h"
 #include "ResourceIds.h"
 
@@ -6,6 +7,7 @@ namespace {
 
 using enum ControlKind;
 using namespace style;
+using namespace season;
 
 // The totals are typed in; the values worked out from them are only shown.
 constexpr std::uint32_t kTotal = kBorder | kAutoHScroll | kTabStop;
@@ -13,36 +15,36 @@ constexpr std::uint32_t kDerived = kBorder | kAutoHScroll | kDisabled;
 
 // Row by row; the totals among them come in their tab order.
 constexpr ControlTemplate kControls[] = {
-    {1046, Edit, kTotal, 35, 9, 26, 12, {}},
-    {1049, Edit, kTotal, 87, 9, 26, 12, {}},
-    {1050, Edit, kDerived, 178, 9, 26, 12, {}},
-    {1047, Edit, kTotal, 35, 22, 26, 12, {}},
-    {1048, Edit, kTotal, 87, 22, 26, 12, {}},
-    {1051, Edit, kDerived, 178, 22, 26, 12, {}},
-    {1052, Edit, kTotal, 35, 35, 26, 12, {}},
-    {1053, Edit, kTotal, 87, 35, 26, 12, {}},
-    {1056, Edit, kDerived, 178, 35, 26, 12, {}},
-    {1054, Edit, kTotal, 35, 48, 26, 12, {}},
-    {1055, Edit, kTotal, 87, 48, 26, 12, {}},
-    {1057, Edit, kDerived, 178, 48, 26, 12, {}},
-    {1058, Edit, kDerived, 35, 61, 26, 12, {}},
-    {1059, Edit, kDerived, 178, 61, 26, 12, {}},
-    {1060, Edit, kTotal, 35, 74, 26, 12, {}},
-    {1061, Edit, kDerived, 178, 74, 26, 12, {}},
-    {1064, Edit, kTotal, 35, 87, 26, 12, {}},
-    {1065, Edit, kTotal, 87, 87, 26, 12, {}},
-    {1070, Edit, kDerived, 133, 87, 26, 12, {}},
-    {1071, Edit, kDerived, 178, 87, 26, 12, {}},
-    {1066, Edit, kTotal, 35, 100, 26, 12, {}},
-    {1068, Edit, kDerived, 178, 100, 26, 12, {}},
-    {1062, Edit, kTotal, 35, 113, 26, 12, {}},
-    {1063, Edit, kDerived, 178, 113, 26, 12, {}},
-    {1067, Edit, kTotal, 35, 126, 26, 12, {}},
-    {1069, Edit, kDerived, 178, 126, 26, 12, {}},
-    {1072, Edit, kTotal, 35, 139, 26, 12, {}},
-    {1074, Edit, kDerived, 178, 139, 26, 12, {}},
-    {1073, Edit, kTotal, 35, 152, 26, 12, {}},
-    {1075, Edit, kDerived, 178, 152, 26, 12, {}},
+    {kMinutes, Edit, kTotal, 35, 9, 26, 12, {}},
+    {kGames, Edit, kTotal, 87, 9, 26, 12, {}},
+    {kMinutesPerGame, Edit, kDerived, 178, 9, 26, 12, {}},
+    {kFieldGoalsMade, Edit, kTotal, 35, 22, 26, 12, {}},
+    {kFieldGoalsAttempted, Edit, kTotal, 87, 22, 26, 12, {}},
+    {kFieldGoalPercent, Edit, kDerived, 178, 22, 26, 12, {}},
+    {kFreeThrowsMade, Edit, kTotal, 35, 35, 26, 12, {}},
+    {kFreeThrowsAttempted, Edit, kTotal, 87, 35, 26, 12, {}},
+    {kFreeThrowPercent, Edit, kDerived, 178, 35, 26, 12, {}},
+    {kThreePointMade, Edit, kTotal, 35, 48, 26, 12, {}},
+    {kThreePointAttempted, Edit, kTotal, 87, 48, 26, 12, {}},
+    {kThreePointPercent, Edit, kDerived, 178, 48, 26, 12, {}},
+    {kPoints, Edit, kDerived, 35, 61, 26, 12, {}},
+    {kPointsPerGame, Edit, kDerived, 178, 61, 26, 12, {}},
+    {kBlocks, Edit, kTotal, 35, 74, 26, 12, {}},
+    {kBlocksPerGame, Edit, kDerived, 178, 74, 26, 12, {}},
+    {kOffensiveRebounds, Edit, kTotal, 35, 87, 26, 12, {}},
+    {kDefensiveRebounds, Edit, kTotal, 87, 87, 26, 12, {}},
+    {kTotalRebounds, Edit, kDerived, 133, 87, 26, 12, {}},
+    {kReboundsPerGame, Edit, kDerived, 178, 87, 26, 12, {}},
+    {kAssists, Edit, kTotal, 35, 100, 26, 12, {}},
+    {kAssistsPerGame, Edit, kDerived, 178, 100, 26, 12, {}},
+    {kSteals, Edit, kTotal, 35, 113, 26, 12, {}},
+    {kStealsPerGame, Edit, kDerived, 178, 113, 26, 12, {}},
+    {kFouls, Edit, kTotal, 35, 126, 26, 12, {}},
+    {kFoulsPerGame, Edit, kDerived, 178, 126, 26, 12, {}},
+    {kTurnovers, Edit, kTotal, 35, 139, 26, 12, {}},
+    {kTurnoversPerGame, Edit, kDerived, 178, 139, 26, 12, {}},
+    {kEjections, Edit, kTotal, 35, 152, 26, 12, {}},
+    {kEjectionsPerGame, Edit, kDerived, 178, 152, 26, 12, {}},
     {kStatic, Label, kNone, 7, 11, 28, 8, "Minutes:"},
     {kStatic, Label, kNone, 62, 10, 23, 8, "Games:"},
     {kStatic, Label, kNone, 128, 10, 48, 8, "Min Per Game:"},

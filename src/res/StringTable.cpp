@@ -4,13 +4,18 @@
 
 namespace korvale::res {
 
-QString LoadString(int id) {
-  const std::string_view text = StringText(id);
+namespace {
+
+QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString StatusPrompt(int id) { return LoadString(id).section(QLatin1Char('\n'), 0, 0); }
+}  // namespace
 
-QString ToolTip(int id) { return LoadString(id).section(QLatin1Char('\n'), 1, 1); }
+QString LoadString(int id) { return FromUtf8(StringText(id)); }
+
+QString StatusPrompt(int id) { return FromUtf8(StringLine(id, 0)); }
+
+QString ToolTip(int id) { return FromUtf8(StringLine(id, 1)); }
 
 }  // namespace korvale::res

@@ -7,9 +7,9 @@ namespace korvale::res {
 // The text of string `id`; empty when there is none. A command's string is
 // its status-bar prompt, then a line feed and its tip.
 [[nodiscard]] QString LoadString(int id);
-// The part of a command's string before the line feed.
+// Line 0 of a command's string (StringLine).
 [[nodiscard]] QString StatusPrompt(int id);
-// The part after it.
+// Line 1 of it.
 [[nodiscard]] QString ToolTip(int id);
 
 }  // namespace korvale::res

@@ -37,4 +37,14 @@ std::string_view StringText(int id) {
   return {};
 }
 
+std::string_view StringLine(int id, int index) {
+  std::string_view text = StringText(id);
+  for (int i = 0; i < index; ++i) {
+    const std::size_t end = text.find('\n');
+    if (end == std::string_view::npos) return {};
+    text.remove_prefix(end + 1);
+  }
+  return text.substr(0, text.find('\n'));
+}
+
 }  // namespace korvale::res

@@ -37,6 +37,11 @@ bool IsRating(FieldId field) {
   return index < ratings.size() && ratings[index];
 }
 
+ShownRange ShownRangeOf(const FieldDescriptor& field) {
+  if (IsRating(IdOf(field))) return {RatingFromCode(field.low), RatingFromCode(field.high)};
+  return {field.low, field.high};
+}
+
 std::int32_t OverallSum(std::span<const std::int32_t> values) {
   std::uint32_t sum = 0;
   for (const std::int32_t value : values) sum += static_cast<std::uint32_t>(value);

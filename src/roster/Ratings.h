@@ -14,15 +14,24 @@ namespace korvale {
 extern const std::array<FieldId, 20> kRatingFields;
 [[nodiscard]] bool IsRating(FieldId field);
 
-inline constexpr std::int32_t kLowestRating = 50;
-inline constexpr std::int32_t kHighestRating = 99;
-
 // The shown rating of a stored code: code / 2 + 50, truncating.
 [[nodiscard]] constexpr std::int32_t RatingFromCode(std::int32_t code) { return code / 2 + 50; }
+
+// The ratings shown for the stored codes.
+inline constexpr std::int32_t kLowestRating = RatingFromCode(0);
+inline constexpr std::int32_t kHighestRating = RatingFromCode(kHighestRatingCode);
 // The stored code of a shown rating: 2 r - 100.
 [[nodiscard]] constexpr std::int32_t CodeFromRating(std::int32_t rating) {
   return 2 * rating - 100;
 }
+
+// The range of shown values the editor accepts for a ranged field: a
+// rating's as shown, any other field's as stored.
+struct ShownRange {
+  std::int32_t low;
+  std::int32_t high;
+};
+[[nodiscard]] ShownRange ShownRangeOf(const FieldDescriptor& field);
 
 // The 32-bit sum of the values that enter the calculated overall. Values
 // typed out of range may be anything, so the sum wraps rather than overflows.

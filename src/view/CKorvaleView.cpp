@@ -11,6 +11,7 @@
 #include "CSeasonStatsPage.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
+#include "FormLayout.h"
 #include "PlayerFileDialog.h"
 #include "ResourceIds.h"
 #include "TabControl.h"
@@ -63,32 +64,30 @@ void CKorvaleView::CreatePages() {
       {playerData_->Rules(), playerData2_->Rules(), ratings_->Rules(), seasonStats_->Rules()});
   widgets_->SetPages({&playerData_->Controls(), &playerData2_->Controls(), &ratings_->Controls(),
                       &seasonStats_->Controls()});
-  playerData_->setVisible(res::PlayerDataPageTemplate().StartsVisible());
-  playerData2_->setVisible(res::PlayerData2PageTemplate().StartsVisible());
-  ratings_->setVisible(res::PlayerRatingsPageTemplate().StartsVisible());
-  seasonStats_->setVisible(res::SeasonStatsPageTemplate().StartsVisible());
   const QSignalBlocker quiet(tabs_);
-  tabs_->InsertItem(0, tr("Player Data"));
-  tabs_->InsertItem(1, tr("Player Data 2"));
-  tabs_->InsertItem(2, tr("Player Ratings"));
-  tabs_->InsertItem(3, tr("Season Stats"));
-  tabs_->SetCurrentIndex(0);
+  for (int i = 0; i < res::kPageCount; ++i) {
+    const res::PageEntry& entry = res::Pages()[i];
+    Pages()[i]->setVisible(entry.layout().StartsVisible());
+    tabs_->InsertItem(
+        i, QString::fromUtf8(entry.tabName.data(), static_cast<qsizetype>(entry.tabName.size())));
+  }
+  tabs_->SetCurrentIndex(res::kFirstPage);
+}
+
+std::array<QWidget*, res::kPageCount> CKorvaleView::Pages() const {
+  return {playerData_, playerData2_, ratings_, seasonStats_};
 }
 
 void CKorvaleView::ShowSelectedPage() {
-  QWidget* const pages[] = {playerData_, playerData2_, ratings_, seasonStats_};
   const int chosen = tabs_->CurrentIndex();
-  if (chosen < 0 || chosen > 3) return;
-  for (int i = 0; i < 4; ++i) pages[i]->setVisible(i == chosen);
+  if (!res::IsPage(chosen)) return;
+  for (int i = 0; i < res::kPageCount; ++i) Pages()[i]->setVisible(i == chosen);
 }
 
 void CKorvaleView::LayoutPages() {
   if (!tabs_) return;
-  const QRect client = tabs_->rect();
-  for (QWidget* page : {static_cast<QWidget*>(playerData_), static_cast<QWidget*>(playerData2_),
-                        static_cast<QWidget*>(ratings_), static_cast<QWidget*>(seasonStats_)}) {
-    page->setGeometry(5, 30, client.width() - 10, client.height() - 35);
-  }
+  const res::PageArea area = res::PageAreaIn(tabs_->width(), tabs_->height());
+  for (QWidget* page : Pages()) page->setGeometry(area.x, area.y, area.width, area.height);
 }
 
 void CKorvaleView::resizeEvent(QResizeEvent* event) {

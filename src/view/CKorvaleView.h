@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -8,6 +9,7 @@
 #include <QScrollArea>
 
 #include "EditorView.h"
+#include "FormLayout.h"
 #include "FormWidgets.h"
 
 class MessageSink;
@@ -39,7 +41,7 @@ class CKorvaleView : public QScrollArea {
 
   void SetFileChooser(FileChooser chooser) { widgets_->SetFileChooser(std::move(chooser)); }
 
-  // Commands 32775, 32776, 32783, 32782.
+  // The commands Select, Close, Forward and Back.
   void Select() { editor_->Select(); }
   void Close() { editor_->Close(); }
   void Forward() { editor_->Forward(); }
@@ -80,6 +82,8 @@ class CKorvaleView : public QScrollArea {
   void BuildForm(korvale::FileSystem& files, MessageSink& messages);
   void CreatePages();
   void OnRosterSelectionChanged();
+  // The pages in tab order.
+  [[nodiscard]] std::array<QWidget*, korvale::res::kPageCount> Pages() const;
 
   std::unique_ptr<FormWidgets> widgets_;
   std::unique_ptr<EditorView> editor_;

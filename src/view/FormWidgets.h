@@ -14,7 +14,7 @@ class QComboBox;
 class QListWidget;
 
 // The editor form's widgets as the form's rules see them: the controls of
-// template 101 by id, the roster list's selection, the focus among the
+// the form by id, the roster list's selection, the focus among the
 // pages' edits and the file dialog.
 class FormWidgets final : public FormControls {
  public:

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-// The about box (template 100): modal; OK, Enter or Escape close it.
+// The about box: modal; OK, Enter or Escape close it.
 class CAboutDlg {
  public:
   explicit CAboutDlg(HINSTANCE instance) : instance_(instance) {}

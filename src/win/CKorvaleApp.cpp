@@ -2,9 +2,9 @@
 
 #include <shellapi.h>
 
+#include "CommandLineDocument.h"
 #include "DialogTemplateW.h"
 #include "MessageSink.h"
-#include "WindowsErrors.h"
 
 CKorvaleApp::CKorvaleApp(korvale::FileSystem& files, MessageSink& messages)
     : files_(files), messages_(messages) {}
@@ -18,28 +18,14 @@ std::vector<std::wstring> CKorvaleApp::CommandLineArguments() {
   return arguments;
 }
 
-std::string CKorvaleApp::OpenDocumentFailure(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file != INVALID_HANDLE_VALUE) {
-    CloseHandle(file);
-    return {};
-  }
-  const DWORD error = GetLastError();
-  return korvale::FileError(korvale::CauseOfWindowsError(error), korvale::win::Narrow(path))
-      .Message();
-}
-
 bool CKorvaleApp::InitInstance(HINSTANCE instance, const std::vector<std::wstring>& arguments,
                                int show) {
-  for (const std::wstring& argument : arguments) {
-    if (argument.starts_with(L"-") || argument.starts_with(L"/")) continue;  // no options of ours
-    const std::string failure = OpenDocumentFailure(argument);
-    if (!failure.empty()) {
-      messages_.Stop(failure);
-      return false;
-    }
-    break;  // the first file name is the document
+  std::vector<std::string> names;
+  for (const std::wstring& argument : arguments) names.push_back(korvale::win::Narrow(argument));
+  const std::string failure = CommandLineDocumentFailure(names, "-/");  // no options of ours
+  if (!failure.empty()) {
+    messages_.Stop(failure);
+    return false;
   }
   frame_ = std::make_unique<CMainFrame>(files_, messages_);
   if (!frame_->Create(instance)) return false;

@@ -30,8 +30,6 @@ class CKorvaleApp {
 
   [[nodiscard]] CMainFrame* Frame() { return frame_.get(); }
 
-  // Why the document `path` cannot be opened, empty when it can.
-  [[nodiscard]] static std::string OpenDocumentFailure(const std::wstring& path);
   [[nodiscard]] static std::vector<std::wstring> CommandLineArguments();
 
  private:

@@ -4,8 +4,10 @@
 
 #include "ChildDialog.h"
 #include "DialogControls.h"
+#include "DialogTemplateW.h"
 #include "DialogTemplates.h"
 #include "EditorView.h"
+#include "FormLayout.h"
 #include "FormWindows.h"
 #include "PageCommits.h"
 #include "PlayerData2Page.h"
@@ -25,18 +27,6 @@ namespace {
 // under its controls: a group box leaves its inside to its parent.
 constexpr DWORD kChildDialog = WS_CHILD | WS_VISIBLE | DS_CONTROL;
 constexpr DWORD kForm = kChildDialog | WS_CLIPCHILDREN;
-
-constexpr std::array<const wchar_t*, 4> kTabNames = {L"Player Data", L"Player Data 2",
-                                                     L"Player Ratings", L"Season Stats"};
-
-const res::DialogTemplate& PageTemplate(int page) {
-  switch (page) {
-    case 0: return res::PlayerDataPageTemplate();
-    case 1: return res::PlayerData2PageTemplate();
-    case 2: return res::PlayerRatingsPageTemplate();
-    default: return res::SeasonStatsPageTemplate();
-  }
-}
 
 }  // namespace
 
@@ -62,8 +52,9 @@ CKorvaleView::~CKorvaleView() {
 }
 
 void CKorvaleView::CreatePages() {
-  for (int page = 0; page < 4; ++page) {
-    pages_[page] = std::make_unique<ChildDialog>(form_->Window(), PageTemplate(page), kChildDialog);
+  for (int page = 0; page < res::kPageCount; ++page) {
+    pages_[page] =
+        std::make_unique<ChildDialog>(form_->Window(), res::Pages()[page].layout(), kChildDialog);
     pageControls_[page] = std::make_unique<DialogControls>(*pages_[page]);
   }
   data_ = std::make_unique<PlayerDataPage>(*editor_, *pageControls_[0]);
@@ -84,13 +75,14 @@ void CKorvaleView::CreatePages() {
   season_->Exchange().Show();
 
   HWND tabs = Control(res::kIdTabControl);
-  for (int page = 0; page < 4; ++page) {
+  for (int page = 0; page < res::kPageCount; ++page) {
+    std::wstring name = korvale::win::Widen(res::Pages()[page].tabName);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(kTabNames[page]);
+    item.pszText = name.data();
     SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
   }
-  SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
+  SendMessageW(tabs, TCM_SETCURSEL, res::kFirstPage, 0);
 }
 
 void CKorvaleView::ConnectForm() {
@@ -116,25 +108,26 @@ void CKorvaleView::PlacePages() {
   HWND tabs = Control(res::kIdTabControl);
   RECT client{};
   GetClientRect(tabs, &client);
-  POINT origin{5, 30};
+  const res::PageArea area = res::PageAreaIn(client.right, client.bottom);
+  POINT origin{area.x, area.y};
   MapWindowPoints(tabs, form_->Window(), &origin, 1);
-  for (int page = 3; page >= 0; --page) {
-    SetWindowPos(pages_[page]->Window(), HWND_TOP, origin.x, origin.y, client.right - 10,
-                 client.bottom - 35, SWP_NOACTIVATE);
+  for (int page = res::kPageCount - 1; page >= 0; --page) {
+    SetWindowPos(pages_[page]->Window(), HWND_TOP, origin.x, origin.y, area.width, area.height,
+                 SWP_NOACTIVATE);
   }
 }
 
 void CKorvaleView::ShowSelectedPage() {
   const auto chosen =
       static_cast<int>(SendMessageW(Control(res::kIdTabControl), TCM_GETCURSEL, 0, 0));
-  if (chosen < 0 || chosen > 3) return;
+  if (!res::IsPage(chosen)) return;
   // A page edit that loses the focus to a hidden page would keep it
   // unseen: it goes to the tab control, as with a click on a tab.
-  for (int page = 0; page < 4; ++page) {
+  for (int page = 0; page < res::kPageCount; ++page) {
     HWND window = pages_[page]->Window();
     if (page != chosen && IsChild(window, GetFocus())) SetFocus(Control(res::kIdTabControl));
   }
-  for (int page = 0; page < 4; ++page) {
+  for (int page = 0; page < res::kPageCount; ++page) {
     ShowWindow(pages_[page]->Window(), page == chosen ? SW_SHOWNA : SW_HIDE);
   }
 }
@@ -166,15 +159,15 @@ void CKorvaleView::FrameClosing() { closing_ = true; }
 HWND CKorvaleView::Control(int id) const { return form_->Control(id); }
 
 HWND CKorvaleView::Page(int page) const {
-  return page >= 0 && page < 4 ? pages_[page]->Window() : nullptr;
+  return res::IsPage(page) ? pages_[page]->Window() : nullptr;
 }
 
 HWND CKorvaleView::PageControl(int page, int id) const {
-  return page >= 0 && page < 4 ? pages_[page]->Control(id) : nullptr;
+  return res::IsPage(page) ? pages_[page]->Control(id) : nullptr;
 }
 
 void CKorvaleView::ShowPage(int page) {
-  if (page < 0 || page > 3) return;
+  if (!res::IsPage(page)) return;
   SendMessageW(Control(res::kIdTabControl), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
   ShowSelectedPage();
 }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <string>
 
+#include "FormLayout.h"
+
 class EditorView;
 class MessageSink;
 class PlayerData2Page;
@@ -24,7 +26,7 @@ class FormWindows;
 }  // namespace win
 }  // namespace korvale
 
-// The editor form on the screen: template 101 as a child of the frame,
+// The editor form on the screen: its template as a child of the frame,
 // with the tab control, the four pages, the PlayerID display, the player
 // list, the team choice and the roster list. Its rules (the file state,
 // Select, Close, Forward, Back, the display and the lists) are
@@ -44,7 +46,7 @@ class CKorvaleView {
   // Default: the open-file dialog (GetOpenFileNameW).
   void SetFileChooser(FileChooser chooser);
 
-  // Commands 32775, 32776, 32783, 32782.
+  // The commands Select, Close, Forward and Back.
   void Select();
   void Close();
   void Forward();
@@ -83,8 +85,8 @@ class CKorvaleView {
   std::unique_ptr<korvale::win::ChildDialog> form_;
   std::unique_ptr<korvale::win::FormWindows> formControls_;
   std::unique_ptr<EditorView> editor_;
-  std::array<std::unique_ptr<korvale::win::ChildDialog>, 4> pages_;
-  std::array<std::unique_ptr<korvale::win::DialogControls>, 4> pageControls_;
+  std::array<std::unique_ptr<korvale::win::ChildDialog>, korvale::res::kPageCount> pages_;
+  std::array<std::unique_ptr<korvale::win::DialogControls>, korvale::res::kPageCount> pageControls_;
   std::unique_ptr<PlayerDataPage> data_;
   std::unique_ptr<PlayerData2Page> data2_;
   std::unique_ptr<PlayerRatingsPage> ratings_;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "CKorvaleView.h"
+#include "FormLayout.h"
 #include "Images.h"
 #include "MenuBarW.h"
 #include "ResourceIds.h"
@@ -18,7 +19,7 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"KorvaleFrame";
 constexpr int kIconId = 128;
-constexpr SIZE kToolBarImage{32, 30};
+constexpr SIZE kToolBarImage{res::kToolBarImageWidth, res::kToolBarImageHeight};
 constexpr int kLockIds[CMainFrame::kLockPanes] = {res::kIdIndicatorCaps, res::kIdIndicatorNum,
                                                   res::kIdIndicatorScroll};
 
@@ -44,8 +45,8 @@ bool RegisterFrameClass(HINSTANCE instance, WNDPROC proc) {
 POINT CentredOnWorkArea() {
   RECT work{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-  return {work.left + (work.right - work.left - CMainFrame::kWidth) / 2,
-          work.top + (work.bottom - work.top - CMainFrame::kHeight) / 2};
+  return {work.left + (work.right - work.left - res::kFrameWidth) / 2,
+          work.top + (work.bottom - work.top - res::kFrameHeight) / 2};
 }
 
 }  // namespace
@@ -63,8 +64,9 @@ bool CMainFrame::Create(HINSTANCE instance) {
   const std::wstring title = StringLine(res::kIdDocumentStrings, 0);
   const POINT at = CentredOnWorkArea();
   HMENU menu = BuildMenuBar(res::MainMenu());
-  window_ = CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                            at.x, at.y, kWidth, kHeight, nullptr, menu, instance, this);
+  window_ =
+      CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, at.x,
+                      at.y, res::kFrameWidth, res::kFrameHeight, nullptr, menu, instance, this);
   if (!window_) DestroyMenu(menu);
   return window_ != nullptr;
 }

@@ -19,8 +19,6 @@ class FileSystem;
 // the form, the bar toggles, the about box and Exit.
 class CMainFrame {
  public:
-  static constexpr int kWidth = 505;  // the whole window, frame included
-  static constexpr int kHeight = 455;
   static constexpr int kStatusBarId = 59393;
   static constexpr int kLockPanes = 3;
 

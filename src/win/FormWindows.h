@@ -11,7 +11,7 @@
 namespace korvale::win {
 
 // The editor form's windows as the form's rules see them: the controls of
-// template 101 by id, the player and roster lists filled in the core's
+// the form by id, the player and roster lists filled in the core's
 // order, the focus among the pages' edits and the file dialog.
 class FormWindows final : public FormControls {
  public:

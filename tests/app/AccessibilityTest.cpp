@@ -14,10 +14,10 @@
 #include "AccessibleNames.h"
 #include "CKorvaleApp.h"
 #include "CToolBarEx.h"
+#include "ControlIds.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "FrameHarness.h"
-#include "PlayerData2PageTemplate.h"
 #include "ResourceIds.h"
 
 using namespace korvale;

@@ -22,8 +22,8 @@
 #include "CPlayerDataPage.h"
 #include "CPlayerRatingsPage.h"
 #include "CToolBarEx.h"
+#include "ControlIds.h"
 #include "FrameHarness.h"
-#include "PlayerData2PageTemplate.h"
 #include "Ratings.h"
 
 using namespace korvale;
@@ -33,8 +33,8 @@ namespace ids2 = korvale::res::playerdata2;
 
 namespace {
 
-constexpr int kCalculatedOverall = 1046;
-constexpr int kJumpShooting = 1003;  // the ratings page's first rating
+using res::ratings::kCalculatedOverall;
+using res::ratings::kJumpShooting;  // the ratings page's first rating
 
 // Moss and Avery play for team 2, Brook for team 4. Moss has every rating
 // 60 and the package ":ABCD".

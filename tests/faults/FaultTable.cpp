@@ -11,6 +11,7 @@
 #include <QListWidget>
 
 #include "CKorvaleView.h"
+#include "ControlIds.h"
 #include "UserInput.h"
 
 namespace korvale::testing {
@@ -191,29 +192,37 @@ std::vector<Handler> ViewHandlers() {
                     }
                   },
                   {{F::Seek, At::Last}, {F::Read, At::Last}}});
-  rows.push_back(EditCommit("TextCommit", kPlayerData, 1006, "Lowell", FieldId::BirthTown,
-                            "Lowell              "));
-  rows.push_back(EditCommit("IntegerCommit", kPlayerData, 1010, "230", FieldId::Weight, "230"));
-  rows.push_back(PickCommit("ListPickCommit", kPlayerData, 1014, 1, FieldId::Hand, "1"));
+  rows.push_back(EditCommit("TextCommit", kPlayerData, res::playerdata::kBirthTown, "Lowell",
+                            FieldId::BirthTown, "Lowell              "));
+  rows.push_back(EditCommit("IntegerCommit", kPlayerData, res::playerdata::kWeight, "230",
+                            FieldId::Weight, "230"));
+  rows.push_back(
+      PickCommit("ListPickCommit", kPlayerData, res::playerdata::kHand, 1, FieldId::Hand, "1"));
   rows.push_back(
       {"CheckBoxCommit",
        true,
        [](FaultRig& r) { ChooseTab(View(r), kPlayerData2); },
-       [](FaultRig& r) { ClickButton(ControlOf<QCheckBox>(View(r), kPlayerData2, 1040)); },
+       [](FaultRig& r) {
+         ClickButton(ControlOf<QCheckBox>(View(r), kPlayerData2, res::playerdata2::kIsPlayable));
+       },
        {{0, FieldId::IsPlayable, "F"}},
        [](FaultRig& r, const Cell& c) {
          NothingDone(r, c);
-         EXPECT_FALSE(ControlOf<QCheckBox>(View(r), kPlayerData2, 1040)->isChecked());
+         EXPECT_FALSE(ControlOf<QCheckBox>(View(r), kPlayerData2, res::playerdata2::kIsPlayable)
+                          ->isChecked());
        },
        {{F::Read}, {F::Length}, {F::Seek}, {F::Write}, {F::ShortWrite}}});
   // A rating of 80 is stored as its code, 60.
-  rows.push_back(EditCommit("RatingCommit", kRatings, 1003, "80", FieldId::JumpShooting, "60"));
-  rows.push_back(EditCommit("SeasonTotalCommit", kSeason, 1049, "82", FieldId::Games, "   82"));
-  Handler code = PickCommit("CodePickCommit", kPlayerData2, 1031, 5, FieldId::HairStyle, "F");
+  rows.push_back(EditCommit("RatingCommit", kRatings, res::ratings::kJumpShooting, "80",
+                            FieldId::JumpShooting, "60"));
+  rows.push_back(
+      EditCommit("SeasonTotalCommit", kSeason, res::season::kGames, "82", FieldId::Games, "   82"));
+  Handler code = PickCommit("CodePickCommit", kPlayerData2, res::playerdata2::kHairStyle, 5,
+                            FieldId::HairStyle, "F");
   code.cells.push_back({F::Read, At::Last});  // the redisplay that follows
   rows.push_back(code);
-  Handler name = EditCommit("NameCommit", kPlayerData, 1003, "Zeller", FieldId::LastName,
-                            "Zeller                   ");
+  Handler name = EditCommit("NameCommit", kPlayerData, res::playerdata::kLastName, "Zeller",
+                            FieldId::LastName, "Zeller                   ");
   name.kept = [](FaultRig& r, const Cell& c) {
     // The first read is of the bytes the field held, for the history.
     if ((c.fault != F::Read || c.at == At::First) && c.fault != F::Length) {
@@ -230,21 +239,24 @@ std::vector<Handler> ViewHandlers() {
   name.cells = {{F::Read},  {F::Length, At::Last}, {F::Seek},
                 {F::Write}, {F::ShortWrite},       {F::Read, At::Field, 2, FieldId::LastName}};
   rows.push_back(name);
-  rows.push_back({"Close",
-                  true,
-                  {},
-                  [](FaultRig& r) { View(r).Close(); },
-                  {},
-                  [](FaultRig& r, const Cell&) {
-                    EXPECT_EQ(r.h.Enabled(), "S---");  // no file selected all the same
-                    EXPECT_EQ(View(r).PlayerList()->count(), 0);
-                    EXPECT_EQ(View(r).TeamChoice()->count(), 0);
-                    EXPECT_EQ(View(r).RosterList()->count(), 0);
-                    EXPECT_EQ(Shown(r), "0");  // and the pages as a good close leaves them
-                    EXPECT_EQ(ControlOf<QLineEdit>(View(r), kPlayerData, 1006)->text(), "");
-                    EXPECT_EQ(ControlOf<QLineEdit>(View(r), kRatings, 1003)->text(), "0");
-                  },
-                  {{F::Close}}});
+  rows.push_back(
+      {"Close",
+       true,
+       {},
+       [](FaultRig& r) { View(r).Close(); },
+       {},
+       [](FaultRig& r, const Cell&) {
+         EXPECT_EQ(r.h.Enabled(), "S---");  // no file selected all the same
+         EXPECT_EQ(View(r).PlayerList()->count(), 0);
+         EXPECT_EQ(View(r).TeamChoice()->count(), 0);
+         EXPECT_EQ(View(r).RosterList()->count(), 0);
+         EXPECT_EQ(Shown(r), "0");  // and the pages as a good close leaves them
+         EXPECT_EQ(ControlOf<QLineEdit>(View(r), kPlayerData, res::playerdata::kBirthTown)->text(),
+                   "");
+         EXPECT_EQ(ControlOf<QLineEdit>(View(r), kRatings, res::ratings::kJumpShooting)->text(),
+                   "0");
+       },
+       {{F::Close}}});
   return rows;
 }
 

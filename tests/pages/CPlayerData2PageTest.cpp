@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "CPlayerData2Page.h"
+#include "ControlIds.h"
 #include "FakePageHost.h"
-#include "PlayerData2PageTemplate.h"
 #include "PlayerFileBuilder.h"
 
 namespace {
@@ -101,12 +101,15 @@ TEST_F(PlayerData2PageTest, TabOrderRunsByListsThenBoxesThenEditsById) {
   QWidget* widget = List(ids::kSkinColor);
   for (int i = 0; i < 15; ++i, widget = widget->nextInFocusChain()) {
     while ((widget->focusPolicy() & Qt::TabFocus) == 0) widget = widget->nextInFocusChain();
-    for (int id = 1026; id <= 1051; ++id) {
+    for (int id = ids::kSkinColor; id <= ids::kActionPhoto; ++id) {
       if (ControlOf(page, id) == widget) order.push_back(id);
     }
   }
-  EXPECT_EQ(order, (std::vector<int>{1026, 1027, 1028, 1029, 1030, 1031, 1039, 1040, 1041, 1042,
-                                     1047, 1048, 1049, 1050, 1051}));
+  EXPECT_EQ(order,
+            (std::vector<int>{ids::kSkinColor, ids::kBodyType, ids::kPlayerType, ids::kFacialHair,
+                              ids::kAccessories, ids::kHairStyle, ids::kIsCreated, ids::kIsPlayable,
+                              ids::kIsRom, ids::kIsHidden, ids::kPlayerPkg, ids::kSpeechHeader,
+                              ids::kSpeechData, ids::kPortrait, ids::kActionPhoto}));
 }
 
 TEST_F(PlayerData2PageTest, SkinColorAndBodyTypeShowTheirDigitAndWriteTheIndex) {

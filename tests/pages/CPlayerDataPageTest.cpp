@@ -151,11 +151,14 @@ class PlayerDataPageTest : public ::testing::Test {
 };
 
 TEST_F(PlayerDataPageTest, TemplateBuildsTheControlsLabelsAndFrame) {
-  for (int id : {1002, 1003, 1004, 1005, 1024, 1025, 1006, 1007, 1009, 1010, 1008, 1018, 1016, 1019,
-                 1017, 1020, 1023, 1011}) {
+  for (int id : {P::kFirstName, P::kLastName, P::kNickname, P::kBirthMonth, P::kBirthDay,
+                 P::kBirthYear, P::kBirthTown, P::kBirthState, P::kHeight, P::kWeight,
+                 P::kPlayerNumber, P::kYearsPro, P::kDraftYear, P::kDraftRound, P::kDraftedBy,
+                 P::kDraftOverall, P::kDraftPlace, P::kHeightText}) {
     EXPECT_NE(Edit(id), nullptr) << id;
   }
-  for (int id : {1021, 1014, 1012, 1013, 1015}) EXPECT_NE(page->List(id), nullptr) << id;
+  for (int id : {P::kSchool, P::kHand, P::kPosition, P::kSecondPosition, P::kOriginalTeam})
+    EXPECT_NE(page->List(id), nullptr) << id;
   EXPECT_TRUE(Edit(P::kHeightText)->isReadOnly());
   EXPECT_FALSE(page->List(P::kSchool)->isEnabled());
   QStringList labels;

@@ -8,6 +8,7 @@
 
 #include "CPlayerRatingsPage.h"
 #include "Cli.h"
+#include "ControlIds.h"
 #include "DialogTemplates.h"
 #include "FakePageHost.h"
 #include "PageBench.h"
@@ -17,6 +18,7 @@
 
 namespace {
 
+namespace ids = korvale::res::ratings;
 using korvale::FieldId;
 using korvale::testing::FieldBytes;
 using korvale::testing::PlayerFileBuilder;
@@ -36,7 +38,7 @@ PlayerFileBuilder Player() {
 
 // The page on record 1, the focus in Jump Shooting unless told otherwise.
 struct RatingsBench : PageBench<CPlayerRatingsPage> {
-  explicit RatingsBench(const PlayerFileBuilder& file, int startIn = 1003)
+  explicit RatingsBench(const PlayerFileBuilder& file, int startIn = ids::kJumpShooting)
       : PageBench(file, startIn) {}
 };
 
@@ -52,32 +54,32 @@ TEST(PlayerRatingsPage, StoredRatingsShowOnTheirScale) {
                {"98", "99"}, {"99", "99"}, {"  ", "50"}, {"-3", "49"}};
   for (const auto& c : cases) {
     RatingsBench bench(Player().Raw(1, FieldId::Clutch, c.stored));
-    EXPECT_EQ(bench.Edit(1042)->text(), c.shown) << c.stored;
+    EXPECT_EQ(bench.Edit(ids::kClutch)->text(), c.shown) << c.stored;
   }
 }
 
 TEST(PlayerRatingsPage, ShowsEveryValueOfTheRecord) {
   RatingsBench bench(Player().Raw(1, FieldId::ShootingRange, "5 "));
-  EXPECT_EQ(bench.Edit(1003)->text(), "60");
-  EXPECT_EQ(bench.Edit(1015)->text(), "3");
-  EXPECT_EQ(bench.Edit(1016)->text(), "2");
-  EXPECT_EQ(bench.Edit(1017)->text(), "5");
-  EXPECT_EQ(bench.Edit(1047)->text(), "10");
-  EXPECT_EQ(bench.Edit(1043)->text(), "77");
-  EXPECT_TRUE(bench.Edit(1043)->isReadOnly());
-  EXPECT_TRUE(bench.Edit(1046)->isReadOnly());
-  EXPECT_EQ(bench.Edit(1046)->text(), "60.75");  // 1215 * 0.05
+  EXPECT_EQ(bench.Edit(ids::kJumpShooting)->text(), "60");
+  EXPECT_EQ(bench.Edit(ids::kDunkPackage)->text(), "3");
+  EXPECT_EQ(bench.Edit(ids::kPreferredDunk)->text(), "2");
+  EXPECT_EQ(bench.Edit(ids::kShootingRange)->text(), "5");
+  EXPECT_EQ(bench.Edit(ids::kShootingRange2)->text(), "10");
+  EXPECT_EQ(bench.Edit(ids::kOverallRating)->text(), "77");
+  EXPECT_TRUE(bench.Edit(ids::kOverallRating)->isReadOnly());
+  EXPECT_TRUE(bench.Edit(ids::kCalculatedOverall)->isReadOnly());
+  EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), "60.75");  // 1215 * 0.05
 }
 
 TEST(PlayerRatingsPage, LoadingLeavesTheCalculatedOverallAlone) {
   RatingsBench bench(Player());
-  EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+  EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), "61.25");
   bench.host.file.SetCurrentRecord(0);  // a blank record
   bench.page.LoadRecord();
-  EXPECT_EQ(bench.Edit(1003)->text(), "50");
-  EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+  EXPECT_EQ(bench.Edit(ids::kJumpShooting)->text(), "50");
+  EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), "61.25");
   bench.page.RecalculateOverall();
-  EXPECT_EQ(bench.Edit(1046)->text(), "50");  // 20 x 50 and two ranges of 0
+  EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), "50");  // 20 x 50 and two ranges of 0
 }
 
 TEST(PlayerRatingsPage, EnteredRatingsAreWrittenAsTwoByteCodes) {
@@ -91,9 +93,9 @@ TEST(PlayerRatingsPage, EnteredRatingsAreWrittenAsTwoByteCodes) {
     RatingsBench bench(Player().Raw(1, FieldId::Stealing, c.stored));
     const std::string before = bench.File();
     if (*c.typed) {
-      bench.Enter(1028, c.typed);
+      bench.Enter(ids::kStealing, c.typed);
     } else {
-      bench.Leave(1028);
+      bench.Leave(ids::kStealing);
     }
     const std::string after = bench.File();
     EXPECT_EQ(bench.Stored(FieldId::Stealing), c.written) << c.typed;
@@ -102,9 +104,10 @@ TEST(PlayerRatingsPage, EnteredRatingsAreWrittenAsTwoByteCodes) {
               before.substr(0, korvale::Field(FieldId::Stealing).OffsetIn(1)));
     EXPECT_TRUE(bench.host.messages.warnings.isEmpty());
     const int shown = korvale::RatingFromCode(std::stoi(c.written));
-    EXPECT_EQ(bench.Edit(1028)->text(), QString::number(shown));
+    EXPECT_EQ(bench.Edit(ids::kStealing)->text(), QString::number(shown));
     const double overall = korvale::CalculatedOverallOf(1225 - 60 + shown);
-    EXPECT_EQ(bench.Edit(1046)->text(), QString::fromStdString(korvale::OverallText(overall)));
+    EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(),
+              QString::fromStdString(korvale::OverallText(overall)));
   }
 }
 
@@ -117,19 +120,19 @@ TEST(PlayerRatingsPage, OtherValuesAreWrittenWithinTheirRanges) {
     QString message;
     const char* overall;  // the calculated overall afterwards
   } cases[] = {
-      {1017, FieldId::ShootingRange, "8", " 8", "", "60.9"},
-      {1017, FieldId::ShootingRange, "25", "25", "", "61.75"},
-      {1017, FieldId::ShootingRange, "7", "", Between(8, 25), "61.25"},
-      {1017, FieldId::ShootingRange, "26", "", Between(8, 25), "61.25"},
-      {1047, FieldId::ShootingRange2, "0", " 0", "", "60.75"},
-      {1047, FieldId::ShootingRange2, "17", "17", "", "61.6"},
-      {1047, FieldId::ShootingRange2, "18", "", Between(0, 17), "61.25"},
-      {1015, FieldId::DunkPackage, "6", "6", "", "61.25"},
-      {1015, FieldId::DunkPackage, "7", "", Between(0, 6), "61.25"},
-      {1016, FieldId::PreferredDunk, "5", "5", "", "61.25"},
-      {1016, FieldId::PreferredDunk, "6", "", Between(0, 5), "61.25"},
-      {1003, FieldId::JumpShooting, "49", "", Between(50, 99), "61.25"},
-      {1003, FieldId::JumpShooting, "100", "", Between(50, 99), "61.25"},
+      {ids::kShootingRange, FieldId::ShootingRange, "8", " 8", "", "60.9"},
+      {ids::kShootingRange, FieldId::ShootingRange, "25", "25", "", "61.75"},
+      {ids::kShootingRange, FieldId::ShootingRange, "7", "", Between(8, 25), "61.25"},
+      {ids::kShootingRange, FieldId::ShootingRange, "26", "", Between(8, 25), "61.25"},
+      {ids::kShootingRange2, FieldId::ShootingRange2, "0", " 0", "", "60.75"},
+      {ids::kShootingRange2, FieldId::ShootingRange2, "17", "17", "", "61.6"},
+      {ids::kShootingRange2, FieldId::ShootingRange2, "18", "", Between(0, 17), "61.25"},
+      {ids::kDunkPackage, FieldId::DunkPackage, "6", "6", "", "61.25"},
+      {ids::kDunkPackage, FieldId::DunkPackage, "7", "", Between(0, 6), "61.25"},
+      {ids::kPreferredDunk, FieldId::PreferredDunk, "5", "5", "", "61.25"},
+      {ids::kPreferredDunk, FieldId::PreferredDunk, "6", "", Between(0, 5), "61.25"},
+      {ids::kJumpShooting, FieldId::JumpShooting, "49", "", Between(50, 99), "61.25"},
+      {ids::kJumpShooting, FieldId::JumpShooting, "100", "", Between(50, 99), "61.25"},
   };
   for (const auto& c : cases) {
     RatingsBench bench(Player());
@@ -140,7 +143,7 @@ TEST(PlayerRatingsPage, OtherValuesAreWrittenWithinTheirRanges) {
     EXPECT_EQ(bench.host.messages.warnings, refused ? QStringList{c.message} : QStringList{});
     EXPECT_EQ(bench.Edit(c.edit)->text(), c.typed);
     // A written rating or range brings the overall up to date.
-    EXPECT_EQ(bench.Edit(1046)->text(), c.overall) << c.typed;
+    EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), c.overall) << c.typed;
     if (refused) {
       QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(c.edit));
       EXPECT_EQ(bench.Edit(c.edit)->selectedText(), c.typed);
@@ -150,12 +153,12 @@ TEST(PlayerRatingsPage, OtherValuesAreWrittenWithinTheirRanges) {
 
 TEST(PlayerRatingsPage, TheOverallFollowsRatingAndRangeWrites) {
   RatingsBench bench(Player());
-  bench.Enter(1017, "25");
-  EXPECT_EQ(bench.Edit(1046)->text(), "61.75");  // 1225 + 10
-  bench.Enter(1003, "61");
-  EXPECT_EQ(bench.Edit(1046)->text(), "61.8");  // 1225 + 10 + 1
-  bench.Enter(1047, "0");
-  EXPECT_EQ(bench.Edit(1046)->text(), "61.3");  // 1225 + 10 + 1 - 10
+  bench.Enter(ids::kShootingRange, "25");
+  EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), "61.75");  // 1225 + 10
+  bench.Enter(ids::kJumpShooting, "61");
+  EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), "61.8");  // 1225 + 10 + 1
+  bench.Enter(ids::kShootingRange2, "0");
+  EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), "61.3");  // 1225 + 10 + 1 - 10
 }
 
 TEST(PlayerRatingsPage, CalculatedOverallAtTheExtremes) {
@@ -168,7 +171,7 @@ TEST(PlayerRatingsPage, CalculatedOverallAtTheExtremes) {
     for (const FieldId field : korvale::kRatingFields) file.Number(1, field, c.code);
     file.Number(1, FieldId::ShootingRange, c.range).Number(1, FieldId::ShootingRange2, c.range2);
     RatingsBench bench(file);
-    EXPECT_EQ(bench.Edit(1046)->text(), c.shown);
+    EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), c.shown);
   }
 }
 
@@ -177,50 +180,50 @@ TEST(PlayerRatingsPage, AStoredValueOutOfRangeIsReportedYetTheCommittedValueIsWr
   // Strength last.
   const PlayerFileBuilder file = Player().Raw(1, FieldId::ShootingRange, " 5");
   {
-    RatingsBench bench(file, 1003);
-    bench.Enter(1003, "70");
+    RatingsBench bench(file, ids::kJumpShooting);
+    bench.Enter(ids::kJumpShooting, "70");
     EXPECT_EQ(bench.Stored(FieldId::JumpShooting), "40");
     EXPECT_EQ(bench.host.messages.warnings, QStringList{Between(8, 25)});
-    QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(1017));
-    EXPECT_EQ(bench.Edit(1017)->selectedText(), "5");
+    QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(ids::kShootingRange));
+    EXPECT_EQ(bench.Edit(ids::kShootingRange)->selectedText(), "5");
   }
   {
-    RatingsBench bench(file, 1038);
-    bench.Enter(1038, "80");
+    RatingsBench bench(file, ids::kStrength);
+    bench.Enter(ids::kStrength, "80");
     EXPECT_EQ(bench.host.messages.warnings, QStringList{Between(8, 25)});
     // Taken on its own and written: never its old value over the new one.
     EXPECT_EQ(bench.Stored(FieldId::Strength), "60");
-    EXPECT_EQ(bench.Edit(1038)->text(), "80");
+    EXPECT_EQ(bench.Edit(ids::kStrength)->text(), "80");
     EXPECT_EQ(bench.Stored(FieldId::ShootingRange), " 5");
-    QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(1017));
+    QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(ids::kShootingRange));
   }
 }
 
 TEST(PlayerRatingsPage, TextThatIsNoIntegerRewritesThePreviousValue) {
   RatingsBench bench(Player().Raw(1, FieldId::Passing, "21"));
-  bench.Enter(1030, "abc");
+  bench.Enter(ids::kPassing, "abc");
   EXPECT_EQ(bench.host.messages.warnings, QStringList{"Please enter an integer."});
   EXPECT_EQ(bench.Stored(FieldId::Passing), "20");
-  EXPECT_EQ(bench.Edit(1030)->text(), "60");
-  QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(1030));
+  EXPECT_EQ(bench.Edit(ids::kPassing)->text(), "60");
+  QTRY_COMPARE(QApplication::focusWidget(), bench.Edit(ids::kPassing));
 }
 
 TEST(PlayerRatingsPage, StoredOverallIsShownButNeverWritten) {
   RatingsBench bench(Player());
   const std::string before = bench.File();
-  bench.Enter(1043, "12");  // read-only: typing does nothing
-  EXPECT_EQ(bench.Edit(1043)->text(), "77");
+  bench.Enter(ids::kOverallRating, "12");  // read-only: typing does nothing
+  EXPECT_EQ(bench.Edit(ids::kOverallRating)->text(), "77");
   EXPECT_EQ(bench.File(), before);
-  bench.Enter(1005, "60");
+  bench.Enter(ids::kThreePointers, "60");
   EXPECT_EQ(bench.Stored(FieldId::OverallRating), "77");
-  EXPECT_EQ(bench.Edit(1046)->text(), "61.25");
+  EXPECT_EQ(bench.Edit(ids::kCalculatedOverall)->text(), "61.25");
 }
 
 TEST(PlayerRatingsPage, WithoutAFileNothingIsTakenOrWritten) {
   RatingsBench bench(Player());
   const std::string before = bench.File();
   bench.host.file.ClosePlayerFile();
-  bench.Enter(1003, "abc");
+  bench.Enter(ids::kJumpShooting, "abc");
   EXPECT_TRUE(bench.host.messages.warnings.isEmpty());
   EXPECT_EQ(bench.File(), before);
 }
@@ -237,8 +240,10 @@ TEST(PlayerRatingsPage, ClearShowsZeroEverywhere) {
 
 TEST(PlayerRatingsPage, TabFollowsTheTemplateOrder) {
   RatingsBench bench(Player());
-  bench.Edit(1003)->setFocus(Qt::TabFocusReason);
-  const int order[] = {1005, 1007, 1009, 1011, 1015, 1013, 1016, 1017};
+  bench.Edit(ids::kJumpShooting)->setFocus(Qt::TabFocusReason);
+  const int order[] = {ids::kThreePointers, ids::kFreeThrows,   ids::kInsideShooting,
+                       ids::kDunking,       ids::kDunkPackage,  ids::kJumping,
+                       ids::kPreferredDunk, ids::kShootingRange};
   for (const int id : order) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), bench.Edit(id)) << id;
@@ -253,10 +258,10 @@ TEST(PlayerRatingsPage, CommitsThatChangeBytesAreRecordedInTheHistory) {
   const ScopedVariable folder("KORVALE_HISTORY_DIR", history.Path().string());
   RatingsBench bench(
       Player().Text(1, FieldId::LastName, "Okafor").Text(1, FieldId::FirstName, "Emeka"));
-  bench.Leave(1028);
-  bench.Enter(1028, "75");
-  bench.Enter(1003, "99");
-  bench.Enter(1003, "99");
+  bench.Leave(ids::kStealing);
+  bench.Enter(ids::kStealing, "75");
+  bench.Enter(ids::kJumpShooting, "99");
+  bench.Enter(ids::kJumpShooting, "99");
   const std::string roster = bench.host.file.FilePath();
   bench.host.file.ClosePlayerFile();  // as the editor lets go of it
   std::istringstream in;
@@ -278,8 +283,8 @@ TEST(PlayerRatingsPage, AHistoryThatCannotBeWrittenIsReportedOnceAndTheEditsGoAh
   const ScopedVariable folder("KORVALE_HISTORY_DIR", (dir / "Players.dbf" / "history").string());
   RatingsBench bench(Player());
   std::filesystem::copy_file(bench.host.file.FilePath(), dir / "Players.dbf");
-  bench.Enter(1028, "75");
-  bench.Enter(1003, "99");
+  bench.Enter(ids::kStealing, "75");
+  bench.Enter(ids::kJumpShooting, "99");
   EXPECT_EQ(bench.Stored(FieldId::Stealing), "50");
   EXPECT_EQ(bench.Stored(FieldId::JumpShooting), "98");
   ASSERT_EQ(bench.host.messages.warnings.size(), 1);

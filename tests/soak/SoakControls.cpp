@@ -1,11 +1,17 @@
 #include "SoakControls.h"
 
+#include "ControlIds.h"
 #include "FileText.h"
 #include "Ratings.h"
 #include "StoredForms.h"
 
 namespace korvale::testing {
 namespace {
+
+namespace pdc = res::playerdata;
+namespace pd2c = res::playerdata2;
+namespace rc = res::ratings;
+namespace sc = res::season;
 
 EditControl Text(int tab, int id, FieldId field) {
   return {tab, id, field, false, 0, 0, false, Field(field).writeWidth};
@@ -28,68 +34,68 @@ const std::vector<EditControl>& EditControls() {
   constexpr int pd = kPlayerDataTab;
   constexpr int pd2 = kPlayerData2Tab;
   static const std::vector<EditControl> edits{
-      Text(pd, 1003, LastName),
-      Text(pd, 1002, FirstName),
-      Text(pd, 1004, Nickname),
-      Text(pd, 1006, BirthTown),
-      Text(pd, 1007, BirthState),
-      Text(pd, 1017, DraftedBy),
-      Ranged(pd, 1016, DraftYear),
-      Ranged(pd, 1008, PlayerNumber),
-      Ranged(pd, 1010, Weight),
-      Ranged(pd, 1019, DraftRound),
-      Ranged(pd, 1020, DraftOverall),
-      Ranged(pd, 1023, DraftPlace),
-      Ranged(pd, 1018, YearsPro),
-      Ranged(pd, 1009, Height),
-      Ranged(pd, 1024, BirthDay),
-      Ranged(pd, 1005, BirthMonth),
-      Ranged(pd, 1025, BirthYear),
-      Text(pd2, 1050, Portrait),
-      Text(pd2, 1051, ActionPhoto),
-      Text(pd2, 1048, SpeechHeader),
-      Text(pd2, 1049, SpeechData),
-      Text(pd2, 1047, PlayerPkg),
-      Rating(1003, JumpShooting),
-      Rating(1005, ThreePointers),
-      Rating(1007, FreeThrows),
-      Rating(1009, InsideShooting),
-      Rating(1011, Dunking),
-      Plain(1015, DunkPackage),
-      Rating(1013, Jumping),
-      Plain(1016, PreferredDunk),
-      Plain(1017, ShootingRange),
-      Plain(1047, ShootingRange2),
-      Rating(1018, OffensiveRebounding),
-      Rating(1019, DefensiveRebounding),
-      Rating(1022, OffensiveAwareness),
-      Rating(1023, DefensiveAwareness),
-      Rating(1026, Blocking),
-      Rating(1028, Stealing),
-      Rating(1030, Passing),
-      Rating(1032, Dribbling),
-      Rating(1042, Clutch),
-      Rating(1040, Fatigue),
-      Rating(1044, Hardiness),
-      Rating(1036, Quickness),
-      Rating(1034, Speed),
-      Rating(1038, Strength),
-      Total(1048, FieldGoalsAttempted),
-      Total(1047, FieldGoalsMade),
-      Total(1055, ThreePointAttempted),
-      Total(1054, ThreePointMade),
-      Total(1053, FreeThrowsAttempted),
-      Total(1052, FreeThrowsMade),
-      Total(1066, Assists),
-      Total(1060, Blocks),
-      Total(1064, OffensiveRebounds),
-      Total(1067, Fouls),
-      Total(1062, Steals),
-      Total(1065, DefensiveRebounds),
-      Total(1072, Turnovers),
-      Total(1046, Minutes),
-      Total(1049, Games),
-      Total(1073, Ejections),
+      Text(pd, pdc::kLastName, LastName),
+      Text(pd, pdc::kFirstName, FirstName),
+      Text(pd, pdc::kNickname, Nickname),
+      Text(pd, pdc::kBirthTown, BirthTown),
+      Text(pd, pdc::kBirthState, BirthState),
+      Text(pd, pdc::kDraftedBy, DraftedBy),
+      Ranged(pd, pdc::kDraftYear, DraftYear),
+      Ranged(pd, pdc::kPlayerNumber, PlayerNumber),
+      Ranged(pd, pdc::kWeight, Weight),
+      Ranged(pd, pdc::kDraftRound, DraftRound),
+      Ranged(pd, pdc::kDraftOverall, DraftOverall),
+      Ranged(pd, pdc::kDraftPlace, DraftPlace),
+      Ranged(pd, pdc::kYearsPro, YearsPro),
+      Ranged(pd, pdc::kHeight, Height),
+      Ranged(pd, pdc::kBirthDay, BirthDay),
+      Ranged(pd, pdc::kBirthMonth, BirthMonth),
+      Ranged(pd, pdc::kBirthYear, BirthYear),
+      Text(pd2, pd2c::kPortrait, Portrait),
+      Text(pd2, pd2c::kActionPhoto, ActionPhoto),
+      Text(pd2, pd2c::kSpeechHeader, SpeechHeader),
+      Text(pd2, pd2c::kSpeechData, SpeechData),
+      Text(pd2, pd2c::kPlayerPkg, PlayerPkg),
+      Rating(rc::kJumpShooting, JumpShooting),
+      Rating(rc::kThreePointers, ThreePointers),
+      Rating(rc::kFreeThrows, FreeThrows),
+      Rating(rc::kInsideShooting, InsideShooting),
+      Rating(rc::kDunking, Dunking),
+      Plain(rc::kDunkPackage, DunkPackage),
+      Rating(rc::kJumping, Jumping),
+      Plain(rc::kPreferredDunk, PreferredDunk),
+      Plain(rc::kShootingRange, ShootingRange),
+      Plain(rc::kShootingRange2, ShootingRange2),
+      Rating(rc::kOffensiveRebounding, OffensiveRebounding),
+      Rating(rc::kDefensiveRebounding, DefensiveRebounding),
+      Rating(rc::kOffensiveAwareness, OffensiveAwareness),
+      Rating(rc::kDefensiveAwareness, DefensiveAwareness),
+      Rating(rc::kBlocking, Blocking),
+      Rating(rc::kStealing, Stealing),
+      Rating(rc::kPassing, Passing),
+      Rating(rc::kDribbling, Dribbling),
+      Rating(rc::kClutch, Clutch),
+      Rating(rc::kFatigue, Fatigue),
+      Rating(rc::kHardiness, Hardiness),
+      Rating(rc::kQuickness, Quickness),
+      Rating(rc::kSpeed, Speed),
+      Rating(rc::kStrength, Strength),
+      Total(sc::kFieldGoalsAttempted, FieldGoalsAttempted),
+      Total(sc::kFieldGoalsMade, FieldGoalsMade),
+      Total(sc::kThreePointAttempted, ThreePointAttempted),
+      Total(sc::kThreePointMade, ThreePointMade),
+      Total(sc::kFreeThrowsAttempted, FreeThrowsAttempted),
+      Total(sc::kFreeThrowsMade, FreeThrowsMade),
+      Total(sc::kAssists, Assists),
+      Total(sc::kBlocks, Blocks),
+      Total(sc::kOffensiveRebounds, OffensiveRebounds),
+      Total(sc::kFouls, Fouls),
+      Total(sc::kSteals, Steals),
+      Total(sc::kDefensiveRebounds, DefensiveRebounds),
+      Total(sc::kTurnovers, Turnovers),
+      Total(sc::kMinutes, Minutes),
+      Total(sc::kGames, Games),
+      Total(sc::kEjections, Ejections),
   };
   return edits;
 }
@@ -97,21 +103,26 @@ const std::vector<EditControl>& EditControls() {
 const std::vector<ListControl>& ListControls() {
   using enum FieldId;
   static const std::vector<ListControl> lists{
-      {kPlayerDataTab, 1012, Position},    {kPlayerDataTab, 1013, SecondPosition, -1},
-      {kPlayerDataTab, 1014, Hand},        {kPlayerDataTab, 1015, OriginalTeam},
-      {kPlayerData2Tab, 1026, SkinColor},  {kPlayerData2Tab, 1027, BodyType},
-      {kPlayerData2Tab, 1028, PlayerType}, {kPlayerData2Tab, 1031, HairStyle},
-      {kPlayerData2Tab, 1029, FacialHair}, {kPlayerData2Tab, 1030, Accessories},
+      {kPlayerDataTab, pdc::kPosition, Position},
+      {kPlayerDataTab, pdc::kSecondPosition, SecondPosition, -1},
+      {kPlayerDataTab, pdc::kHand, Hand},
+      {kPlayerDataTab, pdc::kOriginalTeam, OriginalTeam},
+      {kPlayerData2Tab, pd2c::kSkinColor, SkinColor},
+      {kPlayerData2Tab, pd2c::kBodyType, BodyType},
+      {kPlayerData2Tab, pd2c::kPlayerType, PlayerType},
+      {kPlayerData2Tab, pd2c::kHairStyle, HairStyle},
+      {kPlayerData2Tab, pd2c::kFacialHair, FacialHair},
+      {kPlayerData2Tab, pd2c::kAccessories, Accessories},
   };
   return lists;
 }
 
 const std::vector<CheckControl>& CheckControls() {
   using enum FieldId;
-  static const std::vector<CheckControl> boxes{{kPlayerData2Tab, 1039, IsCreated},
-                                               {kPlayerData2Tab, 1040, IsPlayable},
-                                               {kPlayerData2Tab, 1041, IsRom},
-                                               {kPlayerData2Tab, 1042, IsHidden}};
+  static const std::vector<CheckControl> boxes{{kPlayerData2Tab, pd2c::kIsCreated, IsCreated},
+                                               {kPlayerData2Tab, pd2c::kIsPlayable, IsPlayable},
+                                               {kPlayerData2Tab, pd2c::kIsRom, IsRom},
+                                               {kPlayerData2Tab, pd2c::kIsHidden, IsHidden}};
   return boxes;
 }
 

@@ -1,7 +1,7 @@
 #include "EditingCases.h"
 
+#include "ControlIds.h"
 #include "DbaseHeader.h"
-#include "PlayerData2PageTemplate.h"
 #include "PlayerDataPage.h"
 #include "PlayerFileBuilder.h"
 #include "ResourceIds.h"
@@ -18,10 +18,9 @@ constexpr int kData = 0;
 constexpr int kData2 = 1;
 constexpr int kRatings = 2;
 constexpr int kSeason = 3;
-// Controls of the ratings page (template 131) and the season page (132).
-constexpr int kJumpShooting = 1003;
-constexpr int kShootingRange = 1017;
-constexpr int kGames = 1049;
+using res::ratings::kJumpShooting;
+using res::ratings::kShootingRange;
+using res::season::kGames;
 
 EditingStep Step(StepKind kind, int page = -1, int control = 0, int index = 0,
                  std::string text = {}) {

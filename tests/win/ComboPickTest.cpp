@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "ChildDialog.h"
+#include "ControlIds.h"
 #include "DialogControls.h"
+#include "DialogTemplates.h"
 #include "PageCommits.h"
-#include "PlayerData2PageTemplate.h"
 #include "WinHarness.h"
 
 namespace korvale::win {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ChildDialog.h"
+#include "ControlIds.h"
 #include "DialogControls.h"
 #include "DialogTemplateW.h"
 #include "DialogTemplates.h"
@@ -15,7 +16,7 @@
 namespace korvale::win {
 namespace {
 
-constexpr int kEdit = 1002;  // the first-name edit of the Player Data page
+constexpr int kEdit = res::playerdata::kFirstName;
 
 struct Input {
   enum Kind { Type, Paste, Backspace } kind;

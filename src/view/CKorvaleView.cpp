@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStringListModel>
 
 #include "CPlayerData2Page.h"
 #include "CPlayerDataPage.h"
@@ -12,6 +11,7 @@
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "PlayerFileDialog.h"
+#include "PlayerListModel.h"
 #include "ResourceIds.h"
 #include "TabControl.h"
 
@@ -41,7 +41,7 @@ void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) 
   teamChoice_ = controls.Get<QComboBox>(res::kIdTeamChoice);
   rosterList_ = controls.Get<QListWidget>(res::kIdRosterList);
   // The entries are sorted before they are put in, all at once.
-  playerList_->setModel(new QStringListModel(playerList_));
+  playerList_->setModel(new PlayerListModel(playerList_));
   setWidget(form_);
   widgets_ = std::make_unique<FormWidgets>(this, std::move(controls));
   widgets_->SetFileChooser(korvale::ChoosePlayerFile);

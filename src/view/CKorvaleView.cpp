@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 
 #include "CPlayerData2Page.h"
@@ -42,6 +43,11 @@ void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) 
   rosterList_ = controls.Get<QListWidget>(res::kIdRosterList);
   // The entries are sorted before they are put in, all at once.
   playerList_->setModel(new PlayerListModel(playerList_));
+  // One line of text each: the list is laid out without asking every
+  // entry's size, which would decode all of them.
+  if (auto* entries = qobject_cast<QListView*>(playerList_->view())) {
+    entries->setUniformItemSizes(true);
+  }
   setWidget(form_);
   widgets_ = std::make_unique<FormWidgets>(this, std::move(controls));
   widgets_->SetFileChooser(korvale::ChoosePlayerFile);

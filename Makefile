@@ -120,14 +120,18 @@ soak: build
 	KORVALE_SOAK_ACTIONS=$(SOAK_ACTIONS) QT_QPA_PLATFORM=offscreen build/dev/tests/soak/SoakTest
 
 # Builds the release preset, measures the editor and korvale-cli (beside
-# python3-dbfread, dbview and python3-dbf) and writes docs/PERFORMANCE.md.
+# python3-dbfread, dbview and python3-dbf), times the Windows editor under
+# Wine (the mingw build's win_view_bench) and writes docs/PERFORMANCE.md.
 # BEFORE=DIR measures the editor of DIR, a release build of an earlier
 # commit, too, and shows both side by side.
 bench:
 	@scripts/setup bench
+	@scripts/setup windows
 	cmake --preset release >/dev/null
 	cmake --build --preset release -j $(JOBS) --target korvale-cli view_bench view_peak
-	bench/report.py $(if $(BEFORE),--before $(BEFORE)) build/release docs/PERFORMANCE.md
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j $(JOBS) --target win_view_bench
+	bench/report.py $(if $(BEFORE),--before $(BEFORE)) --windows build/windows build/release docs/PERFORMANCE.md
 
 # Line coverage of the whole suite, summed up per layer.
 coverage:

@@ -2,7 +2,6 @@
 // choice in the player list, a rating commit and a name commit, at three
 // roster sizes. Run headless:
 //   QT_QPA_PLATFORM=offscreen build/release/bench/view_bench
-#include <map>
 #include <memory>
 
 #include <benchmark/benchmark.h>
@@ -11,17 +10,16 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 
+#include "BenchRosters.h"
 #include "CKorvaleView.h"
 #include "CPlayerDataPage.h"
 #include "CPlayerRatingsPage.h"
 #include "FileSystem.h"
 #include "MessageSink.h"
-#include "PlayerFileBuilder.h"
-#include "SampleRoster.h"
 
 using korvale::FieldId;
-using korvale::testing::PlayerFileBuilder;
-using korvale::testing::TempDir;
+using korvale::bench::ListRoster;
+using korvale::bench::SampleRoster;
 
 namespace {
 
@@ -32,44 +30,6 @@ class SilentSink final : public MessageSink {
   void Stop(const std::string& text) override { qFatal("%s", text.c_str()); }
 };
 
-std::string Syllables(int n) {
-  static const char* const kParts[] = {"ka", "ren", "mo", "la", "vin", "tor", "da", "sel"};
-  std::string name;
-  for (int i = 0; i < 4; ++i, n /= 8) name += kParts[n % 8];
-  name[0] = static_cast<char>(name[0] - 'a' + 'A');
-  return name;
-}
-
-// Record k: team k mod 30, slot by arrival, PlayerId k for the first 9000
-// records and 9999 beyond (four digits hold no more).
-const std::filesystem::path& Roster(int records) {
-  static TempDir dir;
-  static std::map<int, std::filesystem::path> files;
-  auto [it, added] = files.try_emplace(records);
-  if (!added) return it->second;
-  PlayerFileBuilder b(records);
-  for (int k = 0; k < records; ++k) {
-    b.Text(k, FieldId::LastName, Syllables(k * 7919))
-        .Text(k, FieldId::FirstName, Syllables(k))
-        .Number(k, FieldId::PlayerId, k < 9000 ? k : 9999)
-        .Number(k, FieldId::Team, k % 30)
-        .Number(k, FieldId::RosterSlot, (k / 30) % 15);
-  }
-  it->second = b.WriteTo(dir / ("Players-" + std::to_string(records) + ".dbf"));
-  return it->second;
-}
-
-// A sample roster: every field holds a value its page accepts, so that a
-// commit takes the whole page without a refusal.
-const std::filesystem::path& Sample(int records) {
-  static TempDir dir;
-  static std::map<int, std::filesystem::path> files;
-  auto [it, added] =
-      files.try_emplace(records, dir / ("Sample-" + std::to_string(records) + ".dbf"));
-  if (added) korvale::WriteSampleRoster(it->second, records, korvale::kSampleSeed, true);
-  return it->second;
-}
-
 std::unique_ptr<CKorvaleView> MakeView(SilentSink& sink, const std::filesystem::path& path) {
   auto view = std::make_unique<CKorvaleView>(korvale::SystemFileSystem(), sink);
   view->SetFileChooser([p = QString::fromStdString(path.string())](QWidget*) { return p; });
@@ -78,7 +38,7 @@ std::unique_ptr<CKorvaleView> MakeView(SilentSink& sink, const std::filesystem::
 
 void BM_Select(benchmark::State& state) {
   SilentSink sink;
-  auto view = MakeView(sink, Roster(static_cast<int>(state.range(0))));
+  auto view = MakeView(sink, ListRoster(static_cast<int>(state.range(0))));
   for (auto _ : state) {
     view->Select();
     state.PauseTiming();
@@ -88,14 +48,16 @@ void BM_Select(benchmark::State& state) {
   }
 }
 
-// The user picks a player whose PlayerId one record holds: record n / 3.
+// The user picks a player whose PlayerId one record holds.
 void BM_PlayerListChoice(benchmark::State& state) {
   SilentSink sink;
-  auto view = MakeView(sink, Roster(static_cast<int>(state.range(0))));
+  auto view = MakeView(sink, ListRoster(static_cast<int>(state.range(0))));
   view->Select();
-  const int record = static_cast<int>(std::min<std::int64_t>(state.range(0) / 3, 4500));
+  const int record = korvale::bench::ChosenRecord(static_cast<int>(state.range(0)));
   QComboBox* list = view->PlayerList();
-  const int target = list->findText(QString(",%1").arg(record, 5), Qt::MatchEndsWith);
+  const int target = list->findText(
+      QString::fromStdString(korvale::bench::ChosenEntryEnd(static_cast<int>(state.range(0)))),
+      Qt::MatchEndsWith);
   for (auto _ : state) {
     list->setCurrentIndex(target);
     emit list->activated(target);
@@ -128,7 +90,7 @@ void CommitEach(benchmark::State& state, CKorvaleView& view, QWidget* page, int 
 // is recalculated. No list is touched.
 void BM_RatingCommit(benchmark::State& state) {
   SilentSink sink;
-  auto view = MakeView(sink, Sample(static_cast<int>(state.range(0))));
+  auto view = MakeView(sink, SampleRoster(static_cast<int>(state.range(0))));
   view->Select();
   CommitEach(state, *view, view->PlayerRatingsPage(), 1003, FieldId::JumpShooting, {"61", "62"},
              {"22", "24"});
@@ -138,7 +100,7 @@ void BM_RatingCommit(benchmark::State& state) {
 // filled again.
 void BM_NameCommit(benchmark::State& state) {
   SilentSink sink;
-  auto view = MakeView(sink, Sample(static_cast<int>(state.range(0))));
+  auto view = MakeView(sink, SampleRoster(static_cast<int>(state.range(0))));
   view->Select();
   CommitEach(state, *view, view->PlayerDataPage(), CPlayerDataPage::kFirstName, FieldId::FirstName,
              {"Karen", "Morla"}, {"Karen", "Morla"});

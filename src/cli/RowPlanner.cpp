@@ -1,7 +1,9 @@
 #include "RowPlanner.h"
 
 #include <algorithm>
+#include <array>
 
+#include "DbaseHeader.h"
 #include "RecordSource.h"
 #include "StoredForms.h"
 #include "TableInputValues.h"
@@ -36,13 +38,34 @@ std::string ValueProblem(const FieldDescriptor& field, const Shown& value) {
 }
 
 // Where a field's read bytes start within its record.
-std::size_t At(const FieldDescriptor& field) { return field.position - RecordStart(0); }
+std::size_t At(const FieldDescriptor& field) { return field.position - kDbaseHeaderLength; }
 
 // The `width` bytes from `at` that a record holds (fewer, or none, when
 // it is cut short).
 std::string_view Slice(std::string_view bytes, std::size_t at, std::size_t width) {
   return at < bytes.size() ? bytes.substr(at, width) : std::string_view();
 }
+
+// Which bytes of two records of the same length differ, worked out once
+// for the record: each field then looks at its own few bytes.
+class Differences {
+ public:
+  Differences(std::string_view a, std::string_view b)
+      : size_(std::min({a.size(), b.size(), std::size_t{kRecordLength}})) {
+    for (std::size_t i = 0; i < size_; ++i) differ_[i] = a[i] != b[i] ? 1 : 0;
+  }
+  // Whether any of the `width` bytes from `at` differ.
+  [[nodiscard]] bool Within(std::size_t at, std::size_t width) const {
+    for (std::size_t i = at, end = std::min(size_, at + width); i < end; ++i) {
+      if (differ_[i] != 0) return true;
+    }
+    return false;
+  }
+
+ private:
+  std::size_t size_;
+  std::array<std::uint8_t, kRecordLength> differ_{};
+};
 
 }  // namespace
 
@@ -121,14 +144,12 @@ bool RowPlanner::Write(const FieldDescriptor& field, const Shown& value) {
   return true;
 }
 
-bool RowPlanner::Changes(const FieldDescriptor& field, std::size_t width) const {
-  return Slice(record_.bytes, At(field), width) != Slice(bytes_, At(field), width);
-}
-
 void RowPlanner::Conclude() {
+  if (record_.bytes == bytes_) return;
+  const Differences differences(record_.bytes, bytes_);
   const std::int64_t playerId = ShownNumber(record_, FieldId::PlayerId);
   for (const FieldDescriptor& field : kRecordLayout) {
-    if (!Changes(field, field.readWidth)) continue;
+    if (!differences.Within(At(field), field.readWidth)) continue;
     ++plan_.fieldsChanged;
     if (plan_.keepsShown) {
       plan_.shown.push_back({record_.index, playerId, IdOf(field), ShownValue(record_, field),
@@ -140,7 +161,7 @@ void RowPlanner::Conclude() {
   const FieldDescriptor& package = Field(FieldId::PlayerPkg);
   bool packageWritten = false;
   for (const FieldDescriptor& field : kRecordLayout) {
-    if (!Changes(field, field.writeWidth)) continue;
+    if (!differences.Within(At(field), field.writeWidth)) continue;
     if (&field == &package) {
       packageWritten = MoreThanCodesChange();
       if (!packageWritten) continue;

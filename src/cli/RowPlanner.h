@@ -37,7 +37,6 @@ class RowPlanner {
   bool Write(const FieldDescriptor& field, const Shown& value);
   // The spans and changed fields of the record's new bytes.
   void Conclude();
-  [[nodiscard]] bool Changes(const FieldDescriptor& field, std::size_t width) const;
   [[nodiscard]] bool MoreThanCodesChange() const;
 
   const std::string& where_;

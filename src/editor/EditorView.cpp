@@ -203,15 +203,16 @@ void EditorView::FillPlayerList() {
   if (!players_.TakeOneChange(fresh, move)) return SetPlayerEntries(std::move(fresh));
   if (move) {
     form_.MoveListEntry(res::kIdPlayerList, move->from, move->to,
-                        players_.Entries()[static_cast<std::size_t>(move->to)].text);
+                        std::string(players_.TextAt(move->to)));
   } else {
     form_.Select(res::kIdPlayerList, -1);
   }
 }
 
 void EditorView::SetPlayerEntries(std::vector<ListEntry> entries) {
-  players_.Set(std::move(entries));
-  form_.SetListEntries(res::kIdPlayerList, players_.Entries());
+  players_.Set(std::move(entries), [this](const std::vector<ListEntry>& sorted) {
+    form_.SetListEntries(res::kIdPlayerList, sorted);
+  });
 }
 
 // Selects the entry of the current record.
@@ -226,14 +227,16 @@ void EditorView::FillRosterList() { FillRosterList(form_.Selection(res::kIdTeamC
 void EditorView::FillRosterList(int team) {
   rosterTeam_.reset();
   SetRosterEntries({});
-  korvale::CollectRosterEntries(
-      state_, team, [this](const std::vector<ListEntry>& entries) { SetRosterEntries(entries); });
+  korvale::CollectRosterEntries(state_, team, [this](std::vector<ListEntry>&& entries) {
+    SetRosterEntries(std::move(entries));
+  });
   rosterTeam_ = team;
 }
 
 void EditorView::SetRosterEntries(std::vector<ListEntry> entries) {
-  roster_.Set(std::move(entries));
-  form_.SetListEntries(res::kIdRosterList, roster_.Entries());
+  roster_.Set(std::move(entries), [this](const std::vector<ListEntry>& sorted) {
+    form_.SetListEntries(res::kIdRosterList, sorted);
+  });
   rosterRow_ = -1;
 }
 

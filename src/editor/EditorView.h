@@ -108,8 +108,8 @@ class EditorView final : public PageHost {
   SeasonStatsPage* season_ = nullptr;
   std::int32_t playerId_ = 0;
   std::string appearanceMarker_;
-  ShownEntries players_;           // what the player list shows
-  ShownEntries roster_;            // what the roster list shows
-  int rosterRow_ = -1;             // the roster entry last chosen
-  std::optional<int> rosterTeam_;  // the team the roster list holds whole
+  ShownEntries players_;                              // what the player list shows
+  ShownEntries roster_{ShownEntries::Keep::Records};  // what the roster list shows
+  int rosterRow_ = -1;                                // the roster entry last chosen
+  std::optional<int> rosterTeam_;                     // the team the roster list holds whole
 };

@@ -17,11 +17,11 @@ void CollectSorted(Walk&& walk, const PutEntries& put) {
     walk(entries);
   } catch (...) {
     SortEntries(entries);
-    put(entries);
+    put(std::move(entries));
     throw;
   }
   SortEntries(entries);
-  put(entries);
+  put(std::move(entries));
 }
 
 // The window over the fields a walk reads, the first of them `cut`.

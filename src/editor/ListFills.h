@@ -9,7 +9,7 @@
 namespace korvale {
 
 // Receives a list's entries, sorted.
-using PutEntries = std::function<void(const std::vector<ListEntry>&)>;
+using PutEntries = std::function<void(std::vector<ListEntry>&&)>;
 
 // The player list: "LastName, FirstName, PlayerId" of every record that
 // holds its last name. The roster list: the roster entry of every record

@@ -124,10 +124,13 @@ std::string EncodeSpanSet(std::uint64_t id, std::int64_t time, Program program,
   for (const Span& span : spans) size += kChangeFrame + span.oldBytes.size() + span.newBytes.size();
   ChangeSetWriter writer(id, time, program, size);
   std::set<std::int64_t> records;
+  std::optional<std::int64_t> last;  // a record's spans mostly follow each other
   for (const Span& span : spans) {
     if (span.oldBytes == span.newBytes) continue;
     if (const auto place = PlaceOfSpan(span)) {
       writer.Add(place->record, place->field, span.oldBytes, span.newBytes);
+      if (place->record == last) continue;
+      last = place->record;
       if (records.insert(place->record).second) writer.AddPlayer(PlayerOf(place->record, read));
     }
   }

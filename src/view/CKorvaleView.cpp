@@ -2,8 +2,8 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
-#include <QStringListModel>
 
 #include "CPlayerData2Page.h"
 #include "CPlayerDataPage.h"
@@ -13,6 +13,7 @@
 #include "DialogTemplates.h"
 #include "FormLayout.h"
 #include "PlayerFileDialog.h"
+#include "PlayerListModel.h"
 #include "ResourceIds.h"
 #include "TabControl.h"
 
@@ -42,7 +43,12 @@ void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) 
   teamChoice_ = controls.Get<QComboBox>(res::kIdTeamChoice);
   rosterList_ = controls.Get<QListWidget>(res::kIdRosterList);
   // The entries are sorted before they are put in, all at once.
-  playerList_->setModel(new QStringListModel(playerList_));
+  playerList_->setModel(new PlayerListModel(playerList_));
+  // One line of text each: the list is laid out without asking every
+  // entry's size, which would decode all of them.
+  if (auto* entries = qobject_cast<QListView*>(playerList_->view())) {
+    entries->setUniformItemSizes(true);
+  }
   setWidget(form_);
   widgets_ = std::make_unique<FormWidgets>(this, std::move(controls));
   widgets_->SetFileChooser(korvale::ChoosePlayerFile);

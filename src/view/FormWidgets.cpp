@@ -4,9 +4,8 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStringListModel>
-
 #include "ListText.h"
+#include "PlayerListModel.h"
 
 FormWidgets::FormWidgets(QWidget* view, korvale::res::ControlMap controls)
     : view_(view), form_(view, std::move(controls)) {}
@@ -44,22 +43,25 @@ void FormWidgets::SetListEntries(int control, const std::vector<korvale::ListEnt
 // The entries are sorted before they are put in, all at once.
 void FormWidgets::SetPlayerEntries(QComboBox* list,
                                    const std::vector<korvale::ListEntry>& entries) {
-  QStringList texts;
-  texts.reserve(static_cast<qsizetype>(entries.size()));
-  for (const korvale::ListEntry& entry : entries) texts << korvale::ShownText(entry.text);
-  static_cast<QStringListModel*>(list->model())->setStringList(texts);
+  static_cast<PlayerListModel*>(list->model())->SetEntries(entries);
   list->setCurrentIndex(-1);
 }
 
-// All entries go in at once.
+// The entries go in a few thousand at a time: a list of 150,000 needs no
+// second list of all their texts while it fills.
 void FormWidgets::SetRosterEntries(QListWidget* list,
                                    const std::vector<korvale::ListEntry>& entries) {
   const bool was = std::exchange(settingRoster_, true);
   list->clear();
+  constexpr std::size_t kChunk = 4096;
   QStringList texts;
-  texts.reserve(static_cast<qsizetype>(entries.size()));
-  for (const korvale::ListEntry& entry : entries) texts << korvale::ShownText(entry.text);
-  list->addItems(texts);
+  texts.reserve(static_cast<qsizetype>(std::min(entries.size(), kChunk)));
+  for (std::size_t first = 0; first < entries.size(); first += kChunk) {
+    texts.clear();
+    const std::size_t end = std::min(entries.size(), first + kChunk);
+    for (std::size_t k = first; k < end; ++k) texts << korvale::ShownText(entries[k].text);
+    list->addItems(texts);
+  }
   settingRoster_ = was;
 }
 
@@ -73,9 +75,7 @@ void FormWidgets::MoveListEntry(int control, int from, int to, const std::string
     settingRoster_ = was;
   } else if (auto* combo = form_.Map().Get<QComboBox>(control)) {
     combo->setCurrentIndex(-1);
-    QAbstractItemModel* model = combo->model();
-    model->setData(model->index(from, 0), korvale::ShownText(text));
-    if (to != from) model->moveRow(QModelIndex(), from, QModelIndex(), to > from ? to + 1 : to);
+    static_cast<PlayerListModel*>(combo->model())->MoveEntry(from, to, text);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "CsvSplitter.h"
 #include "JsonInput.h"
 #include "TableChunks.h"
+#include "Utf8.h"
 #include "VisibleText.h"
 #include "Windows1252.h"
 

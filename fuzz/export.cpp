@@ -12,6 +12,7 @@
 #include "PlayerFileState.h"
 #include "ScratchFile.h"
 #include "TableInput.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(code == 0);
   FUZZ_CHECK(err.str().empty() || err.str().starts_with("korvale-cli: warning: record "));
   const std::string table = out.str();
-  FUZZ_CHECK(IsUtf8(table));
+  FUZZ_CHECK(korvale::IsUtf8(table));
   const std::int64_t records = korvale::PlayerFileState::RecordCount(bytes.size());
   if (json) {
     CheckJson(table, records, derived);

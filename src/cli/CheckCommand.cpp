@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "DbaseHeader.h"
 #include "Labels.h"
+#include "LittleEndian.h"
 #include "Ratings.h"
 #include "RecordSource.h"
 #include "RosterSession.h"
@@ -59,14 +60,6 @@ class Findings {
   std::uint64_t total_ = 0;
 };
 
-std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, int size) {
-  std::uint32_t value = 0;
-  for (int i = size - 1; i >= 0; --i) {
-    value = (value << 8) | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-  }
-  return value;
-}
-
 class Checker {
  public:
   explicit Checker(Findings& findings) : findings_(findings) {}
@@ -75,9 +68,9 @@ class Checker {
     if (header.size() < kDescriptorSize) {
       return Add(fmt::format("header: {} bytes, too short for a dBase header", length));
     }
-    const std::uint32_t headerLength = LittleEndian(header, 8, 2);
-    const std::uint32_t recordLength = LittleEndian(header, 10, 2);
-    const std::uint32_t count = LittleEndian(header, 4, 4);
+    const auto headerLength = static_cast<std::uint32_t>(ReadLittleEndian(header, 8, 2));
+    const auto recordLength = static_cast<std::uint32_t>(ReadLittleEndian(header, 10, 2));
+    const std::uint64_t count = ReadLittleEndian(header, 4, 4);
     if (headerLength != kDbaseHeaderLength) {
       Add(fmt::format("header: header length {}, the field positions need {}", headerLength,
                       kDbaseHeaderLength));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -21,7 +20,6 @@ enum class CsvFailure {
   None,
   Format,       // the text breaks the format: Error() says how
   CellTooLong,  // a field grew past kLongestCell bytes
-  OutOfMemory,
 };
 
 // Cuts CSV text into fields and rows, a piece at a time, strictly after
@@ -29,25 +27,36 @@ enum class CsvFailure {
 // inside an unquoted field, anything but the delimiter or a line end after a closing quote, or a
 // quote still open at the end is an error. Blanks belong to the cell; empty lines are skipped; CR,
 // LF and CR LF end a row; line ends inside quotes belong to the cell. A field longer than
-// kLongestCell bytes stops the splitter as soon as it is met, held no further than a byte or two
-// past the bound and never handed on.
+// kLongestCell bytes stops the splitter as soon as it is met and is never handed on.
 class CsvSplitter {
  public:
-  virtual ~CsvSplitter() = default;
+  explicit CsvSplitter(CsvSink& sink, char delimiter = ',') : sink_(sink), delimiter_(delimiter) {}
+
   // False when the piece breaks the format or a field is too long; nothing
   // more is read then.
-  virtual bool Feed(std::string_view piece) = 0;
+  bool Feed(std::string_view piece);
   // Delivers a last row that has no line end. False when a quote is open.
-  virtual bool Finish() = 0;
-  [[nodiscard]] virtual CsvFailure Failure() const = 0;
+  bool Finish();
+  [[nodiscard]] CsvFailure Failure() const { return failure_; }
   // Why Feed or Finish failed.
-  [[nodiscard]] virtual std::string Error() const = 0;
-};
+  [[nodiscard]] static std::string Error();
 
-// libcsv where the platform has it, else the built-in splitter.
-[[nodiscard]] std::unique_ptr<CsvSplitter> MakeCsvSplitter(CsvSink& sink, char delimiter = ',');
-// The built-in splitter, on every platform.
-[[nodiscard]] std::unique_ptr<CsvSplitter> MakeBuiltInCsvSplitter(CsvSink& sink,
-                                                                  char delimiter = ',');
+ private:
+  enum class State { BeforeRow, BeforeField, InField, AfterQuote };
+
+  bool Fail(CsvFailure failure);
+  bool Step(char c);
+  bool Begin(char c);
+  bool Continue(char c);
+  bool AfterQuote(char c);
+  void EndField(bool endsRow);
+
+  CsvSink& sink_;
+  char delimiter_;
+  State state_ = State::BeforeRow;
+  bool quoted_ = false;
+  std::string field_;
+  CsvFailure failure_ = CsvFailure::None;
+};
 
 }  // namespace korvale::cli

@@ -10,6 +10,7 @@
 #include "CsvSplitter.h"
 #include "JsonInput.h"
 #include "TableChunks.h"
+#include "Utf8.h"
 #include "VisibleText.h"
 #include "Windows1252.h"
 
@@ -131,7 +132,7 @@ class CsvReader final : public CsvSink {
   void StartSplitter() {
     const char delimiter =
         options_.delimiter != 0 ? options_.delimiter : DelimiterIn(headerStart_).value_or(',');
-    splitter_ = MakeCsvSplitter(*this, delimiter);
+    splitter_.emplace(*this, delimiter);
     const std::string start = std::move(headerStart_);
     headerStart_ = {};
     if (!splitter_->Feed(start)) SplitterFailed();
@@ -139,11 +140,8 @@ class CsvReader final : public CsvSink {
 
   void SplitterFailed() {
     if (failed_) return;
-    switch (splitter_->Failure()) {
-      case CsvFailure::OutOfMemory: throw std::bad_alloc();
-      case CsvFailure::CellTooLong: return CellTooLong();
-      default: return Fail(std::string("not valid CSV: ") + splitter_->Error());
-    }
+    if (splitter_->Failure() == CsvFailure::CellTooLong) return CellTooLong();
+    Fail("not valid CSV: " + CsvSplitter::Error());
   }
 
   // Named by its row's line and its column, as every problem of a cell.
@@ -184,7 +182,7 @@ class CsvReader final : public CsvSink {
 
   const TableOptions& options_;
   RowSink& sink_;
-  std::unique_ptr<CsvSplitter> splitter_;
+  std::optional<CsvSplitter> splitter_;
   std::string headerStart_;  // the header line up to its delimiter, before the splitter starts
   std::string converted_;    // a piece read as Windows-1252, as UTF-8
   bool header_ = false;

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "FileText.h"
 #include "Guarded.h"
 #include "PageExchange.h"
 #include "PageHost.h"
 #include "StoredForms.h"
+#include "Windows1252.h"
 
 void CommitField(PageHost& host, PageExchange& exchange, const FieldWrite& write) {
   const CloseGate::Hold hold(host.Gate());
@@ -33,7 +33,7 @@ std::optional<std::string> RangedValue(korvale::FieldId field, std::int64_t valu
 
 std::optional<std::string> PaddedText(std::string_view text, std::size_t width,
                                       std::size_t longest) {
-  std::optional<std::string> bytes = ToFileBytes(text);
+  std::optional<std::string> bytes = korvale::Utf8ToCp1252(text);
   if (!bytes || bytes->size() > std::max(width, longest)) return std::nullopt;
   return korvale::EncodeText(*bytes, width);
 }

@@ -5,9 +5,9 @@
 #include <utility>
 
 #include "ExchangeInteger.h"
-#include "FileText.h"
 #include "MessageSink.h"
 #include "PageControls.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -130,7 +130,7 @@ std::optional<std::string> PageExchange::TakeEntry(const ExchangeEntry& e) {
   switch (e.kind) {
     case ExchangeEntry::Kind::Text:
       *std::get<std::string*>(e.value) = text;
-      if (e.limit > 0 && EditLength(text) > static_cast<std::size_t>(e.limit)) {
+      if (e.limit > 0 && korvale::Utf16Length(text) > static_cast<std::size_t>(e.limit)) {
         return "Please enter no more than " + std::to_string(e.limit) + " characters.";
       }
       return std::nullopt;

@@ -5,11 +5,11 @@
 
 #include "CommitField.h"
 #include "ControlIds.h"
-#include "FileText.h"
 #include "Names.h"
 #include "PageControls.h"
 #include "PageHost.h"
 #include "StoredForms.h"
+#include "Windows1252.h"
 
 using korvale::Field;
 using korvale::FieldId;
@@ -172,7 +172,7 @@ void PlayerData2Page::LoadCode(FieldId field, int list) {
 }
 
 void PlayerData2Page::LoadText(FieldId field, std::string& text) {
-  text = FromFileBytes(korvale::TrimTrailing(ReadCurrent(field)));
+  text = korvale::Cp1252ToUtf8(korvale::TrimTrailing(ReadCurrent(field)));
   exchange_.Show();
 }
 

@@ -6,11 +6,11 @@
 
 #include "Biography.h"
 #include "CommitField.h"
-#include "FileText.h"
 #include "Names.h"
 #include "PageControls.h"
 #include "PageHost.h"
 #include "StoredForms.h"
+#include "Windows1252.h"
 
 using korvale::Field;
 using korvale::FieldId;
@@ -184,7 +184,7 @@ std::string PlayerDataPage::Read(FieldId field) {
 }
 
 void PlayerDataPage::ReadText(FieldId field, std::string& value) {
-  value = FromFileBytes(korvale::TrimTrailing(Read(field)));
+  value = korvale::Cp1252ToUtf8(korvale::TrimTrailing(Read(field)));
   exchange_.Show();
 }
 
@@ -202,7 +202,7 @@ void PlayerDataPage::ReadHeight() {
 }
 
 void PlayerDataPage::ReadDraftedBy() {
-  values_.DraftedBy = FromFileBytes(Read(FieldId::DraftedBy));  // trailing spaces kept
+  values_.DraftedBy = korvale::Cp1252ToUtf8(Read(FieldId::DraftedBy));  // trailing spaces kept
   exchange_.Show();
 }
 

@@ -1,19 +1,22 @@
 #include "TextLimitValidator.h"
 
-#include <algorithm>
+#include <string_view>
 
-#include "Windows1252.h"
+#include "TextLimit.h"
 
 TextLimitValidator::TextLimitValidator(int limit, QObject* parent)
     : QValidator(parent), limit_(limit) {}
 
 QValidator::State TextLimitValidator::validate(QString& input, int& /*pos*/) const {
-  const bool fits = (limit_ <= 0 || input.size() <= limit_) &&
-                    std::all_of(input.begin(), input.end(), [](QChar c) {
-                      return !c.isSurrogate() && korvale::IsAcceptedTextCharacter(c.unicode());
-                    });
-  if (fits) return Acceptable;
+  const auto view = [](const QString& text) {
+    return std::u16string_view(QStringView(text).utf16(), static_cast<std::size_t>(text.size()));
+  };
   // The shown text itself must not count as invalid: the line edit would
   // then stop undoing the keys that break the rules.
-  return input == shown_ ? Intermediate : Invalid;
+  switch (korvale::JudgeLimitedText(view(input), limit_, view(shown_))) {
+    case korvale::LimitedText::Fits: return Acceptable;
+    case korvale::LimitedText::AsShown: return Intermediate;
+    case korvale::LimitedText::Refused: break;
+  }
+  return Invalid;
 }

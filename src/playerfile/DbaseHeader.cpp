@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "LittleEndian.h"
 #include "RecordLayout.h"
 
 namespace korvale {
@@ -70,10 +71,6 @@ std::vector<DbaseColumn> BuildColumns() {
   return spans;
 }
 
-void PutLittleEndian(std::string& out, std::size_t at, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-}
-
 }  // namespace
 
 const std::vector<DbaseColumn>& DbaseColumns() {
@@ -87,9 +84,9 @@ std::string DbaseHeader(std::uint32_t recordCount) {
   header[1] = 98;  // last update: 26 January 1998
   header[2] = 1;
   header[3] = 26;
-  PutLittleEndian(header, 4, recordCount, 4);
-  PutLittleEndian(header, 8, kDbaseHeaderLength, 2);
-  PutLittleEndian(header, 10, static_cast<std::uint32_t>(kRecordLength), 2);
+  char* lengths = PutLittleEndian(header.data() + 4, recordCount, 4);
+  lengths = PutLittleEndian(lengths, kDbaseHeaderLength, 2);
+  PutLittleEndian(lengths, kRecordLength, 2);
   std::size_t at = 32;
   for (const DbaseColumn& c : DbaseColumns()) {
     std::copy(c.name.begin(), c.name.end(), header.begin() + static_cast<std::ptrdiff_t>(at));

@@ -7,13 +7,24 @@
 
 namespace korvale {
 
-// The number layout of the files Korvale writes beside a roster (the
-// journal, the change history): little-endian, 1 to 8 bytes.
+// The number layout of the player file's header and of the files Korvale
+// writes beside a roster (the journal, the change history): little-endian,
+// 1 to 8 bytes.
 
 // Lays `value` out at `at` in `bytes` bytes; returns the end.
 inline char* PutLittleEndian(char* at, std::uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) *at++ = static_cast<char>((value >> (8 * i)) & 0xFF);
   return at;
+}
+
+// The `bytes`-byte number at `at`, which must lie within `from`.
+inline std::uint64_t ReadLittleEndian(std::string_view from, std::size_t at, int bytes) {
+  std::uint64_t value = 0;
+  for (int i = 0; i < bytes; ++i) {
+    value |= std::uint64_t{static_cast<unsigned char>(from[at + static_cast<std::size_t>(i)])}
+             << (8 * i);
+  }
+  return value;
 }
 
 // Reads numbers and byte runs in order; an overrun marks it broken and
@@ -25,10 +36,7 @@ struct LittleEndianReader {
 
   std::uint64_t Number(int n) {
     if (bytes.size() - at < static_cast<std::size_t>(n)) return Break();
-    std::uint64_t value = 0;
-    for (int i = 0; i < n; ++i) {
-      value |= std::uint64_t{static_cast<unsigned char>(bytes[at + i])} << (8 * i);
-    }
+    const std::uint64_t value = ReadLittleEndian(bytes, at, n);
     at += static_cast<std::size_t>(n);
     return value;
   }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "DbaseHeader.h"
+#include "LittleEndian.h"
 
 namespace korvale {
 namespace {
@@ -11,11 +12,6 @@ namespace {
 // Bytes 8-11 of a dBase header: header length and record length, each
 // little-endian in two bytes.
 constexpr std::size_t kPlayerHeaderProbe = 12;
-
-std::uint16_t LittleEndian16(std::string_view bytes, std::size_t at) {
-  return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                    (static_cast<unsigned char>(bytes[at + 1]) << 8));
-}
 
 // A field's text ends at its first zero byte.
 std::string_view UpToZero(std::string_view bytes) { return bytes.substr(0, bytes.find('\0')); }
@@ -148,8 +144,8 @@ std::int64_t PlayerFileState::RecordCount(std::uint64_t length) {
 
 bool IsPlayerFileHeader(std::string_view firstBytes) {
   if (firstBytes.size() < kPlayerHeaderProbe) return false;
-  return LittleEndian16(firstBytes, 8) == kDbaseHeaderLength &&
-         LittleEndian16(firstBytes, 10) == kRecordLength;
+  return ReadLittleEndian(firstBytes, 8, 2) == kDbaseHeaderLength &&
+         ReadLittleEndian(firstBytes, 10, 2) == kRecordLength;
 }
 
 std::string FieldFromSpan(std::string_view span, std::uint16_t spanStart,

@@ -12,4 +12,11 @@ namespace korvale {
 [[nodiscard]] std::filesystem::path PathFromUtf8(std::string_view utf8);
 [[nodiscard]] std::string Utf8FromPath(const std::filesystem::path& path);
 
+#ifdef _WIN32
+// UTF-8 as the UTF-16 of Windows' wide calls, and back. Bytes that are not
+// UTF-8 become U+FFFD.
+[[nodiscard]] std::wstring Widen(std::string_view utf8);
+[[nodiscard]] std::string Narrow(std::wstring_view utf16);
+#endif
+
 }  // namespace korvale

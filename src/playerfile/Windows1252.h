@@ -20,4 +20,15 @@ namespace korvale {
 // Nothing when the UTF-8 is malformed or holds a character with no byte.
 [[nodiscard]] std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
+// File bytes as UTF-16 (a QChar, a wchar_t on Windows) into `out`, which
+// holds bytes.size() units: every Windows-1252 character lies in the Basic
+// Multilingual Plane, one unit per byte.
+template <typename Unit>
+void Cp1252ToUtf16(std::string_view bytes, Unit* out) {
+  for (const char byte : bytes) {
+    *out++ =
+        static_cast<Unit>(static_cast<char16_t>(DecodeCp1252(static_cast<unsigned char>(byte))));
+  }
+}
+
 }  // namespace korvale

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "DialogTemplate.h"
+#include "Utf8Path.h"
 
 namespace korvale::win {
 
@@ -33,7 +34,7 @@ struct ControlClass {
                                                     DWORD dialogStyle);
 
 // UTF-8 to UTF-16 and back, for the texts of tables and controls.
-[[nodiscard]] std::wstring Widen(std::string_view utf8);
-[[nodiscard]] std::string Narrow(std::wstring_view utf16);
+using korvale::Narrow;
+using korvale::Widen;
 
 }  // namespace korvale::win

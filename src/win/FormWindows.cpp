@@ -32,12 +32,9 @@ void Fill(HWND list, const ListMessages& m, const std::vector<korvale::ListEntry
 
 }  // namespace
 
-// Every Windows-1252 character lies in the Basic Multilingual Plane.
 std::wstring ShownText(std::string_view bytes) {
   std::wstring text(bytes.size(), L'\0');
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    text[i] = static_cast<wchar_t>(DecodeCp1252(static_cast<unsigned char>(bytes[i])));
-  }
+  Cp1252ToUtf16(bytes, text.data());
   return text;
 }
 

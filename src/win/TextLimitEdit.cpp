@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "PageEdit.h"
-#include "Windows1252.h"
+#include "TextLimit.h"
 
 namespace korvale::win {
 namespace {
@@ -46,7 +46,7 @@ LRESULT Insert(HWND edit, const PageEdit& state, UINT message, WPARAM wParam, LP
                std::wstring_view inserted) {
   const PageEdit::Limit& limit = *state.limit;
   const std::wstring result = WithSelectionReplaced(edit, inserted);
-  if (!FitsTextLimit(result, limit.limit, limit.shown)) return 0;
+  if (JudgeLimitedText(result, limit.limit, limit.shown) == LimitedText::Refused) return 0;
   const bool over = limit.limit > 0 && result.size() > static_cast<std::size_t>(limit.limit);
   if (over) CallEdit(edit, state, EM_LIMITTEXT, 0, 0);
   const LRESULT r = CallEdit(edit, state, message, wParam, lParam);
@@ -55,15 +55,6 @@ LRESULT Insert(HWND edit, const PageEdit& state, UINT message, WPARAM wParam, LP
 }
 
 }  // namespace
-
-bool FitsTextLimit(std::wstring_view text, int limit, std::wstring_view shown) {
-  const bool fits =
-      (limit <= 0 || text.size() <= static_cast<std::size_t>(limit)) &&
-      std::all_of(text.begin(), text.end(), [](wchar_t c) {
-        return (c < 0xD800 || c > 0xDFFF) && IsAcceptedTextCharacter(static_cast<char32_t>(c));
-      });
-  return fits || text == shown;
-}
 
 std::optional<LRESULT> LimitMessage(HWND edit, const PageEdit& state, UINT message, WPARAM wParam,
                                     LPARAM lParam) {

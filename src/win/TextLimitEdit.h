@@ -13,8 +13,4 @@ namespace korvale::win {
 // same edit changes the limit and the shown text.
 void LimitEditText(HWND edit, int limit, std::wstring shown);
 
-// Whether `text` may stand in an edit limited to `limit` that was shown
-// `shown`.
-[[nodiscard]] bool FitsTextLimit(std::wstring_view text, int limit, std::wstring_view shown);
-
 }  // namespace korvale::win

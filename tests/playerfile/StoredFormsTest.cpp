@@ -97,6 +97,7 @@ TEST(Windows1252, MapsTheHighControlsAndRefusesOtherCharacters) {
   EXPECT_EQ(Utf8ToCp1252("\xE4\xB8\xAD"), std::nullopt);      // a CJK character
   EXPECT_EQ(Utf8ToCp1252("\xC3"), std::nullopt);              // cut short
   EXPECT_EQ(Utf8ToCp1252("\x80"), std::nullopt);              // no lead byte
+  EXPECT_EQ(Utf8ToCp1252("\xC0\xA9"), std::nullopt);          // overlong
   EXPECT_EQ(Utf8ToCp1252("\xF0\x9F\x8F\x80"), std::nullopt);  // beyond 16 bits
   EXPECT_TRUE(IsAcceptedTextCharacter(U'\u00E9'));
   EXPECT_TRUE(IsAcceptedTextCharacter(U'\t'));

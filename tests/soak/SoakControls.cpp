@@ -1,9 +1,9 @@
 #include "SoakControls.h"
 
 #include "ControlIds.h"
-#include "FileText.h"
 #include "Ratings.h"
 #include "StoredForms.h"
+#include "Windows1252.h"
 
 namespace korvale::testing {
 namespace {
@@ -132,7 +132,7 @@ std::optional<std::string> StoredInteger(const EditControl& edit, std::int32_t s
 }
 
 std::optional<std::string> StoredText(const EditControl& edit, const QString& text) {
-  const std::optional<std::string> bytes = ToFileBytes(text.toStdString());
+  const std::optional<std::string> bytes = korvale::Utf8ToCp1252(text.toStdString());
   if (!bytes || bytes->size() > Field(edit.field).writeWidth) return std::nullopt;
   return EncodeText(*bytes, Field(edit.field).writeWidth);
 }

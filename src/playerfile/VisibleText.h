@@ -1,15 +1,9 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 
-namespace korvale::cli {
-
-// The length of the UTF-8 sequence at `at` (shortest form, no surrogates,
-// at most U+10FFFF), or 0 when there is none.
-[[nodiscard]] std::size_t Utf8SequenceAt(std::string_view text, std::size_t at);
-[[nodiscard]] bool IsUtf8(std::string_view text);
+namespace korvale {
 
 // A text as shown to a person, in a list or a message: every character
 // that could drive a terminal or change how the text reads becomes a
@@ -23,4 +17,4 @@ namespace korvale::cli {
 // visible escape ("\\x1B"), or empty when there is none.
 [[nodiscard]] std::string ControlCharacterIn(std::string_view utf8);
 
-}  // namespace korvale::cli
+}  // namespace korvale

@@ -4,8 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "PageCommit.h"
-#include "PageExchange.h"
+#include "FormPage.h"
 #include "RecordLayout.h"
 
 class PageControls;
@@ -15,7 +14,7 @@ class PageHost;
 // number, positions, hand, height and weight, years pro, original team and
 // draft data of the shown player. Every edit is written into the file when
 // it is left, every list when the user picks in it.
-class PlayerDataPage {
+class PlayerDataPage : public FormPage {
  public:
   // The page's values; the four lists hold theirs as their selection.
   struct Values {
@@ -56,21 +55,22 @@ class PlayerDataPage {
   PlayerDataPage(const PlayerDataPage&) = delete;
   PlayerDataPage& operator=(const PlayerDataPage&) = delete;
 
-  // Filled by Select in this order: positions (1012, 1013), original team
-  // (1015), then the view's team choice, then hand (1014).
+  // Positions (1012, 1013), original team (1015), then the form's team
+  // choice, then hand (1014).
+  void FillLists() override;
   void FillPositionLists();
   void FillOriginalTeamList();
   void FillHandList();
   // The readers of the shown record, the view's PlayerId and Team among
   // them. File errors pass to the caller's boundary.
-  void LoadRecord();
+  void LoadRecord() override;
   // Close: lists emptied, values 0 or empty, shown.
-  void Clear();
+  void Clear() override;
 
   // The commits, each with the event of its control that runs it.
-  [[nodiscard]] std::vector<PageCommit> Commits();
-  [[nodiscard]] PageExchange& Exchange() { return exchange_; }
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  [[nodiscard]] std::vector<PageCommit> Commits() override;
+  [[nodiscard]] PageExchange& Exchange() override { return exchange_; }
+  [[nodiscard]] const PageExchange& Exchange() const override { return exchange_; }
   [[nodiscard]] const Values& Data() const { return values_; }
 
  private:

@@ -1,28 +1,41 @@
 #include "CKorvaleView.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringListModel>
 
-#include "CPlayerData2Page.h"
-#include "CPlayerDataPage.h"
-#include "CPlayerRatingsPage.h"
-#include "CSeasonStatsPage.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "PlayerFileDialog.h"
+#include "QtFormPage.h"
+#include "QtPageEvents.h"
 #include "ResourceIds.h"
 #include "TabControl.h"
 
 namespace res = korvale::res;
 
+namespace {
+
+struct PageEntry {
+  const char* name;
+  const res::DialogTemplate& (*layout)();
+};
+
+constexpr PageEntry kPages[] = {{"Player Data", res::PlayerDataPageTemplate},
+                                {"Player Data 2", res::PlayerData2PageTemplate},
+                                {"Player Ratings", res::PlayerRatingsPageTemplate},
+                                {"Season Stats", res::SeasonStatsPageTemplate}};
+
+}  // namespace
+
 CKorvaleView::CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QWidget* parent)
-    : QScrollArea(parent) {
+    : QScrollArea(parent), chooser_(korvale::ChoosePlayerFile) {
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(true);
-  BuildForm(files, messages);
-  CreatePages();
+  BuildForm();
+  CreatePages(files, messages);
   editor_->File().SetCurrentRecord(0);
   editor_->ShowPlayerId(0);
   LayoutPages();
@@ -31,7 +44,7 @@ CKorvaleView::CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QW
 // The pages go first, while the file state they reach is still alive.
 CKorvaleView::~CKorvaleView() { delete takeWidget(); }
 
-void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) {
+void CKorvaleView::BuildForm() {
   form_ = new QWidget;
   res::ControlMap controls = res::BuildDialog(res::EditorFormTemplate(), form_);
   form_->setMinimumSize(form_->size());
@@ -44,8 +57,6 @@ void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) 
   playerList_->setModel(new QStringListModel(playerList_));
   setWidget(form_);
   widgets_ = std::make_unique<FormWidgets>(this, std::move(controls));
-  widgets_->SetFileChooser(korvale::ChoosePlayerFile);
-  editor_ = std::make_unique<EditorView>(files, messages, *widgets_);
 
   connect(tabs_, &res::TabControl::SelectionChanged, this, &CKorvaleView::ShowSelectedPage);
   connect(playerList_, &QComboBox::activated, this, [this] { editor_->PlayerPicked(); });
@@ -54,39 +65,46 @@ void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) 
           &CKorvaleView::OnRosterSelectionChanged);
 }
 
-void CKorvaleView::CreatePages() {
-  playerData_ = new CPlayerDataPage(*editor_, tabs_);
-  playerData2_ = new CPlayerData2Page(*editor_, tabs_);
-  ratings_ = new CPlayerRatingsPage(*editor_, tabs_);
-  seasonStats_ = new CSeasonStatsPage(*editor_, tabs_);
-  editor_->AttachPages(
-      {playerData_->Rules(), playerData2_->Rules(), ratings_->Rules(), seasonStats_->Rules()});
-  widgets_->SetPages({&playerData_->Controls(), &playerData2_->Controls(), &ratings_->Controls(),
-                      &seasonStats_->Controls()});
-  playerData_->setVisible(res::PlayerDataPageTemplate().StartsVisible());
-  playerData2_->setVisible(res::PlayerData2PageTemplate().StartsVisible());
-  ratings_->setVisible(res::PlayerRatingsPageTemplate().StartsVisible());
-  seasonStats_->setVisible(res::SeasonStatsPageTemplate().StartsVisible());
+void CKorvaleView::CreatePages(korvale::FileSystem& files, MessageSink& messages) {
+  std::vector<PageControls*> controls;
+  for (const PageEntry& entry : kPages) {
+    pages_.push_back(new QtFormPage(entry.layout(), tabs_));
+    pages_.back()->setVisible(entry.layout().StartsVisible());
+    controls.push_back(&pages_.back()->Controls());
+  }
+  widgets_->SetPages({pages_.begin(), pages_.end()});
+  editor_ = std::make_unique<EditorForm>(files, messages, *widgets_, controls);
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
+    ForwardPageEvents(pages_[page]->Controls().Map(),
+                      editor_->Page(static_cast<int>(page)).Commits(),
+                      [this, page](PageEvent event, int control) {
+                        editor_->Handle(static_cast<int>(page), control, event);
+                      });
+  }
   const QSignalBlocker quiet(tabs_);
-  tabs_->InsertItem(0, tr("Player Data"));
-  tabs_->InsertItem(1, tr("Player Data 2"));
-  tabs_->InsertItem(2, tr("Player Ratings"));
-  tabs_->InsertItem(3, tr("Season Stats"));
+  for (const PageEntry& entry : kPages) tabs_->InsertItem(tabs_->Count(), tr(entry.name));
   tabs_->SetCurrentIndex(0);
 }
 
+void CKorvaleView::Select() {
+  const CloseGate::Hold hold(editor_->Gate());
+  if (const std::optional<QString> path = chooser_(this)) {
+    editor_->Select(QFile::encodeName(*path).toStdString());
+  }
+}
+
 void CKorvaleView::ShowSelectedPage() {
-  QWidget* const pages[] = {playerData_, playerData2_, ratings_, seasonStats_};
   const int chosen = tabs_->CurrentIndex();
-  if (chosen < 0 || chosen > 3) return;
-  for (int i = 0; i < 4; ++i) pages[i]->setVisible(i == chosen);
+  if (chosen < 0 || chosen >= static_cast<int>(pages_.size())) return;
+  for (std::size_t i = 0; i < pages_.size(); ++i) {
+    pages_[i]->setVisible(static_cast<int>(i) == chosen);
+  }
 }
 
 void CKorvaleView::LayoutPages() {
   if (!tabs_) return;
   const QRect client = tabs_->rect();
-  for (QWidget* page : {static_cast<QWidget*>(playerData_), static_cast<QWidget*>(playerData2_),
-                        static_cast<QWidget*>(ratings_), static_cast<QWidget*>(seasonStats_)}) {
+  for (QWidget* page : pages_) {
     page->setGeometry(5, 30, client.width() - 10, client.height() - 35);
   }
 }

@@ -1,17 +1,15 @@
 #include "FormWidgets.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QStringListModel>
 
 #include "ListText.h"
+#include "QtFormPage.h"
 
 FormWidgets::FormWidgets(QWidget* view, korvale::res::ControlMap controls)
     : view_(view), form_(view, std::move(controls)) {}
-
-void FormWidgets::SetPages(const std::array<const WidgetControls*, 4>& pages) { pages_ = pages; }
 
 int FormWidgets::Selection(int control) const {
   if (const auto* list = form_.Map().Get<QListWidget>(control)) {
@@ -84,14 +82,9 @@ std::optional<FormControls::PageEdit> FormWidgets::FocusedPageEdit() const {
   auto* edit = qobject_cast<QLineEdit*>(view_->window()->focusWidget());
   if (edit == nullptr) return std::nullopt;
   for (int page = 0; page < static_cast<int>(pages_.size()); ++page) {
-    if (pages_[page] == nullptr) continue;
-    if (const std::optional<int> id = pages_[page]->Map().IdOf(edit)) return PageEdit{page, *id};
+    if (const std::optional<int> id = pages_[page]->Controls().Map().IdOf(edit)) {
+      return PageEdit{page, *id};
+    }
   }
   return std::nullopt;
-}
-
-std::optional<std::string> FormWidgets::ChoosePlayerFile() {
-  const std::optional<QString> path = chooser_(view_.data());
-  if (!path) return std::nullopt;
-  return QFile::encodeName(*path).toStdString();
 }

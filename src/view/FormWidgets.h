@@ -1,10 +1,8 @@
 #pragma once
 
-#include <array>
-#include <functional>
+#include <vector>
 
 #include <QPointer>
-#include <QString>
 
 #include "DialogBuilder.h"
 #include "FormControls.h"
@@ -12,20 +10,17 @@
 
 class QComboBox;
 class QListWidget;
+class QtFormPage;
 
 // The editor form's widgets as the form's rules see them: the controls of
-// template 101 by id, the roster list's selection, the focus among the
-// pages' edits and the file dialog.
+// template 101 by id, the roster list's selection and the focus among the
+// pages' edits.
 class FormWidgets final : public FormControls {
  public:
-  // The chosen path, or nothing when the user cancels.
-  using FileChooser = std::function<std::optional<QString>(QWidget* owner)>;
-
   FormWidgets(QWidget* view, korvale::res::ControlMap controls);
 
-  // The four pages in tab order, with their controls.
-  void SetPages(const std::array<const WidgetControls*, 4>& pages);
-  void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  // The pages in tab order.
+  void SetPages(std::vector<QtFormPage*> pages) { pages_ = std::move(pages); }
   // True while the program sets the roster list: its notifications are
   // not the user's.
   [[nodiscard]] bool SettingRoster() const { return settingRoster_; }
@@ -49,7 +44,6 @@ class FormWidgets final : public FormControls {
   void SetListEntries(int control, const std::vector<korvale::ListEntry>& entries) override;
   void MoveListEntry(int control, int from, int to, const std::string& text) override;
   [[nodiscard]] std::optional<PageEdit> FocusedPageEdit() const override;
-  [[nodiscard]] std::optional<std::string> ChoosePlayerFile() override;
 
  private:
   void SetPlayerEntries(QComboBox* list, const std::vector<korvale::ListEntry>& entries);
@@ -57,7 +51,6 @@ class FormWidgets final : public FormControls {
 
   QPointer<QWidget> view_;
   WidgetControls form_;
-  std::array<const WidgetControls*, 4> pages_{};
-  FileChooser chooser_;
+  std::vector<QtFormPage*> pages_;
   bool settingRoster_ = false;
 };

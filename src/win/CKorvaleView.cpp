@@ -5,15 +5,11 @@
 #include "ChildDialog.h"
 #include "DialogControls.h"
 #include "DialogTemplates.h"
-#include "EditorView.h"
+#include "EditorForm.h"
 #include "FormWindows.h"
 #include "PageCommits.h"
-#include "PlayerData2Page.h"
-#include "PlayerDataPage.h"
 #include "PlayerFileChooser.h"
-#include "PlayerRatingsPage.h"
 #include "ResourceIds.h"
-#include "SeasonStatsPage.h"
 
 namespace res = korvale::res;
 using korvale::win::ChildDialog;
@@ -26,28 +22,25 @@ namespace {
 constexpr DWORD kChildDialog = WS_CHILD | WS_VISIBLE | DS_CONTROL;
 constexpr DWORD kForm = kChildDialog | WS_CLIPCHILDREN;
 
-constexpr std::array<const wchar_t*, 4> kTabNames = {L"Player Data", L"Player Data 2",
-                                                     L"Player Ratings", L"Season Stats"};
+struct PageEntry {
+  const wchar_t* name;
+  const res::DialogTemplate& (*layout)();
+};
 
-const res::DialogTemplate& PageTemplate(int page) {
-  switch (page) {
-    case 0: return res::PlayerDataPageTemplate();
-    case 1: return res::PlayerData2PageTemplate();
-    case 2: return res::PlayerRatingsPageTemplate();
-    default: return res::SeasonStatsPageTemplate();
-  }
-}
+constexpr PageEntry kPages[] = {{L"Player Data", res::PlayerDataPageTemplate},
+                                {L"Player Data 2", res::PlayerData2PageTemplate},
+                                {L"Player Ratings", res::PlayerRatingsPageTemplate},
+                                {L"Season Stats", res::SeasonStatsPageTemplate}};
 
 }  // namespace
 
 CKorvaleView::CKorvaleView(HWND frame, korvale::FileSystem& files, MessageSink& messages)
     : form_(std::make_unique<ChildDialog>(frame, res::EditorFormTemplate(), kForm)),
       formControls_(std::make_unique<korvale::win::FormWindows>(*form_)),
-      editor_(std::make_unique<EditorView>(files, messages, *formControls_)) {
-  formControls_->SetFileChooser(
-      [&messages](HWND owner) { return korvale::win::ChoosePlayerFile(owner, messages); });
+      chooser_(
+          [&messages](HWND owner) { return korvale::win::ChoosePlayerFile(owner, messages); }) {
   form_->OnDestroy([this] { closing_ = true; });
-  CreatePages();
+  CreatePages(files, messages);
   ConnectForm();
   editor_->File().SetCurrentRecord(0);
   editor_->ShowPlayerId(0);
@@ -61,34 +54,30 @@ CKorvaleView::~CKorvaleView() {
   if (HWND form = form_->Window()) DestroyWindow(form);
 }
 
-void CKorvaleView::CreatePages() {
-  for (int page = 0; page < 4; ++page) {
-    pages_[page] = std::make_unique<ChildDialog>(form_->Window(), PageTemplate(page), kChildDialog);
-    pageControls_[page] = std::make_unique<DialogControls>(*pages_[page]);
+void CKorvaleView::CreatePages(korvale::FileSystem& files, MessageSink& messages) {
+  std::vector<PageControls*> controls;
+  std::vector<const DialogControls*> windows;
+  for (const PageEntry& entry : kPages) {
+    pages_.push_back(std::make_unique<ChildDialog>(form_->Window(), entry.layout(), kChildDialog));
+    pageControls_.push_back(std::make_unique<DialogControls>(*pages_.back()));
+    controls.push_back(pageControls_.back().get());
+    windows.push_back(pageControls_.back().get());
   }
-  data_ = std::make_unique<PlayerDataPage>(*editor_, *pageControls_[0]);
-  data2_ = std::make_unique<PlayerData2Page>(*editor_, *pageControls_[1]);
-  ratings_ = std::make_unique<PlayerRatingsPage>(*editor_, *pageControls_[2]);
-  season_ = std::make_unique<SeasonStatsPage>(*editor_, *pageControls_[3]);
-  editor_->AttachPages({*data_, *data2_, *ratings_, *season_});
-  formControls_->SetPages({pageControls_[0].get(), pageControls_[1].get(), pageControls_[2].get(),
-                           pageControls_[3].get()});
-  using korvale::win::ConnectCommits;
-  ConnectCommits(*pages_[0], data_->Exchange(), data_->Commits(), closing_);
-  ConnectCommits(*pages_[1], data2_->Exchange(), data2_->Commits(), closing_);
-  ConnectCommits(*pages_[2], ratings_->Exchange(), ratings_->Commits(), closing_);
-  ConnectCommits(*pages_[3], season_->Exchange(), season_->Commits(), closing_);
-  data_->Exchange().Show();
-  data2_->Exchange().Show();
-  ratings_->Exchange().Show();
-  season_->Exchange().Show();
+  formControls_->SetPages(std::move(windows));
+  editor_ = std::make_unique<EditorForm>(files, messages, *formControls_, controls);
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
+    korvale::win::ForwardPageEvents(*pages_[page], editor_->Page(static_cast<int>(page)).Commits(),
+                                    closing_, [this, page](PageEvent event, int control) {
+                                      editor_->Handle(static_cast<int>(page), control, event);
+                                    });
+  }
 
   HWND tabs = Control(res::kIdTabControl);
-  for (int page = 0; page < 4; ++page) {
+  for (std::size_t page = 0; page < std::size(kPages); ++page) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
-    item.pszText = const_cast<wchar_t*>(kTabNames[page]);
-    SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
+    item.pszText = const_cast<wchar_t*>(kPages[page].name);
+    SendMessageW(tabs, TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
   }
   SendMessageW(tabs, TCM_SETCURSEL, 0, 0);
 }
@@ -118,8 +107,8 @@ void CKorvaleView::PlacePages() {
   GetClientRect(tabs, &client);
   POINT origin{5, 30};
   MapWindowPoints(tabs, form_->Window(), &origin, 1);
-  for (int page = 3; page >= 0; --page) {
-    SetWindowPos(pages_[page]->Window(), HWND_TOP, origin.x, origin.y, client.right - 10,
+  for (auto page = pages_.rbegin(); page != pages_.rend(); ++page) {
+    SetWindowPos((*page)->Window(), HWND_TOP, origin.x, origin.y, client.right - 10,
                  client.bottom - 35, SWP_NOACTIVATE);
   }
 }
@@ -127,29 +116,35 @@ void CKorvaleView::PlacePages() {
 void CKorvaleView::ShowSelectedPage() {
   const auto chosen =
       static_cast<int>(SendMessageW(Control(res::kIdTabControl), TCM_GETCURSEL, 0, 0));
-  if (chosen < 0 || chosen > 3) return;
+  if (Page(chosen) == nullptr) return;
   // A page edit that loses the focus to a hidden page would keep it
   // unseen: it goes to the tab control, as with a click on a tab.
-  for (int page = 0; page < 4; ++page) {
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
     HWND window = pages_[page]->Window();
-    if (page != chosen && IsChild(window, GetFocus())) SetFocus(Control(res::kIdTabControl));
+    if (static_cast<int>(page) != chosen && IsChild(window, GetFocus())) {
+      SetFocus(Control(res::kIdTabControl));
+    }
   }
-  for (int page = 0; page < 4; ++page) {
-    ShowWindow(pages_[page]->Window(), page == chosen ? SW_SHOWNA : SW_HIDE);
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
+    ShowWindow(pages_[page]->Window(), static_cast<int>(page) == chosen ? SW_SHOWNA : SW_HIDE);
   }
 }
 
 HWND CKorvaleView::Window() const { return form_->Window(); }
 
-void CKorvaleView::SetFileChooser(FileChooser chooser) {
-  formControls_->SetFileChooser(std::move(chooser));
+void CKorvaleView::SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+void CKorvaleView::Select() {
+  const CloseGate::Hold hold(editor_->Gate());
+  if (!chooser_) return;
+  if (const std::optional<std::string> path = chooser_(GetAncestor(Window(), GA_ROOT))) {
+    editor_->Select(*path);
+  }
 }
 
-void CKorvaleView::Select() { editor_->Select(); }
 void CKorvaleView::Close() { editor_->Close(); }
 void CKorvaleView::Forward() { editor_->Forward(); }
 void CKorvaleView::Back() { editor_->Back(); }
-bool CKorvaleView::CommitBeforeCommand() { return editor_->CommitBeforeCommand(); }
 bool CKorvaleView::CommitOnClose(std::function<void()> again) {
   return editor_->CommitOnClose(std::move(again));
 }
@@ -166,17 +161,17 @@ void CKorvaleView::FrameClosing() { closing_ = true; }
 HWND CKorvaleView::Control(int id) const { return form_->Control(id); }
 
 HWND CKorvaleView::Page(int page) const {
-  return page >= 0 && page < 4 ? pages_[page]->Window() : nullptr;
+  return page >= 0 && page < static_cast<int>(pages_.size()) ? pages_[page]->Window() : nullptr;
 }
 
 HWND CKorvaleView::PageControl(int page, int id) const {
-  return page >= 0 && page < 4 ? pages_[page]->Control(id) : nullptr;
+  return Page(page) != nullptr ? pages_[page]->Control(id) : nullptr;
 }
 
 void CKorvaleView::ShowPage(int page) {
-  if (page < 0 || page > 3) return;
+  if (Page(page) == nullptr) return;
   SendMessageW(Control(res::kIdTabControl), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
   ShowSelectedPage();
 }
 
-EditorView& CKorvaleView::Editor() { return *editor_; }
+EditorForm& CKorvaleView::Editor() { return *editor_; }

@@ -2,18 +2,14 @@
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
-class EditorView;
+class EditorForm;
 class MessageSink;
-class PlayerData2Page;
-class PlayerDataPage;
-class PlayerRatingsPage;
-class SeasonStatsPage;
 
 namespace korvale {
 class FileSystem;
@@ -25,10 +21,11 @@ class FormWindows;
 }  // namespace korvale
 
 // The editor form on the screen: template 101 as a child of the frame,
-// with the tab control, the four pages, the PlayerID display, the player
-// list, the team choice and the roster list. Its rules (the file state,
-// Select, Close, Forward, Back, the display and the lists) are
-// EditorView's; it forwards its commands and the user's picks there.
+// with the tab control, the pages, the PlayerID display, the player list,
+// the team choice and the roster list. Its rules (the file state, Select,
+// Close, Forward, Back, the display, the pages' events and the lists) are
+// EditorForm's; it forwards its commands, the user's picks and the pages'
+// control events there.
 class CKorvaleView {
  public:
   // The chosen path (UTF-8), or nothing when the user cancels.
@@ -44,14 +41,12 @@ class CKorvaleView {
   // Default: the open-file dialog (GetOpenFileNameW).
   void SetFileChooser(FileChooser chooser);
 
-  // Commands 32775, 32776, 32783, 32782.
+  // The commands; Select opens the file the dialog chooses.
   void Select();
   void Close();
   void Forward();
   void Back();
-  // See EditorView::CommitBeforeCommand. False when the command must stop.
-  bool CommitBeforeCommand();
-  // See EditorView::CommitOnClose. False while the close must wait.
+  // See EditorForm::CommitOnClose. False while the close must wait.
   [[nodiscard]] bool CommitOnClose(std::function<void()> again);
   [[nodiscard]] bool IsCommandEnabled(int id) const;
 
@@ -65,16 +60,15 @@ class CKorvaleView {
 
   // A control of the form by id.
   [[nodiscard]] HWND Control(int id) const;
-  // The pages in tab order: Player Data, Player Data 2, Player Ratings,
-  // Season Stats (0 to 3).
+  // The pages in tab order.
   [[nodiscard]] HWND Page(int page) const;
   [[nodiscard]] HWND PageControl(int page, int id) const;
   // As if the user chose the page's tab.
   void ShowPage(int page);
-  [[nodiscard]] EditorView& Editor();
+  [[nodiscard]] EditorForm& Editor();
 
  private:
-  void CreatePages();
+  void CreatePages(korvale::FileSystem& files, MessageSink& messages);
   void ConnectForm();
   void PlacePages();
   void ShowSelectedPage();
@@ -82,11 +76,8 @@ class CKorvaleView {
   bool closing_ = false;  // read by the page edits' focus watch
   std::unique_ptr<korvale::win::ChildDialog> form_;
   std::unique_ptr<korvale::win::FormWindows> formControls_;
-  std::unique_ptr<EditorView> editor_;
-  std::array<std::unique_ptr<korvale::win::ChildDialog>, 4> pages_;
-  std::array<std::unique_ptr<korvale::win::DialogControls>, 4> pageControls_;
-  std::unique_ptr<PlayerDataPage> data_;
-  std::unique_ptr<PlayerData2Page> data2_;
-  std::unique_ptr<PlayerRatingsPage> ratings_;
-  std::unique_ptr<SeasonStatsPage> season_;
+  std::vector<std::unique_ptr<korvale::win::ChildDialog>> pages_;  // in tab order
+  std::vector<std::unique_ptr<korvale::win::DialogControls>> pageControls_;
+  std::unique_ptr<EditorForm> editor_;
+  FileChooser chooser_;
 };

@@ -71,16 +71,11 @@ std::optional<FormControls::PageEdit> FormWindows::FocusedPageEdit() const {
   if (!IsOfClass(focus, L"Edit")) return std::nullopt;
   HWND parent = GetParent(focus);
   for (int page = 0; page < static_cast<int>(pages_.size()); ++page) {
-    if (pages_[page] != nullptr && pages_[page]->Window() == parent) {
+    if (pages_[page]->Window() == parent) {
       return PageEdit{page, GetDlgCtrlID(focus)};
     }
   }
   return std::nullopt;
-}
-
-std::optional<std::string> FormWindows::ChoosePlayerFile() {
-  if (!chooser_) return std::nullopt;
-  return chooser_(GetAncestor(form_.Window(), GA_ROOT));
 }
 
 }  // namespace korvale::win

@@ -2,8 +2,7 @@
 
 #include <windows.h>
 
-#include <array>
-#include <functional>
+#include <vector>
 
 #include "DialogControls.h"
 #include "FormControls.h"
@@ -12,17 +11,13 @@ namespace korvale::win {
 
 // The editor form's windows as the form's rules see them: the controls of
 // template 101 by id, the player and roster lists filled in the core's
-// order, the focus among the pages' edits and the file dialog.
+// order and the focus among the pages' edits.
 class FormWindows final : public FormControls {
  public:
-  // The chosen path (UTF-8), or nothing when the user cancels.
-  using FileChooser = std::function<std::optional<std::string>(HWND owner)>;
-
   explicit FormWindows(ChildDialog& form) : form_(form) {}
 
-  // The four pages in tab order.
-  void SetPages(const std::array<const DialogControls*, 4>& pages) { pages_ = pages; }
-  void SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+  // The pages in tab order.
+  void SetPages(std::vector<const DialogControls*> pages) { pages_ = std::move(pages); }
 
   [[nodiscard]] std::string Text(int control) const override { return form_.Text(control); }
   void SetText(int control, const std::string& text) override { form_.SetText(control, text); }
@@ -43,12 +38,10 @@ class FormWindows final : public FormControls {
   void SetListEntries(int control, const std::vector<korvale::ListEntry>& entries) override;
   void MoveListEntry(int control, int from, int to, const std::string& text) override;
   [[nodiscard]] std::optional<PageEdit> FocusedPageEdit() const override;
-  [[nodiscard]] std::optional<std::string> ChoosePlayerFile() override;
 
  private:
   DialogControls form_;
-  std::array<const DialogControls*, 4> pages_{};
-  FileChooser chooser_;
+  std::vector<const DialogControls*> pages_;
 };
 
 // File text (Windows-1252 bytes) as shown text: one UTF-16 unit a byte.

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-class PageExchange;
+#include "PageCommit.h"
 
 namespace korvale::win {
 
@@ -25,8 +25,7 @@ struct PageEdit {
   };
   struct Leave {
     int control;
-    PageExchange* exchange;
-    std::function<void()> commit;
+    std::function<void(PageEvent event, int control)> forward;
     const bool* closing;
   };
 

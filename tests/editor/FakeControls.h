@@ -8,7 +8,8 @@
 #include "PageControls.h"
 #include "PageHost.h"
 
-// Controls as plain values; a focus return runs at once.
+// Controls as plain values; a focus return runs at once, unless
+// `deferFocus` keeps it in `pending`.
 class FakeControls final : public PageControls {
  public:
   [[nodiscard]] std::string Text(int c) const override {
@@ -26,7 +27,11 @@ class FakeControls final : public PageControls {
   void SetEnabled(int c, bool enabled) override { this->enabled[c] = enabled; }
   void FocusLater(int c, std::function<void()> done) override {
     focus = c;
-    done();
+    if (deferFocus) {
+      pending = std::move(done);
+    } else {
+      done();
+    }
   }
 
   std::map<int, std::string> texts;
@@ -36,6 +41,8 @@ class FakeControls final : public PageControls {
   std::map<int, int> selections;
   std::map<int, bool> enabled;
   int focus = 0;
+  bool deferFocus = false;
+  std::function<void()> pending;
 };
 
 // Keeps every message instead of showing it.
@@ -66,12 +73,11 @@ class FakeHost : public PageHost {
   void SyncPlayerList() override { calls.push_back("SyncPlayerList"); }
   void FillRosterList() override { calls.push_back("FillRosterList"); }
   void ShowCurrentRecord() override { calls.push_back("ShowCurrentRecord"); }
-  std::string& AppearanceMarker() override { return marker; }
+  void FillTeamChoice() override { calls.push_back("FillTeamChoice"); }
 
   korvale::PlayerFileState file;
   MessageLog messages;
   korvale::history::Recorder history;
   CloseGate gate;
   std::vector<std::string> calls;
-  std::string marker;
 };

@@ -11,9 +11,10 @@
 #include <QMenu>
 #include <QTest>
 
-#include "CPlayerDataPage.h"
 #include "FakePageHost.h"
+#include "PlayerDataPage.h"
 #include "PlayerFileBuilder.h"
+#include "QtTestPage.h"
 #include "RecordLayout.h"
 
 // Readable QStrings in failure messages.
@@ -29,7 +30,7 @@ using korvale::testing::PlayerFileBuilder;
 using korvale::testing::ReadAll;
 using korvale::testing::SpanBytes;
 using korvale::testing::TempDir;
-using P = CPlayerDataPage;
+using P = QtTestPage<PlayerDataPage>;
 
 // A valid record: every ranged field inside its range, so that a take over
 // the whole page succeeds unless a test spoils one field on purpose.

@@ -6,9 +6,9 @@
 #include <QTest>
 #include <QVBoxLayout>
 
-#include "CommitTriggers.h"
 #include "FakePageHost.h"
 #include "PageExchange.h"
+#include "QtPageEvents.h"
 #include "WidgetControls.h"
 
 namespace {
@@ -111,9 +111,13 @@ TEST_F(PageExchangeTest, AShownTextOverTheLimitMayShrinkButNotGrowOrChange) {
   EXPECT_EQ(page.name->text(), "Abcde");
 }
 
-TEST_F(PageExchangeTest, LeavingCommitsOnlyForRealMovesAndNotDuringATake) {
+TEST_F(PageExchangeTest, LeavingCountsOnlyForRealMovesAndEscapeStaysInTheEdit) {
   int commits = 0;
-  OnLeave(page.free, kFree, page.exchange, [&] { ++commits; });
+  int escapes = 0;
+  ForwardEditEvents(page.free, kFree, [&](PageEvent event, int control) {
+    EXPECT_EQ(control, kFree);
+    ++(event == PageEvent::Leave ? commits : escapes);
+  });
   page.free->setFocus(Qt::TabFocusReason);
   page.number->setFocus(Qt::TabFocusReason);
   EXPECT_EQ(commits, 1);
@@ -123,11 +127,10 @@ TEST_F(PageExchangeTest, LeavingCommitsOnlyForRealMovesAndNotDuringATake) {
   page.number->setFocus(Qt::MenuBarFocusReason);
   EXPECT_EQ(commits, 1);
   page.free->setFocus(Qt::OtherFocusReason);
-  page.number->setText("x");
-  EXPECT_FALSE(page.exchange.Take());  // busy until the focus is back in `number`
-  page.name->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(page.free, Qt::Key_Escape);
+  EXPECT_EQ(escapes, 1);
+  EXPECT_EQ(QApplication::focusWidget(), page.free);
   EXPECT_EQ(commits, 1);
-  QTRY_VERIFY(!page.exchange.Busy());
 }
 
 }  // namespace

@@ -24,13 +24,12 @@ class FakePageHost : public PageHost {
     calls << "ShowCurrentRecord";
     if (onShowCurrentRecord) onShowCurrentRecord();
   }
-  std::string& AppearanceMarker() override { return marker; }
+  void FillTeamChoice() override { calls << "FillTeamChoice"; }
 
   korvale::PlayerFileState file;
   RecordingMessages messages;
   korvale::history::Recorder history;
   CloseGate gate;
   QStringList calls;
-  std::string marker;
   std::function<void()> onShowCurrentRecord;
 };

@@ -9,7 +9,7 @@
 
 #include "CKorvaleView.h"
 #include "DialogTemplates.h"
-#include "EditorView.h"
+#include "EditorForm.h"
 #include "FileSystem.h"
 #include "PlayerDataPage.h"
 #include "PlayerFileBuilder.h"

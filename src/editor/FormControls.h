@@ -28,7 +28,7 @@
 // It never forwards a selection or a text the program set. For the roster
 // list, Select(id, -1) clears the selection and Selection gives the
 // selected row.
-class FormControls : public PageControls {
+class FormControls : public virtual PageControls {
  public:
   // An edit of a page that holds the focus: the page in tab order and
   // the edit's id.

@@ -60,15 +60,15 @@ class PlayerData2Page : public FormPage {
 
   PageHost& host_;
   PageControls& controls_;
-  std::int32_t isPlayable_ = 0;   // 1040
-  std::int32_t isRom_ = 0;        // 1041
-  std::int32_t isHidden_ = 0;     // 1042
-  std::int32_t isCreated_ = 0;    // 1039
-  std::string portrait_;          // 1050
-  std::string actionPhoto_;       // 1051
-  std::string speechHeader_;      // 1048
-  std::string speechData_;        // 1049
-  std::string playerPkg_;         // 1047
+  std::int32_t isPlayable_ = 0;
+  std::int32_t isRom_ = 0;
+  std::int32_t isHidden_ = 0;
+  std::int32_t isCreated_ = 0;
+  std::string portrait_;
+  std::string actionPhoto_;
+  std::string speechHeader_;
+  std::string speechData_;
+  std::string playerPkg_;
   std::string appearanceMarker_;  // its first character as last read
   PageExchange exchange_;
 };

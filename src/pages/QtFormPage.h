@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "WidgetControls.h"
+#include "QtPageControls.h"
 
 class QComboBox;
 class QLineEdit;
@@ -16,12 +16,12 @@ class QtFormPage : public QWidget {
  public:
   QtFormPage(const korvale::res::DialogTemplate& page, QWidget* parent);
 
-  [[nodiscard]] WidgetControls& Controls() { return controls_; }
-  [[nodiscard]] const WidgetControls& Controls() const { return controls_; }
+  [[nodiscard]] QtPageControls& Controls() { return controls_; }
+  [[nodiscard]] const QtPageControls& Controls() const { return controls_; }
   [[nodiscard]] QWidget* Control(int id) const { return controls_.Map().Find(id); }
   [[nodiscard]] QLineEdit* Edit(int id) const;
   [[nodiscard]] QComboBox* List(int id) const;
 
  private:
-  WidgetControls controls_;
+  QtPageControls controls_;
 };

@@ -56,7 +56,7 @@ void CKorvaleView::BuildForm() {
   // The entries are sorted before they are put in, all at once.
   playerList_->setModel(new QStringListModel(playerList_));
   setWidget(form_);
-  widgets_ = std::make_unique<FormWidgets>(this, std::move(controls));
+  widgets_ = std::make_unique<QtFormControls>(this, std::move(controls));
 
   connect(tabs_, &res::TabControl::SelectionChanged, this, &CKorvaleView::ShowSelectedPage);
   connect(playerList_, &QComboBox::activated, this, [this] { editor_->PlayerPicked(); });

@@ -10,7 +10,7 @@
 #include <QString>
 
 #include "EditorForm.h"
-#include "FormWidgets.h"
+#include "QtFormControls.h"
 
 class MessageSink;
 class QComboBox;
@@ -74,7 +74,7 @@ class CKorvaleView : public QScrollArea {
   void CreatePages(korvale::FileSystem& files, MessageSink& messages);
   void OnRosterSelectionChanged();
 
-  std::unique_ptr<FormWidgets> widgets_;
+  std::unique_ptr<QtFormControls> widgets_;
   std::unique_ptr<EditorForm> editor_;
   FileChooser chooser_;
 

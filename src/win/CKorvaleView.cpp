@@ -3,17 +3,17 @@
 #include <commctrl.h>
 
 #include "ChildDialog.h"
-#include "DialogControls.h"
 #include "DialogTemplates.h"
 #include "EditorForm.h"
-#include "FormWindows.h"
-#include "PageCommits.h"
 #include "PlayerFileChooser.h"
 #include "ResourceIds.h"
+#include "Win32FormControls.h"
+#include "Win32PageControls.h"
+#include "Win32PageEvents.h"
 
 namespace res = korvale::res;
 using korvale::win::ChildDialog;
-using korvale::win::DialogControls;
+using korvale::win::Win32PageControls;
 
 namespace {
 
@@ -36,7 +36,7 @@ constexpr PageEntry kPages[] = {{L"Player Data", res::PlayerDataPageTemplate},
 
 CKorvaleView::CKorvaleView(HWND frame, korvale::FileSystem& files, MessageSink& messages)
     : form_(std::make_unique<ChildDialog>(frame, res::EditorFormTemplate(), kForm)),
-      formControls_(std::make_unique<korvale::win::FormWindows>(*form_)),
+      formControls_(std::make_unique<korvale::win::Win32FormControls>(*form_)),
       chooser_(
           [&messages](HWND owner) { return korvale::win::ChoosePlayerFile(owner, messages); }) {
   form_->OnDestroy([this] { closing_ = true; });
@@ -56,10 +56,10 @@ CKorvaleView::~CKorvaleView() {
 
 void CKorvaleView::CreatePages(korvale::FileSystem& files, MessageSink& messages) {
   std::vector<PageControls*> controls;
-  std::vector<const DialogControls*> windows;
+  std::vector<const Win32PageControls*> windows;
   for (const PageEntry& entry : kPages) {
     pages_.push_back(std::make_unique<ChildDialog>(form_->Window(), entry.layout(), kChildDialog));
-    pageControls_.push_back(std::make_unique<DialogControls>(*pages_.back()));
+    pageControls_.push_back(std::make_unique<Win32PageControls>(*pages_.back()));
     controls.push_back(pageControls_.back().get());
     windows.push_back(pageControls_.back().get());
   }

@@ -15,8 +15,8 @@ namespace korvale {
 class FileSystem;
 namespace win {
 class ChildDialog;
-class DialogControls;
-class FormWindows;
+class Win32PageControls;
+class Win32FormControls;
 }  // namespace win
 }  // namespace korvale
 
@@ -75,9 +75,9 @@ class CKorvaleView {
 
   bool closing_ = false;  // read by the page edits' focus watch
   std::unique_ptr<korvale::win::ChildDialog> form_;
-  std::unique_ptr<korvale::win::FormWindows> formControls_;
+  std::unique_ptr<korvale::win::Win32FormControls> formControls_;
   std::vector<std::unique_ptr<korvale::win::ChildDialog>> pages_;  // in tab order
-  std::vector<std::unique_ptr<korvale::win::DialogControls>> pageControls_;
+  std::vector<std::unique_ptr<korvale::win::Win32PageControls>> pageControls_;
   std::unique_ptr<EditorForm> editor_;
   FileChooser chooser_;
 };

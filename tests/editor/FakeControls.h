@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "MessageSink.h"
+#include "FakePageHost.h"
+#include "MessageLog.h"
 #include "PageControls.h"
-#include "PageHost.h"
 
 // Controls as plain values; a focus return runs at once, unless
 // `deferFocus` keeps it in `pending`.
@@ -45,39 +45,4 @@ class FakeControls final : public PageControls {
   std::function<void()> pending;
 };
 
-// Keeps every message instead of showing it.
-class MessageLog final : public MessageSink {
- public:
-  void Warn(const std::string& text) override { warnings.push_back(text); }
-  void Stop(const std::string& text) override { stops.push_back(text); }
-
-  std::vector<std::string> warnings, stops;
-};
-
-// A view for rules under test: the file state, messages and a call log.
-class FakeHost : public PageHost {
- public:
-  FakeHost() : file(korvale::SystemFileSystem()) {}
-
-  korvale::PlayerFileState& File() override { return file; }
-  MessageSink& Messages() override { return messages; }
-  korvale::history::Recorder& History() override { return history; }
-  CloseGate& Gate() override { return gate; }
-  void ShowPlayerId(std::int32_t id) override {
-    calls.push_back("ShowPlayerId " + std::to_string(id));
-  }
-  void SelectTeamChoice(int index) override {
-    calls.push_back("SelectTeamChoice " + std::to_string(index));
-  }
-  void FillPlayerList() override { calls.push_back("FillPlayerList"); }
-  void SyncPlayerList() override { calls.push_back("SyncPlayerList"); }
-  void FillRosterList() override { calls.push_back("FillRosterList"); }
-  void ShowCurrentRecord() override { calls.push_back("ShowCurrentRecord"); }
-  void FillTeamChoice() override { calls.push_back("FillTeamChoice"); }
-
-  korvale::PlayerFileState file;
-  MessageLog messages;
-  korvale::history::Recorder history;
-  CloseGate gate;
-  std::vector<std::string> calls;
-};
+using FakeHost = FakePageHost<MessageLog>;

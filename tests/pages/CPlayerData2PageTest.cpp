@@ -11,6 +11,7 @@
 #include "PlayerData2PageTemplate.h"
 #include "PlayerFileBuilder.h"
 #include "QtTestPage.h"
+#include "RecordingMessages.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ class PlayerData2PageTest : public ::testing::Test {
 
   TempDir dir;
   std::filesystem::path path;
-  FakePageHost host;
+  FakePageHost<RecordingMessages> host;
   QtTestPage<PlayerData2Page> page;
 };
 
@@ -134,7 +135,7 @@ TEST_F(PlayerData2PageTest, SkinColorAndBodyTypeShowTheirDigitAndWriteTheIndex) 
   Pick(List(ids::kBodyType), 0);
   EXPECT_EQ(Stored(FieldId::SkinColor), "5");
   EXPECT_EQ(Stored(FieldId::BodyType), "0");
-  EXPECT_TRUE(host.calls.isEmpty());  // no redisplay
+  EXPECT_TRUE(host.calls.empty());  // no redisplay
 }
 
 TEST_F(PlayerData2PageTest, OnlyACapitalTTicksAFlagAndClicksWriteTAndF) {
@@ -211,7 +212,7 @@ TEST_F(PlayerData2PageTest, ACodePickRewritesOneCharacterOfThePackageAndRedispla
     EXPECT_EQ(ReadAll(path), expected) << p.id;
     EXPECT_EQ(Edit(ids::kPlayerPkg)->text(), p.package);
     // The redisplay alone: no overall, player list or roster list work.
-    EXPECT_EQ(host.calls, QStringList{"ShowCurrentRecord"});
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowCurrentRecord"});
     host.calls.clear();
   }
   EXPECT_EQ(List(ids::kPlayerType)->currentText(), "Dark Black 2");
@@ -221,7 +222,7 @@ TEST_F(PlayerData2PageTest, ATypedPackageNameSetsOrDisablesTheCodeLists) {
   Open(PlayerFileBuilder(1).Raw(0, FieldId::PlayerPkg, ":LQIGold"));
   TypeAndLeave(ids::kPlayerPkg, ":CAAA");
   EXPECT_EQ(Stored(FieldId::PlayerPkg), ":CAAA       ");
-  EXPECT_EQ(host.calls, QStringList{"ShowCurrentRecord"});
+  EXPECT_EQ(host.calls, std::vector<std::string>{"ShowCurrentRecord"});
   const QStringList shown = {"White 1", "Bald", "None", "None"};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(List(kCodeLists[i])->currentText(), shown[i]);
 
@@ -260,7 +261,7 @@ TEST_F(PlayerData2PageTest, TextsShowWithoutTrailingWhiteSpaceAndAreWrittenFille
     EXPECT_EQ(ReadAll(path), expected) << t.typed.toStdString();
   }
   EXPECT_EQ(expected[Field(FieldId::SpeechHeader).position + 11], 'Z');
-  EXPECT_TRUE(host.calls.isEmpty());
+  EXPECT_TRUE(host.calls.empty());
 }
 
 TEST_F(PlayerData2PageTest, NothingIsWrittenWithoutAFile) {
@@ -274,7 +275,7 @@ TEST_F(PlayerData2PageTest, NothingIsWrittenWithoutAFile) {
   TypeAndLeave(ids::kPlayerPkg, ":BBBB");
   TypeAndLeave(ids::kPortrait, "x");
   EXPECT_EQ(ReadAll(path), before);
-  EXPECT_TRUE(host.calls.isEmpty());
+  EXPECT_TRUE(host.calls.empty());
 }
 
 TEST_F(PlayerData2PageTest, ClearEmptiesEverythingButKeepsTheCodeListsEnabledState) {

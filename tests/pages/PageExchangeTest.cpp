@@ -8,8 +8,9 @@
 
 #include "FakePageHost.h"
 #include "PageExchange.h"
+#include "QtPageControls.h"
 #include "QtPageEvents.h"
-#include "WidgetControls.h"
+#include "RecordingMessages.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class ExchangePage : public QWidget {
   std::int32_t numberValue = 4;
   std::int32_t freeValue = -7;
   std::int32_t checkValue = 1;
-  WidgetControls controls;
+  QtPageControls controls;
   PageExchange exchange;
 };
 
@@ -60,7 +61,7 @@ class PageExchangeTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
   }
 
-  FakePageHost host;
+  FakePageHost<RecordingMessages> host;
   ExchangePage page;
 };
 

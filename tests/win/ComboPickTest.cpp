@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "ChildDialog.h"
-#include "DialogControls.h"
-#include "PageCommits.h"
 #include "PlayerData2PageTemplate.h"
+#include "Win32PageControls.h"
+#include "Win32PageEvents.h"
 #include "WinHarness.h"
 
 namespace korvale::win {
@@ -124,7 +124,7 @@ class ComboPickTest : public ::testing::Test {
 
   ChildDialog dialog{testing::SharedFrame().Window(), res::PlayerData2PageTemplate(),
                      WS_CHILD | DS_CONTROL};
-  DialogControls controls{dialog};
+  Win32PageControls controls{dialog};
   int picks = 0;
 };
 

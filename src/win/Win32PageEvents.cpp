@@ -1,9 +1,9 @@
-#include "PageCommits.h"
+#include "Win32PageEvents.h"
 
 #include <memory>
 
 #include "ComboPick.h"
-#include "PageEdit.h"
+#include "EditHook.h"
 
 namespace korvale::win {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 void OnLeave(ChildDialog& page, int control, const PageEventSink& forward, const bool& closing) {
   HWND edit = page.Control(control);
   if (edit == nullptr) return;
-  HookPageEdit(edit).leave = PageEdit::Leave{control, forward, &closing};
+  HookEdit(edit).leave = EditHook::Leave{control, forward, &closing};
 }
 
 bool IsEscape(const MSG* msg) {
@@ -21,9 +21,9 @@ bool IsEscape(const MSG* msg) {
 
 }  // namespace
 
-std::optional<LRESULT> LeaveMessage(HWND edit, const PageEdit& state, UINT message, WPARAM wParam,
+std::optional<LRESULT> LeaveMessage(HWND edit, const EditHook& state, UINT message, WPARAM wParam,
                                     LPARAM lParam) {
-  const PageEdit::Leave& leave = *state.leave;
+  const EditHook::Leave& leave = *state.leave;
   switch (message) {
     case WM_KILLFOCUS: {
       // The edit lets go of its caret first: the commit may open a box.

@@ -1,4 +1,4 @@
-#include "FormWidgets.h"
+#include "QtFormControls.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -8,21 +8,21 @@
 #include "ListText.h"
 #include "QtFormPage.h"
 
-FormWidgets::FormWidgets(QWidget* view, korvale::res::ControlMap controls)
-    : view_(view), form_(view, std::move(controls)) {}
+QtFormControls::QtFormControls(QWidget* view, korvale::res::ControlMap controls)
+    : QtPageControls(view, std::move(controls)), view_(view) {}
 
-int FormWidgets::Selection(int control) const {
-  if (const auto* list = form_.Map().Get<QListWidget>(control)) {
+int QtFormControls::Selection(int control) const {
+  if (const auto* list = Map().Get<QListWidget>(control)) {
     const QList<QListWidgetItem*> selected = list->selectedItems();
     return selected.isEmpty() ? -1 : list->row(selected.front());
   }
-  return form_.Selection(control);
+  return QtPageControls::Selection(control);
 }
 
-void FormWidgets::Select(int control, int index) {
-  auto* list = form_.Map().Get<QListWidget>(control);
+void QtFormControls::Select(int control, int index) {
+  auto* list = Map().Get<QListWidget>(control);
   if (list == nullptr) {
-    form_.Select(control, index);
+    QtPageControls::Select(control, index);
     return;
   }
   const bool was = std::exchange(settingRoster_, true);
@@ -31,17 +31,17 @@ void FormWidgets::Select(int control, int index) {
   settingRoster_ = was;
 }
 
-void FormWidgets::SetListEntries(int control, const std::vector<korvale::ListEntry>& entries) {
-  if (auto* list = form_.Map().Get<QListWidget>(control)) {
+void QtFormControls::SetListEntries(int control, const std::vector<korvale::ListEntry>& entries) {
+  if (auto* list = Map().Get<QListWidget>(control)) {
     SetRosterEntries(list, entries);
-  } else if (auto* combo = form_.Map().Get<QComboBox>(control)) {
+  } else if (auto* combo = Map().Get<QComboBox>(control)) {
     SetPlayerEntries(combo, entries);
   }
 }
 
 // The entries are sorted before they are put in, all at once.
-void FormWidgets::SetPlayerEntries(QComboBox* list,
-                                   const std::vector<korvale::ListEntry>& entries) {
+void QtFormControls::SetPlayerEntries(QComboBox* list,
+                                      const std::vector<korvale::ListEntry>& entries) {
   QStringList texts;
   texts.reserve(static_cast<qsizetype>(entries.size()));
   for (const korvale::ListEntry& entry : entries) texts << korvale::ShownText(entry.text);
@@ -50,8 +50,8 @@ void FormWidgets::SetPlayerEntries(QComboBox* list,
 }
 
 // All entries go in at once.
-void FormWidgets::SetRosterEntries(QListWidget* list,
-                                   const std::vector<korvale::ListEntry>& entries) {
+void QtFormControls::SetRosterEntries(QListWidget* list,
+                                      const std::vector<korvale::ListEntry>& entries) {
   const bool was = std::exchange(settingRoster_, true);
   list->clear();
   QStringList texts;
@@ -61,15 +61,15 @@ void FormWidgets::SetRosterEntries(QListWidget* list,
   settingRoster_ = was;
 }
 
-void FormWidgets::MoveListEntry(int control, int from, int to, const std::string& text) {
-  if (auto* list = form_.Map().Get<QListWidget>(control)) {
+void QtFormControls::MoveListEntry(int control, int from, int to, const std::string& text) {
+  if (auto* list = Map().Get<QListWidget>(control)) {
     const bool was = std::exchange(settingRoster_, true);
     QListWidgetItem* item = list->takeItem(from);
     item->setText(korvale::ShownText(text));
     list->insertItem(to, item);
     list->clearSelection();
     settingRoster_ = was;
-  } else if (auto* combo = form_.Map().Get<QComboBox>(control)) {
+  } else if (auto* combo = Map().Get<QComboBox>(control)) {
     combo->setCurrentIndex(-1);
     QAbstractItemModel* model = combo->model();
     model->setData(model->index(from, 0), korvale::ShownText(text));
@@ -77,7 +77,7 @@ void FormWidgets::MoveListEntry(int control, int from, int to, const std::string
   }
 }
 
-std::optional<FormControls::PageEdit> FormWidgets::FocusedPageEdit() const {
+std::optional<FormControls::PageEdit> QtFormControls::FocusedPageEdit() const {
   if (!view_) return std::nullopt;
   auto* edit = qobject_cast<QLineEdit*>(view_->window()->focusWidget());
   if (edit == nullptr) return std::nullopt;

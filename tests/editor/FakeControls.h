@@ -5,12 +5,13 @@
 #include <vector>
 
 #include "FakePageHost.h"
+#include "FormControls.h"
 #include "MessageLog.h"
 #include "PageControls.h"
 
 // Controls as plain values; a focus return runs at once, unless
 // `deferFocus` keeps it in `pending`.
-class FakeControls final : public PageControls {
+class FakeControls : public virtual PageControls {
  public:
   [[nodiscard]] std::string Text(int c) const override {
     return texts.contains(c) ? texts.at(c) : "";
@@ -43,6 +44,23 @@ class FakeControls final : public PageControls {
   int focus = 0;
   bool deferFocus = false;
   std::function<void()> pending;
+};
+
+// The form's own controls as plain values too; the lists keep their texts.
+class FakeFormControls final : public FakeControls, public FormControls {
+ public:
+  void SetListEntries(int c, const std::vector<korvale::ListEntry>& e) override {
+    lists[c].clear();
+    for (const korvale::ListEntry& entry : e) lists[c].push_back(entry.text);
+  }
+  void MoveListEntry(int c, int from, int to, const std::string& text) override {
+    lists[c].erase(lists[c].begin() + from);
+    lists[c].insert(lists[c].begin() + to, text);
+  }
+  [[nodiscard]] std::optional<PageEdit> FocusedPageEdit() const override { return focused; }
+
+  std::map<int, std::vector<std::string>> lists;
+  std::optional<PageEdit> focused;
 };
 
 using FakeHost = FakePageHost<MessageLog>;

@@ -12,10 +12,10 @@
 
 #include "BenchRosters.h"
 #include "CKorvaleView.h"
-#include "CPlayerDataPage.h"
-#include "CPlayerRatingsPage.h"
 #include "FileSystem.h"
 #include "MessageSink.h"
+#include "PlayerDataPage.h"
+#include "QtFormPage.h"
 
 using korvale::FieldId;
 using korvale::bench::ListRoster;
@@ -92,8 +92,7 @@ void BM_RatingCommit(benchmark::State& state) {
   SilentSink sink;
   auto view = MakeView(sink, SampleRoster(static_cast<int>(state.range(0))));
   view->Select();
-  CommitEach(state, *view, view->PlayerRatingsPage(), 1003, FieldId::JumpShooting, {"61", "62"},
-             {"22", "24"});
+  CommitEach(state, *view, view->Page(2), 1003, FieldId::JumpShooting, {"61", "62"}, {"22", "24"});
 }
 
 // A first name: written, then the player list and the roster list are
@@ -102,7 +101,7 @@ void BM_NameCommit(benchmark::State& state) {
   SilentSink sink;
   auto view = MakeView(sink, SampleRoster(static_cast<int>(state.range(0))));
   view->Select();
-  CommitEach(state, *view, view->PlayerDataPage(), CPlayerDataPage::kFirstName, FieldId::FirstName,
+  CommitEach(state, *view, view->Page(0), PlayerDataPage::kFirstName, FieldId::FirstName,
              {"Karen", "Morla"}, {"Karen", "Morla"});
 }
 

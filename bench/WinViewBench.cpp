@@ -19,7 +19,7 @@
 
 #include "BenchRosters.h"
 #include "CKorvaleView.h"
-#include "EditorView.h"
+#include "EditorForm.h"
 #include "FileSystem.h"
 #include "MessageSink.h"
 #include "PlayerDataPage.h"

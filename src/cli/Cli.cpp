@@ -302,7 +302,7 @@ bool OutputReached(Io io) {
   return false;
 }
 
-int Guarded(const Run& run, Io io) {
+int RunReportingErrors(const Run& run, Io io) {
   int result = kFailure;
   try {
     errno = 0;
@@ -345,7 +345,7 @@ int RunCommand(const std::vector<std::string>& args, Io io) {
     const int code = app.exit(e, io.out, io.err);
     return code == 0 ? kSuccess : kFailure;
   }
-  return Guarded(run, io);
+  return RunReportingErrors(run, io);
 }
 
 }  // namespace

@@ -2,15 +2,18 @@
 
 #include <functional>
 
-// One commit of a page and the event of its control that runs it. The
-// front end forwards the event and ignores it while the page's take runs
-// (PageExchange::Busy).
+// What a front end forwards of a page control's input.
+enum class PageEvent {
+  Leave,   // the focus leaves the edit for another control of the window
+  Pick,    // the user picks a list entry, once per pick
+  Click,   // the user ticks or unticks the check box
+  Escape,  // Escape in the edit: its text of the last display comes back
+};
+
+// One commit of a page and the event of its control that runs it (Leave,
+// Pick or Click).
 struct PageCommit {
-  enum class Event {
-    Leave,  // the focus leaves the edit for another control of the window
-    Pick,   // the user picks a list entry, once per pick
-    Click,  // the user ticks or unticks the check box
-  };
+  using Event = PageEvent;
 
   int control;
   Event event;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "CloseGate.h"
 #include "PlayerFileState.h"
@@ -28,12 +27,11 @@ class PageHost {
   // Selects entry `index` of the team choice without any check: an index
   // with no entry leaves the choice without a selection.
   virtual void SelectTeamChoice(int index) = 0;
+  // The team choice's entries, none selected.
+  virtual void FillTeamChoice() = 0;
 
   virtual void FillPlayerList() = 0;
   virtual void SyncPlayerList() = 0;
   virtual void FillRosterList() = 0;
   virtual void ShowCurrentRecord() = 0;
-
-  // The first character of PlayerPkg as last read during a display.
-  virtual std::string& AppearanceMarker() = 0;
 };

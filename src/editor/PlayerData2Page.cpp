@@ -154,16 +154,15 @@ void PlayerData2Page::LoadFlag(FieldId field, std::int32_t& state) {
 
 void PlayerData2Page::LoadAppearanceMarker() {
   korvale::PlayerFileState& file = host_.File();
-  std::string& marker = host_.AppearanceMarker();
-  marker = file.ReadField(file.CurrentRecord(), Field(FieldId::PlayerPkg).position, 1);
-  const bool codesApply = marker == kCodesApply;
+  appearanceMarker_ = file.ReadField(file.CurrentRecord(), Field(FieldId::PlayerPkg).position, 1);
+  const bool codesApply = appearanceMarker_ == kCodesApply;
   for (const auto& [field, list] : CodeLists()) controls_.SetEnabled(list, codesApply);
 }
 
 // Without the marker the codes are not read at all. A letter outside the
 // list shows no entry.
 void PlayerData2Page::LoadCode(FieldId field, int list) {
-  if (host_.AppearanceMarker() != kCodesApply) {
+  if (appearanceMarker_ != kCodesApply) {
     controls_.Select(list, -1);
     return;
   }

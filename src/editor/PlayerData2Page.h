@@ -6,8 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "PageCommit.h"
-#include "PageExchange.h"
+#include "FormPage.h"
 #include "RecordLayout.h"
 
 class PageControls;
@@ -18,22 +17,22 @@ class PageHost;
 // player package name: they apply only while that name starts with ":",
 // and every change of either side is shown on the other by redisplaying
 // the record.
-class PlayerData2Page {
+class PlayerData2Page : public FormPage {
  public:
   PlayerData2Page(PageHost& host, PageControls& controls);
   PlayerData2Page(const PlayerData2Page&) = delete;
   PlayerData2Page& operator=(const PlayerData2Page&) = delete;
 
   // Skin colour, body type, player type, hairstyle, facial hair, accessories.
-  void FillLists();
-  void LoadRecord();
+  void FillLists() override;
+  void LoadRecord() override;
   // Close: lists emptied, boxes unticked, texts emptied. The code lists
   // keep the enabled state the last shown record gave them.
-  void Clear();
+  void Clear() override;
 
-  [[nodiscard]] std::vector<PageCommit> Commits();
-  [[nodiscard]] PageExchange& Exchange() { return exchange_; }
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  [[nodiscard]] std::vector<PageCommit> Commits() override;
+  [[nodiscard]] PageExchange& Exchange() override { return exchange_; }
+  [[nodiscard]] const PageExchange& Exchange() const override { return exchange_; }
 
  private:
   using FlagBinding = std::pair<korvale::FieldId, std::int32_t*>;
@@ -70,5 +69,6 @@ class PlayerData2Page {
   std::string speechHeader_;
   std::string speechData_;
   std::string playerPkg_;
+  std::string appearanceMarker_;  // its first character as last read
   PageExchange exchange_;
 };

@@ -132,6 +132,13 @@ std::vector<PageCommit> PlayerDataPage::Commits() {
   return commits;
 }
 
+void PlayerDataPage::FillLists() {
+  FillPositionLists();
+  FillOriginalTeamList();
+  host_.FillTeamChoice();
+  FillHandList();
+}
+
 void PlayerDataPage::FillPositionLists() {
   controls_.SetEntries(kPosition, Entries(korvale::PositionNames));
   controls_.SetEntries(kSecondPosition, Entries(korvale::PositionNames, {"None"}));

@@ -5,8 +5,7 @@
 #include <vector>
 
 #include "ControlIds.h"
-#include "PageCommit.h"
-#include "PageExchange.h"
+#include "FormPage.h"
 #include "RecordLayout.h"
 
 class PageControls;
@@ -16,7 +15,7 @@ class PageHost;
 // hand, height and weight, years pro, original team and draft data of the
 // shown player. Every edit is written into the file when
 // it is left, every list when the user picks in it.
-class PlayerDataPage {
+class PlayerDataPage : public FormPage {
  public:
   // The page's values; the four lists hold theirs as their selection.
   struct Values {
@@ -34,20 +33,21 @@ class PlayerDataPage {
   PlayerDataPage& operator=(const PlayerDataPage&) = delete;
 
   // Filled by Select in this order: positions, original team, then the
-  // view's team choice, then hand.
+  // form's team choice, then hand.
+  void FillLists() override;
   void FillPositionLists();
   void FillOriginalTeamList();
   void FillHandList();
   // The readers of the shown record, the view's PlayerId and Team among
   // them. File errors pass to the caller's boundary.
-  void LoadRecord();
+  void LoadRecord() override;
   // Close: lists emptied, values 0 or empty, shown.
-  void Clear();
+  void Clear() override;
 
   // The commits, each with the event of its control that runs it.
-  [[nodiscard]] std::vector<PageCommit> Commits();
-  [[nodiscard]] PageExchange& Exchange() { return exchange_; }
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  [[nodiscard]] std::vector<PageCommit> Commits() override;
+  [[nodiscard]] PageExchange& Exchange() override { return exchange_; }
+  [[nodiscard]] const PageExchange& Exchange() const override { return exchange_; }
   [[nodiscard]] const Values& Data() const { return values_; }
 
  private:

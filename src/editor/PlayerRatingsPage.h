@@ -5,15 +5,14 @@
 #include <cstdint>
 #include <vector>
 
-#include "PageCommit.h"
-#include "PageExchange.h"
+#include "FormPage.h"
 
 class PageControls;
 class PageHost;
 
 // The rules of the Player Ratings page: the twenty ratings, dunk settings,
 // shooting ranges and the overall.
-class PlayerRatingsPage {
+class PlayerRatingsPage : public FormPage {
  public:
   // The 24 values the user edits, in the page's exchange order.
   static constexpr std::size_t kEditableCount = 24;
@@ -23,15 +22,16 @@ class PlayerRatingsPage {
   PlayerRatingsPage& operator=(const PlayerRatingsPage&) = delete;
 
   // The loads of the shown record; the overall stays as it was.
-  void LoadRecord();
+  void LoadRecord() override;
   // The calculated overall of the values as they stand, then shown.
   void RecalculateOverall();
+  void Recalculate() override { RecalculateOverall(); }
   // Close: every value 0, shown.
-  void Clear();
+  void Clear() override;
 
-  [[nodiscard]] std::vector<PageCommit> Commits();
-  [[nodiscard]] PageExchange& Exchange() { return exchange_; }
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  [[nodiscard]] std::vector<PageCommit> Commits() override;
+  [[nodiscard]] PageExchange& Exchange() override { return exchange_; }
+  [[nodiscard]] const PageExchange& Exchange() const override { return exchange_; }
 
  private:
   void Commit(std::size_t entry);

@@ -5,8 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "PageCommit.h"
-#include "PageExchange.h"
+#include "FormPage.h"
 #include "RecordLayout.h"
 
 class PageControls;
@@ -14,22 +13,22 @@ class PageHost;
 
 // The rules of the Season Stats page: the sixteen season totals and the
 // values derived from them.
-class SeasonStatsPage {
+class SeasonStatsPage : public FormPage {
  public:
   SeasonStatsPage(PageHost& host, PageControls& controls);
   SeasonStatsPage(const SeasonStatsPage&) = delete;
   SeasonStatsPage& operator=(const SeasonStatsPage&) = delete;
 
   // The sixteen totals of the shown record, then the derived values.
-  void LoadRecord();
+  void LoadRecord() override;
   // Points, totals, per-game values and percentages, then shown.
   void RecomputeDerived();
   // Close: every value 0 or empty, shown.
-  void Clear();
+  void Clear() override;
 
-  [[nodiscard]] std::vector<PageCommit> Commits();
-  [[nodiscard]] PageExchange& Exchange() { return exchange_; }
-  [[nodiscard]] const PageExchange& Exchange() const { return exchange_; }
+  [[nodiscard]] std::vector<PageCommit> Commits() override;
+  [[nodiscard]] PageExchange& Exchange() override { return exchange_; }
+  [[nodiscard]] const PageExchange& Exchange() const override { return exchange_; }
 
  private:
   // One typed-in total: its box, its field and the page value it fills.

@@ -1,30 +1,29 @@
 #include "CKorvaleView.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 
-#include "CPlayerData2Page.h"
-#include "CPlayerDataPage.h"
-#include "CPlayerRatingsPage.h"
-#include "CSeasonStatsPage.h"
 #include "DialogBuilder.h"
 #include "DialogTemplates.h"
 #include "FormLayout.h"
 #include "PlayerFileDialog.h"
 #include "PlayerListModel.h"
+#include "QtFormPage.h"
+#include "QtPageEvents.h"
 #include "ResourceIds.h"
 #include "TabControl.h"
 
 namespace res = korvale::res;
 
 CKorvaleView::CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QWidget* parent)
-    : QScrollArea(parent) {
+    : QScrollArea(parent), chooser_(korvale::ChoosePlayerFile) {
   setFrameShape(QFrame::NoFrame);
   setWidgetResizable(true);
-  BuildForm(files, messages);
-  CreatePages();
+  BuildForm();
+  CreatePages(files, messages);
   editor_->File().SetCurrentRecord(0);
   editor_->ShowPlayerId(0);
   LayoutPages();
@@ -33,7 +32,7 @@ CKorvaleView::CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QW
 // The pages go first, while the file state they reach is still alive.
 CKorvaleView::~CKorvaleView() { delete takeWidget(); }
 
-void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) {
+void CKorvaleView::BuildForm() {
   form_ = new QWidget;
   res::ControlMap controls = res::BuildDialog(res::EditorFormTemplate(), form_);
   form_->setMinimumSize(form_->size());
@@ -50,9 +49,7 @@ void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) 
     entries->setUniformItemSizes(true);
   }
   setWidget(form_);
-  widgets_ = std::make_unique<FormWidgets>(this, std::move(controls));
-  widgets_->SetFileChooser(korvale::ChoosePlayerFile);
-  editor_ = std::make_unique<EditorView>(files, messages, *widgets_);
+  widgets_ = std::make_unique<QtFormControls>(this, std::move(controls));
 
   connect(tabs_, &res::TabControl::SelectionChanged, this, &CKorvaleView::ShowSelectedPage);
   connect(playerList_, &QComboBox::activated, this, [this] { editor_->PlayerPicked(); });
@@ -61,39 +58,49 @@ void CKorvaleView::BuildForm(korvale::FileSystem& files, MessageSink& messages) 
           &CKorvaleView::OnRosterSelectionChanged);
 }
 
-void CKorvaleView::CreatePages() {
-  playerData_ = new CPlayerDataPage(*editor_, tabs_);
-  playerData2_ = new CPlayerData2Page(*editor_, tabs_);
-  ratings_ = new CPlayerRatingsPage(*editor_, tabs_);
-  seasonStats_ = new CSeasonStatsPage(*editor_, tabs_);
-  editor_->AttachPages(
-      {playerData_->Rules(), playerData2_->Rules(), ratings_->Rules(), seasonStats_->Rules()});
-  widgets_->SetPages({&playerData_->Controls(), &playerData2_->Controls(), &ratings_->Controls(),
-                      &seasonStats_->Controls()});
+void CKorvaleView::CreatePages(korvale::FileSystem& files, MessageSink& messages) {
+  std::vector<PageControls*> controls;
+  for (const res::PageEntry& entry : res::Pages()) {
+    pages_.push_back(new QtFormPage(entry.layout(), tabs_));
+    pages_.back()->setVisible(entry.layout().StartsVisible());
+    controls.push_back(&pages_.back()->Controls());
+  }
+  widgets_->SetPages({pages_.begin(), pages_.end()});
+  editor_ = std::make_unique<EditorForm>(files, messages, *widgets_, controls);
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
+    ForwardPageEvents(pages_[page]->Controls().Map(),
+                      editor_->Page(static_cast<int>(page)).Commits(),
+                      [this, page](PageEvent event, int control) {
+                        editor_->Handle(static_cast<int>(page), control, event);
+                      });
+  }
   const QSignalBlocker quiet(tabs_);
-  for (int i = 0; i < res::kPageCount; ++i) {
-    const res::PageEntry& entry = res::Pages()[i];
-    Pages()[i]->setVisible(entry.layout().StartsVisible());
-    tabs_->InsertItem(
-        i, QString::fromUtf8(entry.tabName.data(), static_cast<qsizetype>(entry.tabName.size())));
+  for (const res::PageEntry& entry : res::Pages()) {
+    tabs_->InsertItem(tabs_->Count(), QString::fromUtf8(entry.tabName.data(),
+                                                        static_cast<qsizetype>(entry.tabName.size())));
   }
   tabs_->SetCurrentIndex(res::kFirstPage);
 }
 
-std::array<QWidget*, res::kPageCount> CKorvaleView::Pages() const {
-  return {playerData_, playerData2_, ratings_, seasonStats_};
+void CKorvaleView::Select() {
+  const CloseGate::Hold hold(editor_->Gate());
+  if (const std::optional<QString> path = chooser_(this)) {
+    editor_->Select(QFile::encodeName(*path).toStdString());
+  }
 }
 
 void CKorvaleView::ShowSelectedPage() {
   const int chosen = tabs_->CurrentIndex();
   if (!res::IsPage(chosen)) return;
-  for (int i = 0; i < res::kPageCount; ++i) Pages()[i]->setVisible(i == chosen);
+  for (std::size_t i = 0; i < pages_.size(); ++i) {
+    pages_[i]->setVisible(static_cast<int>(i) == chosen);
+  }
 }
 
 void CKorvaleView::LayoutPages() {
   if (!tabs_) return;
   const res::PageArea area = res::PageAreaIn(tabs_->width(), tabs_->height());
-  for (QWidget* page : Pages()) page->setGeometry(area.x, area.y, area.width, area.height);
+  for (QWidget* page : pages_) page->setGeometry(area.x, area.y, area.width, area.height);
 }
 
 void CKorvaleView::resizeEvent(QResizeEvent* event) {

@@ -3,23 +3,19 @@
 #include <commctrl.h>
 
 #include "ChildDialog.h"
-#include "DialogControls.h"
 #include "DialogTemplateW.h"
 #include "DialogTemplates.h"
-#include "EditorView.h"
+#include "EditorForm.h"
 #include "FormLayout.h"
-#include "FormWindows.h"
-#include "PageCommits.h"
-#include "PlayerData2Page.h"
-#include "PlayerDataPage.h"
 #include "PlayerFileChooser.h"
-#include "PlayerRatingsPage.h"
 #include "ResourceIds.h"
-#include "SeasonStatsPage.h"
+#include "Win32FormControls.h"
+#include "Win32PageControls.h"
+#include "Win32PageEvents.h"
 
 namespace res = korvale::res;
 using korvale::win::ChildDialog;
-using korvale::win::DialogControls;
+using korvale::win::Win32PageControls;
 
 namespace {
 
@@ -32,12 +28,11 @@ constexpr DWORD kForm = kChildDialog | WS_CLIPCHILDREN;
 
 CKorvaleView::CKorvaleView(HWND frame, korvale::FileSystem& files, MessageSink& messages)
     : form_(std::make_unique<ChildDialog>(frame, res::EditorFormTemplate(), kForm)),
-      formControls_(std::make_unique<korvale::win::FormWindows>(*form_)),
-      editor_(std::make_unique<EditorView>(files, messages, *formControls_)) {
-  formControls_->SetFileChooser(
-      [&messages](HWND owner) { return korvale::win::ChoosePlayerFile(owner, messages); });
+      formControls_(std::make_unique<korvale::win::Win32FormControls>(*form_)),
+      chooser_(
+          [&messages](HWND owner) { return korvale::win::ChoosePlayerFile(owner, messages); }) {
   form_->OnDestroy([this] { closing_ = true; });
-  CreatePages();
+  CreatePages(files, messages);
   ConnectForm();
   editor_->File().SetCurrentRecord(0);
   editor_->ShowPlayerId(0);
@@ -51,36 +46,31 @@ CKorvaleView::~CKorvaleView() {
   if (HWND form = form_->Window()) DestroyWindow(form);
 }
 
-void CKorvaleView::CreatePages() {
-  for (int page = 0; page < res::kPageCount; ++page) {
-    pages_[page] =
-        std::make_unique<ChildDialog>(form_->Window(), res::Pages()[page].layout(), kChildDialog);
-    pageControls_[page] = std::make_unique<DialogControls>(*pages_[page]);
+void CKorvaleView::CreatePages(korvale::FileSystem& files, MessageSink& messages) {
+  std::vector<PageControls*> controls;
+  std::vector<const Win32PageControls*> windows;
+  for (const res::PageEntry& entry : res::Pages()) {
+    pages_.push_back(std::make_unique<ChildDialog>(form_->Window(), entry.layout(), kChildDialog));
+    pageControls_.push_back(std::make_unique<Win32PageControls>(*pages_.back()));
+    controls.push_back(pageControls_.back().get());
+    windows.push_back(pageControls_.back().get());
   }
-  data_ = std::make_unique<PlayerDataPage>(*editor_, *pageControls_[0]);
-  data2_ = std::make_unique<PlayerData2Page>(*editor_, *pageControls_[1]);
-  ratings_ = std::make_unique<PlayerRatingsPage>(*editor_, *pageControls_[2]);
-  season_ = std::make_unique<SeasonStatsPage>(*editor_, *pageControls_[3]);
-  editor_->AttachPages({*data_, *data2_, *ratings_, *season_});
-  formControls_->SetPages({pageControls_[0].get(), pageControls_[1].get(), pageControls_[2].get(),
-                           pageControls_[3].get()});
-  using korvale::win::ConnectCommits;
-  ConnectCommits(*pages_[0], data_->Exchange(), data_->Commits(), closing_);
-  ConnectCommits(*pages_[1], data2_->Exchange(), data2_->Commits(), closing_);
-  ConnectCommits(*pages_[2], ratings_->Exchange(), ratings_->Commits(), closing_);
-  ConnectCommits(*pages_[3], season_->Exchange(), season_->Commits(), closing_);
-  data_->Exchange().Show();
-  data2_->Exchange().Show();
-  ratings_->Exchange().Show();
-  season_->Exchange().Show();
+  formControls_->SetPages(std::move(windows));
+  editor_ = std::make_unique<EditorForm>(files, messages, *formControls_, controls);
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
+    korvale::win::ForwardPageEvents(*pages_[page], editor_->Page(static_cast<int>(page)).Commits(),
+                                    closing_, [this, page](PageEvent event, int control) {
+                                      editor_->Handle(static_cast<int>(page), control, event);
+                                    });
+  }
 
   HWND tabs = Control(res::kIdTabControl);
-  for (int page = 0; page < res::kPageCount; ++page) {
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
     std::wstring name = korvale::win::Widen(res::Pages()[page].tabName);
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = name.data();
-    SendMessageW(tabs, TCM_INSERTITEMW, static_cast<WPARAM>(page), reinterpret_cast<LPARAM>(&item));
+    SendMessageW(tabs, TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
   }
   SendMessageW(tabs, TCM_SETCURSEL, res::kFirstPage, 0);
 }
@@ -111,8 +101,8 @@ void CKorvaleView::PlacePages() {
   const res::PageArea area = res::PageAreaIn(client.right, client.bottom);
   POINT origin{area.x, area.y};
   MapWindowPoints(tabs, form_->Window(), &origin, 1);
-  for (int page = res::kPageCount - 1; page >= 0; --page) {
-    SetWindowPos(pages_[page]->Window(), HWND_TOP, origin.x, origin.y, area.width, area.height,
+  for (auto page = pages_.rbegin(); page != pages_.rend(); ++page) {
+    SetWindowPos((*page)->Window(), HWND_TOP, origin.x, origin.y, area.width, area.height,
                  SWP_NOACTIVATE);
   }
 }
@@ -123,26 +113,32 @@ void CKorvaleView::ShowSelectedPage() {
   if (!res::IsPage(chosen)) return;
   // A page edit that loses the focus to a hidden page would keep it
   // unseen: it goes to the tab control, as with a click on a tab.
-  for (int page = 0; page < res::kPageCount; ++page) {
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
     HWND window = pages_[page]->Window();
-    if (page != chosen && IsChild(window, GetFocus())) SetFocus(Control(res::kIdTabControl));
+    if (static_cast<int>(page) != chosen && IsChild(window, GetFocus())) {
+      SetFocus(Control(res::kIdTabControl));
+    }
   }
-  for (int page = 0; page < res::kPageCount; ++page) {
-    ShowWindow(pages_[page]->Window(), page == chosen ? SW_SHOWNA : SW_HIDE);
+  for (std::size_t page = 0; page < pages_.size(); ++page) {
+    ShowWindow(pages_[page]->Window(), static_cast<int>(page) == chosen ? SW_SHOWNA : SW_HIDE);
   }
 }
 
 HWND CKorvaleView::Window() const { return form_->Window(); }
 
-void CKorvaleView::SetFileChooser(FileChooser chooser) {
-  formControls_->SetFileChooser(std::move(chooser));
+void CKorvaleView::SetFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+
+void CKorvaleView::Select() {
+  const CloseGate::Hold hold(editor_->Gate());
+  if (!chooser_) return;
+  if (const std::optional<std::string> path = chooser_(GetAncestor(Window(), GA_ROOT))) {
+    editor_->Select(*path);
+  }
 }
 
-void CKorvaleView::Select() { editor_->Select(); }
 void CKorvaleView::Close() { editor_->Close(); }
 void CKorvaleView::Forward() { editor_->Forward(); }
 void CKorvaleView::Back() { editor_->Back(); }
-bool CKorvaleView::CommitBeforeCommand() { return editor_->CommitBeforeCommand(); }
 bool CKorvaleView::CommitOnClose(std::function<void()> again) {
   return editor_->CommitOnClose(std::move(again));
 }
@@ -172,4 +168,4 @@ void CKorvaleView::ShowPage(int page) {
   ShowSelectedPage();
 }
 
-EditorView& CKorvaleView::Editor() { return *editor_; }
+EditorForm& CKorvaleView::Editor() { return *editor_; }

@@ -2,35 +2,30 @@
 
 #include <windows.h>
 
-#include <array>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "FormLayout.h"
-
-class EditorView;
+class EditorForm;
 class MessageSink;
-class PlayerData2Page;
-class PlayerDataPage;
-class PlayerRatingsPage;
-class SeasonStatsPage;
 
 namespace korvale {
 class FileSystem;
 namespace win {
 class ChildDialog;
-class DialogControls;
-class FormWindows;
+class Win32PageControls;
+class Win32FormControls;
 }  // namespace win
 }  // namespace korvale
 
 // The editor form on the screen: its template as a child of the frame,
-// with the tab control, the four pages, the PlayerID display, the player
-// list, the team choice and the roster list. Its rules (the file state,
-// Select, Close, Forward, Back, the display and the lists) are
-// EditorView's; it forwards its commands and the user's picks there.
+// with the tab control, the pages, the PlayerID display, the player list,
+// the team choice and the roster list. Its rules (the file state, Select,
+// Close, Forward, Back, the display, the pages' events and the lists) are
+// EditorForm's; it forwards its commands, the user's picks and the pages'
+// control events there.
 class CKorvaleView {
  public:
   // The chosen path (UTF-8), or nothing when the user cancels.
@@ -46,14 +41,12 @@ class CKorvaleView {
   // Default: the open-file dialog (GetOpenFileNameW).
   void SetFileChooser(FileChooser chooser);
 
-  // The commands Select, Close, Forward and Back.
+  // The commands; Select opens the file the dialog chooses.
   void Select();
   void Close();
   void Forward();
   void Back();
-  // See EditorView::CommitBeforeCommand. False when the command must stop.
-  bool CommitBeforeCommand();
-  // See EditorView::CommitOnClose. False while the close must wait.
+  // See EditorForm::CommitOnClose. False while the close must wait.
   [[nodiscard]] bool CommitOnClose(std::function<void()> again);
   [[nodiscard]] bool IsCommandEnabled(int id) const;
 
@@ -67,28 +60,24 @@ class CKorvaleView {
 
   // A control of the form by id.
   [[nodiscard]] HWND Control(int id) const;
-  // The pages in tab order: Player Data, Player Data 2, Player Ratings,
-  // Season Stats (0 to 3).
+  // The pages in tab order.
   [[nodiscard]] HWND Page(int page) const;
   [[nodiscard]] HWND PageControl(int page, int id) const;
   // As if the user chose the page's tab.
   void ShowPage(int page);
-  [[nodiscard]] EditorView& Editor();
+  [[nodiscard]] EditorForm& Editor();
 
  private:
-  void CreatePages();
+  void CreatePages(korvale::FileSystem& files, MessageSink& messages);
   void ConnectForm();
   void PlacePages();
   void ShowSelectedPage();
 
   bool closing_ = false;  // read by the page edits' focus watch
   std::unique_ptr<korvale::win::ChildDialog> form_;
-  std::unique_ptr<korvale::win::FormWindows> formControls_;
-  std::unique_ptr<EditorView> editor_;
-  std::array<std::unique_ptr<korvale::win::ChildDialog>, korvale::res::kPageCount> pages_;
-  std::array<std::unique_ptr<korvale::win::DialogControls>, korvale::res::kPageCount> pageControls_;
-  std::unique_ptr<PlayerDataPage> data_;
-  std::unique_ptr<PlayerData2Page> data2_;
-  std::unique_ptr<PlayerRatingsPage> ratings_;
-  std::unique_ptr<SeasonStatsPage> season_;
+  std::unique_ptr<korvale::win::Win32FormControls> formControls_;
+  std::vector<std::unique_ptr<korvale::win::ChildDialog>> pages_;  // in tab order
+  std::vector<std::unique_ptr<korvale::win::Win32PageControls>> pageControls_;
+  std::unique_ptr<EditorForm> editor_;
+  FileChooser chooser_;
 };

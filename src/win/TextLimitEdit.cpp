@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "PageEdit.h"
+#include "EditHook.h"
 #include "TextLimit.h"
 
 namespace korvale::win {
@@ -42,9 +42,9 @@ std::wstring ClipboardText(HWND owner) {
 // Lets the edit insert `text` when the rule allows it. A shown text longer
 // than the limit may be typed back whole: the edit's own limit is lifted
 // for that one change.
-LRESULT Insert(HWND edit, const PageEdit& state, UINT message, WPARAM wParam, LPARAM lParam,
+LRESULT Insert(HWND edit, const EditHook& state, UINT message, WPARAM wParam, LPARAM lParam,
                std::wstring_view inserted) {
-  const PageEdit::Limit& limit = *state.limit;
+  const EditHook::Limit& limit = *state.limit;
   const std::wstring result = WithSelectionReplaced(edit, inserted);
   if (JudgeLimitedText(result, limit.limit, limit.shown) == LimitedText::Refused) return 0;
   const bool over = limit.limit > 0 && result.size() > static_cast<std::size_t>(limit.limit);
@@ -56,7 +56,7 @@ LRESULT Insert(HWND edit, const PageEdit& state, UINT message, WPARAM wParam, LP
 
 }  // namespace
 
-std::optional<LRESULT> LimitMessage(HWND edit, const PageEdit& state, UINT message, WPARAM wParam,
+std::optional<LRESULT> LimitMessage(HWND edit, const EditHook& state, UINT message, WPARAM wParam,
                                     LPARAM lParam) {
   switch (message) {
     case WM_CHAR:
@@ -73,7 +73,7 @@ std::optional<LRESULT> LimitMessage(HWND edit, const PageEdit& state, UINT messa
 void LimitEditText(HWND edit, int limit, std::wstring shown) {
   if (edit == nullptr) return;
   SendMessageW(edit, EM_LIMITTEXT, static_cast<WPARAM>(std::max(limit, 0)), 0);
-  HookPageEdit(edit).limit = PageEdit::Limit{limit, std::move(shown)};
+  HookEdit(edit).limit = EditHook::Limit{limit, std::move(shown)};
 }
 
 }  // namespace korvale::win

@@ -18,17 +18,16 @@
 #include "CAboutDlg.h"
 #include "CKorvaleApp.h"
 #include "CKorvaleView.h"
-#include "CPlayerData2Page.h"
-#include "CPlayerDataPage.h"
-#include "CPlayerRatingsPage.h"
 #include "CToolBarEx.h"
 #include "ControlIds.h"
 #include "FrameHarness.h"
+#include "PlayerDataPage.h"
+#include "QtFormPage.h"
 #include "Ratings.h"
 
 using namespace korvale;
 using namespace korvale::testing;
-using P = CPlayerDataPage;
+using P = PlayerDataPage;
 namespace ids2 = korvale::res::playerdata2;
 
 namespace {
@@ -65,7 +64,7 @@ class Window : public FrameHarness {
 
   CKorvaleView* View() const { return frame.View(); }
   CToolBarEx* Bar() const { return frame.ToolBar(); }
-  QLineEdit* Edit(int id) const { return View()->PlayerDataPage()->Edit(id); }
+  QLineEdit* Edit(int id) const { return View()->Page(0)->Edit(id); }
   std::string Stored(int record, FieldId field) const {
     return FieldBytes(ReadAll(path), record, field);
   }
@@ -447,7 +446,7 @@ void FrameIntegrationTest::ANameCommitRebuildsBothListsAndReselects() {
 void FrameIntegrationTest::ACodePickLeavesTheCalculatedOverall() {
   Window w;
   w.Open();
-  CPlayerRatingsPage* ratings = w.View()->PlayerRatingsPage();
+  QtFormPage* ratings = w.View()->Page(2);
   auto* overall = ratings->findChild<QLineEdit*>(QString::number(kCalculatedOverall));
   auto* jump = ratings->findChild<QLineEdit*>(QString::number(kJumpShooting));
   const QString shown = overall->text();
@@ -456,7 +455,7 @@ void FrameIntegrationTest::ACodePickLeavesTheCalculatedOverall() {
   // shows it, but only a recalculation would change the overall.
   w.Patch(0, FieldId::JumpShooting, 40);
   auto* list = qobject_cast<QComboBox*>(
-      w.View()->PlayerData2Page()->findChild<QWidget*>(QString::number(ids2::kHairStyle)));
+      w.View()->Page(1)->findChild<QWidget*>(QString::number(ids2::kHairStyle)));
   list->setFocus(Qt::TabFocusReason);
   list->setCurrentIndex(0);
   QTest::keyClick(list, Qt::Key_Down);

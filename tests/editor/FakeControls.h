@@ -4,12 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "MessageSink.h"
+#include "FakePageHost.h"
+#include "FormControls.h"
+#include "MessageLog.h"
 #include "PageControls.h"
-#include "PageHost.h"
 
-// Controls as plain values; a focus return runs at once.
-class FakeControls final : public PageControls {
+// Controls as plain values; a focus return runs at once, unless
+// `deferFocus` keeps it in `pending`.
+class FakeControls : public virtual PageControls {
  public:
   [[nodiscard]] std::string Text(int c) const override {
     return texts.contains(c) ? texts.at(c) : "";
@@ -26,7 +28,11 @@ class FakeControls final : public PageControls {
   void SetEnabled(int c, bool enabled) override { this->enabled[c] = enabled; }
   void FocusLater(int c, std::function<void()> done) override {
     focus = c;
-    done();
+    if (deferFocus) {
+      pending = std::move(done);
+    } else {
+      done();
+    }
   }
 
   std::map<int, std::string> texts;
@@ -36,42 +42,25 @@ class FakeControls final : public PageControls {
   std::map<int, int> selections;
   std::map<int, bool> enabled;
   int focus = 0;
+  bool deferFocus = false;
+  std::function<void()> pending;
 };
 
-// Keeps every message instead of showing it.
-class MessageLog final : public MessageSink {
+// The form's own controls as plain values too; the lists keep their texts.
+class FakeFormControls final : public FakeControls, public FormControls {
  public:
-  void Warn(const std::string& text) override { warnings.push_back(text); }
-  void Stop(const std::string& text) override { stops.push_back(text); }
+  void SetListEntries(int c, const std::vector<korvale::ListEntry>& e) override {
+    lists[c].clear();
+    for (const korvale::ListEntry& entry : e) lists[c].push_back(entry.text);
+  }
+  void MoveListEntry(int c, int from, int to, const std::string& text) override {
+    lists[c].erase(lists[c].begin() + from);
+    lists[c].insert(lists[c].begin() + to, text);
+  }
+  [[nodiscard]] std::optional<PageEdit> FocusedPageEdit() const override { return focused; }
 
-  std::vector<std::string> warnings, stops;
+  std::map<int, std::vector<std::string>> lists;
+  std::optional<PageEdit> focused;
 };
 
-// A view for rules under test: the file state, messages and a call log.
-class FakeHost : public PageHost {
- public:
-  FakeHost() : file(korvale::SystemFileSystem()) {}
-
-  korvale::PlayerFileState& File() override { return file; }
-  MessageSink& Messages() override { return messages; }
-  korvale::history::Recorder& History() override { return history; }
-  CloseGate& Gate() override { return gate; }
-  void ShowPlayerId(std::int32_t id) override {
-    calls.push_back("ShowPlayerId " + std::to_string(id));
-  }
-  void SelectTeamChoice(int index) override {
-    calls.push_back("SelectTeamChoice " + std::to_string(index));
-  }
-  void FillPlayerList() override { calls.push_back("FillPlayerList"); }
-  void SyncPlayerList() override { calls.push_back("SyncPlayerList"); }
-  void FillRosterList() override { calls.push_back("FillRosterList"); }
-  void ShowCurrentRecord() override { calls.push_back("ShowCurrentRecord"); }
-  std::string& AppearanceMarker() override { return marker; }
-
-  korvale::PlayerFileState file;
-  MessageLog messages;
-  korvale::history::Recorder history;
-  CloseGate gate;
-  std::vector<std::string> calls;
-  std::string marker;
-};
+using FakeHost = FakePageHost<MessageLog>;

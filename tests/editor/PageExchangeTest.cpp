@@ -2,6 +2,7 @@
 
 #include "CommitField.h"
 #include "FakeControls.h"
+#include "FormPage.h"
 #include "PageExchange.h"
 #include "PlayerFileBuilder.h"
 
@@ -101,6 +102,58 @@ TEST_F(PageExchangeTest, CommitFieldTakesThenWritesInRangeValuesOnly) {
   numberValue = 3;
   CommitField(host, exchange, write);
   EXPECT_EQ(host.file.ReadField(0, FieldId::YearsPro), " 3");
+}
+
+// The small page's rules: the name commits on Leave, the box on Click.
+class EventPage final : public FormPage {
+ public:
+  explicit EventPage(PageExchange& exchange) : exchange_(exchange) {}
+  void LoadRecord() override {}
+  void Clear() override {}
+  std::vector<PageCommit> Commits() override {
+    return {{kName, PageEvent::Leave, [this] { runs.push_back(kName); }},
+            {kCheck, PageEvent::Click, [this] { runs.push_back(kCheck); }}};
+  }
+  PageExchange& Exchange() override { return exchange_; }
+  const PageExchange& Exchange() const override { return exchange_; }
+
+  std::vector<int> runs;
+
+ private:
+  PageExchange& exchange_;
+};
+
+TEST_F(PageExchangeTest, EventsRunTheirControlsCommitButNoneWhileATakeRuns) {
+  const struct {
+    PageEvent event;
+    int control;
+    bool busy;
+    std::vector<int> runs;
+    std::string name;  // the name's text afterwards, typed "Bob"
+  } cases[] = {
+      {PageEvent::Leave, kName, false, {kName}, "Bob"},
+      {PageEvent::Click, kCheck, false, {kCheck}, "Bob"},
+      {PageEvent::Leave, kName, true, {}, "Bob"},
+      {PageEvent::Click, kCheck, true, {}, "Bob"},
+      {PageEvent::Click, kName, false, {}, "Bob"},  // not the name's event
+      {PageEvent::Leave, kFree, false, {}, "Bob"},  // a control without a commit
+      {PageEvent::Escape, kName, false, {}, "Abe"},
+      {PageEvent::Escape, kName, true, {}, "Abe"},
+  };
+  for (const auto& c : cases) {
+    EventPage page(exchange);
+    controls.deferFocus = c.busy;
+    controls.texts[kNumber] = c.busy ? "x" : "4";
+    if (c.busy) {
+      EXPECT_FALSE(exchange.Take());  // busy until the focus is back
+    }
+    controls.texts[kName] = "Bob";
+    page.Handle(c.event, c.control);
+    EXPECT_EQ(page.runs, c.runs) << c.control << " busy " << c.busy;
+    EXPECT_EQ(controls.texts[kName], c.name) << c.control << " busy " << c.busy;
+    if (controls.pending) std::exchange(controls.pending, nullptr)();
+    EXPECT_FALSE(exchange.Busy());
+  }
 }
 
 TEST(CommitHelpers, PaddedTextAndRangedValue) {

@@ -6,10 +6,12 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "CPlayerData2Page.h"
 #include "ControlIds.h"
 #include "FakePageHost.h"
+#include "PlayerData2Page.h"
 #include "PlayerFileBuilder.h"
+#include "QtTestPage.h"
+#include "RecordingMessages.h"
 
 namespace {
 
@@ -78,8 +80,8 @@ class PlayerData2PageTest : public ::testing::Test {
 
   TempDir dir;
   std::filesystem::path path;
-  FakePageHost host;
-  CPlayerData2Page page;
+  FakePageHost<RecordingMessages> host;
+  QtTestPage<PlayerData2Page> page;
 };
 
 const int kCodeLists[] = {ids::kPlayerType, ids::kHairStyle, ids::kFacialHair, ids::kAccessories};
@@ -136,7 +138,7 @@ TEST_F(PlayerData2PageTest, SkinColorAndBodyTypeShowTheirDigitAndWriteTheIndex) 
   Pick(List(ids::kBodyType), 0);
   EXPECT_EQ(Stored(FieldId::SkinColor), "5");
   EXPECT_EQ(Stored(FieldId::BodyType), "0");
-  EXPECT_TRUE(host.calls.isEmpty());  // no redisplay
+  EXPECT_TRUE(host.calls.empty());  // no redisplay
 }
 
 TEST_F(PlayerData2PageTest, OnlyACapitalTTicksAFlagAndClicksWriteTAndF) {
@@ -166,7 +168,6 @@ TEST_F(PlayerData2PageTest, CodeListsApplyOnlyBehindAColon) {
              .Raw(0, FieldId::PlayerPkg, ":CDEF")
              .Raw(1, FieldId::PlayerPkg, package));
     ShowRecord(1);
-    EXPECT_EQ(host.marker, package.empty() ? " " : package.substr(0, 1));
     for (int id : kCodeLists) {
       EXPECT_FALSE(List(id)->isEnabled()) << package << " " << id;
       EXPECT_EQ(List(id)->currentIndex(), -1) << package << " " << id;
@@ -214,7 +215,7 @@ TEST_F(PlayerData2PageTest, ACodePickRewritesOneCharacterOfThePackageAndRedispla
     EXPECT_EQ(ReadAll(path), expected) << p.id;
     EXPECT_EQ(Edit(ids::kPlayerPkg)->text(), p.package);
     // The redisplay alone: no overall, player list or roster list work.
-    EXPECT_EQ(host.calls, QStringList{"ShowCurrentRecord"});
+    EXPECT_EQ(host.calls, std::vector<std::string>{"ShowCurrentRecord"});
     host.calls.clear();
   }
   EXPECT_EQ(List(ids::kPlayerType)->currentText(), "Dark Black 2");
@@ -224,7 +225,7 @@ TEST_F(PlayerData2PageTest, ATypedPackageNameSetsOrDisablesTheCodeLists) {
   Open(PlayerFileBuilder(1).Raw(0, FieldId::PlayerPkg, ":LQIGold"));
   TypeAndLeave(ids::kPlayerPkg, ":CAAA");
   EXPECT_EQ(Stored(FieldId::PlayerPkg), ":CAAA       ");
-  EXPECT_EQ(host.calls, QStringList{"ShowCurrentRecord"});
+  EXPECT_EQ(host.calls, std::vector<std::string>{"ShowCurrentRecord"});
   const QStringList shown = {"White 1", "Bald", "None", "None"};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(List(kCodeLists[i])->currentText(), shown[i]);
 
@@ -263,7 +264,7 @@ TEST_F(PlayerData2PageTest, TextsShowWithoutTrailingWhiteSpaceAndAreWrittenFille
     EXPECT_EQ(ReadAll(path), expected) << t.typed.toStdString();
   }
   EXPECT_EQ(expected[Field(FieldId::SpeechHeader).position + 11], 'Z');
-  EXPECT_TRUE(host.calls.isEmpty());
+  EXPECT_TRUE(host.calls.empty());
 }
 
 TEST_F(PlayerData2PageTest, NothingIsWrittenWithoutAFile) {
@@ -277,7 +278,7 @@ TEST_F(PlayerData2PageTest, NothingIsWrittenWithoutAFile) {
   TypeAndLeave(ids::kPlayerPkg, ":BBBB");
   TypeAndLeave(ids::kPortrait, "x");
   EXPECT_EQ(ReadAll(path), before);
-  EXPECT_TRUE(host.calls.isEmpty());
+  EXPECT_TRUE(host.calls.empty());
 }
 
 TEST_F(PlayerData2PageTest, ClearEmptiesEverythingButKeepsTheCodeListsEnabledState) {

@@ -11,10 +11,12 @@
 #include <QMenu>
 #include <QTest>
 
-#include "CPlayerDataPage.h"
 #include "FakePageHost.h"
+#include "PlayerDataPage.h"
 #include "PlayerFileBuilder.h"
+#include "QtTestPage.h"
 #include "RecordLayout.h"
+#include "RecordingMessages.h"
 
 // Readable QStrings in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -29,7 +31,7 @@ using korvale::testing::PlayerFileBuilder;
 using korvale::testing::ReadAll;
 using korvale::testing::SpanBytes;
 using korvale::testing::TempDir;
-using P = CPlayerDataPage;
+using P = QtTestPage<PlayerDataPage>;
 
 // A valid record: every ranged field inside its range, so that a take over
 // the whole page succeeds unless a test spoils one field on purpose.
@@ -61,15 +63,15 @@ PlayerFileBuilder& ValidRecord(PlayerFileBuilder& b, int k) {
 
 // Records for the readers' order: at each call into the view, what the page
 // had already read.
-class OrderHost : public FakePageHost {
+class OrderHost : public FakePageHost<RecordingMessages> {
  public:
   void ShowPlayerId(std::int32_t id) override {
-    FakePageHost::ShowPlayerId(id);
+    FakePageHost<RecordingMessages>::ShowPlayerId(id);
     secondPositionAtPlayerId = page->List(P::kSecondPosition)->currentIndex();
     heightAtPlayerId = page->Data().Height;
   }
   void SelectTeamChoice(int index) override {
-    FakePageHost::SelectTeamChoice(index);
+    FakePageHost<RecordingMessages>::SelectTeamChoice(index);
     draftPlaceAtTeam = page->Data().DraftPlace;
     originalTeamAtTeam = page->List(P::kOriginalTeam)->currentIndex();
   }
@@ -237,7 +239,7 @@ TEST_F(PlayerDataPageTest, ReadersRunInOrderWithTheViewsPlayerIdAndTeam) {
   });
   host.file.SetCurrentRecord(1);
   page->LoadRecord();
-  EXPECT_EQ(host.calls, (QStringList{"ShowPlayerId 77", "SelectTeamChoice 30"}));
+  EXPECT_EQ(host.calls, (std::vector<std::string>{"ShowPlayerId 77", "SelectTeamChoice 30"}));
   EXPECT_EQ(host.secondPositionAtPlayerId, 0);  // read before PlayerId
   EXPECT_EQ(host.heightAtPlayerId, 75);         // read after it
   EXPECT_EQ(host.draftPlaceAtTeam, 9);          // read before Team
@@ -432,13 +434,15 @@ TEST_F(PlayerDataPageTest, NameCommitsRebuildTheListsAndReselect) {
   Type(P::kFirstName, "Jim");
   Tab();
   EXPECT_EQ(Bytes(FieldId::FirstName), "Jim" + std::string(22, ' '));
-  EXPECT_EQ(host.calls, (QStringList{"FillPlayerList", "SyncPlayerList", "FillRosterList"}));
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"FillPlayerList", "SyncPlayerList", "FillRosterList"}));
   // The last name's field starts in front of the first name's: both intact.
   EXPECT_EQ(Bytes(FieldId::LastName), "Doe" + std::string(22, ' '));
 
   ClickInto(P::kLastName);
   Tab();  // unchanged, still a commit
-  EXPECT_EQ(host.calls, (QStringList{"FillPlayerList", "SyncPlayerList", "FillRosterList"}));
+  EXPECT_EQ(host.calls,
+            (std::vector<std::string>{"FillPlayerList", "SyncPlayerList", "FillRosterList"}));
 }
 
 TEST_F(PlayerDataPageTest, TextsArePaddedAndTypingStaysWithinTheLimit) {
@@ -497,7 +501,7 @@ TEST_F(PlayerDataPageTest, NoFileNoWriteNoMessage) {
   Pick(P::kSecondPosition, 2);
   EXPECT_EQ(ReadAll(path), before);
   EXPECT_TRUE(host.messages.warnings.isEmpty());
-  EXPECT_TRUE(host.calls.isEmpty());
+  EXPECT_TRUE(host.calls.empty());
 }
 
 TEST_F(PlayerDataPageTest, ClearEmptiesTheListsAndZeroesTheValues) {

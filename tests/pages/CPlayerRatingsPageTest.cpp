@@ -6,13 +6,14 @@
 #include <algorithm>
 #include <sstream>
 
-#include "CPlayerRatingsPage.h"
 #include "Cli.h"
 #include "ControlIds.h"
 #include "DialogTemplates.h"
 #include "FakePageHost.h"
 #include "PageBench.h"
 #include "PlayerFileBuilder.h"
+#include "PlayerRatingsPage.h"
+#include "QtTestPage.h"
 #include "Ratings.h"
 #include "ScopedVariable.h"
 
@@ -37,7 +38,7 @@ PlayerFileBuilder Player() {
 }
 
 // The page on record 1, the focus in Jump Shooting unless told otherwise.
-struct RatingsBench : PageBench<CPlayerRatingsPage> {
+struct RatingsBench : PageBench<QtTestPage<PlayerRatingsPage>> {
   explicit RatingsBench(const PlayerFileBuilder& file, int startIn = ids::kJumpShooting)
       : PageBench(file, startIn) {}
 };

@@ -4,12 +4,13 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "CSeasonStatsPage.h"
 #include "ControlIds.h"
 #include "DialogTemplates.h"
 #include "FakePageHost.h"
 #include "PageBench.h"
 #include "PlayerFileBuilder.h"
+#include "QtTestPage.h"
+#include "SeasonStatsPage.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ PlayerFileBuilder Season() {
 }
 
 // The page on record 1, the focus in Minutes unless told otherwise.
-struct SeasonBench : PageBench<CSeasonStatsPage> {
+struct SeasonBench : PageBench<QtTestPage<SeasonStatsPage>> {
   explicit SeasonBench(const PlayerFileBuilder& file, int startIn = ids::kMinutes)
       : PageBench(file, startIn) {}
   QLineEdit* Box(int id) { return Edit(id); }

@@ -10,6 +10,7 @@
 
 #include "FakePageHost.h"
 #include "PlayerFileBuilder.h"
+#include "RecordingMessages.h"
 #include "TemplateControls.h"
 
 // A page on record 1 of a file, shown and active as the view shows it: the
@@ -57,6 +58,6 @@ class PageBench {
   std::filesystem::path path_;
 
  public:
-  FakePageHost host;
+  FakePageHost<RecordingMessages> host;
   Page page{host, nullptr};
 };

@@ -1,7 +1,6 @@
 // What a fresh reading of the file shows, next to what the walk's view shows.
 #include <QComboBox>
 
-#include "CPlayerRatingsPage.h"
 #include "SoakWalk.h"
 #include "ViewState.h"
 
@@ -30,10 +29,10 @@ QString SoakWalk::CompareWithFreshReading(Display display) {
   fresh_.Select();
   if (const std::int32_t record = model_.Current(); record != 0) {
     fresh_.File().SetCurrentRecord(record);
-    fresh_.ShowCurrentRecord();
-    fresh_.PlayerRatingsPage()->RecalculateOverall();
-    fresh_.FillRosterList();
-    fresh_.SyncPlayerList();
+    fresh_.Editor().ShowCurrentRecord();
+    fresh_.Editor().Page(2).Recalculate();
+    fresh_.Editor().FillRosterList();
+    fresh_.Editor().SyncPlayerList();
   }
   if (!freshMessages_.stops.isEmpty())
     return "the fresh reading failed: " + freshMessages_.stops.join(' ');

@@ -10,8 +10,8 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "CPlayerRatingsPage.h"
 #include "PlayerFileBuilder.h"
+#include "QtFormPage.h"
 #include "TabControl.h"
 #include "UserInput.h"
 #include "ViewState.h"

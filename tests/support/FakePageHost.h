@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QStringList>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "PageHost.h"
-#include "RecordingMessages.h"
 
-// A view for pages under test: the file state, recorded messages and a log
-// of what the page asked of the view.
+// A form for pages under test: the file state, messages kept by `Log`
+// and a log of what the page asked of the form.
+template <typename Log>
 class FakePageHost : public PageHost {
  public:
   explicit FakePageHost(korvale::FileSystem& system = korvale::SystemFileSystem()) : file(system) {}
@@ -15,22 +17,25 @@ class FakePageHost : public PageHost {
   MessageSink& Messages() override { return messages; }
   korvale::history::Recorder& History() override { return history; }
   CloseGate& Gate() override { return gate; }
-  void ShowPlayerId(std::int32_t id) override { calls << QString("ShowPlayerId %1").arg(id); }
-  void SelectTeamChoice(int index) override { calls << QString("SelectTeamChoice %1").arg(index); }
-  void FillPlayerList() override { calls << "FillPlayerList"; }
-  void SyncPlayerList() override { calls << "SyncPlayerList"; }
-  void FillRosterList() override { calls << "FillRosterList"; }
+  void ShowPlayerId(std::int32_t id) override {
+    calls.push_back("ShowPlayerId " + std::to_string(id));
+  }
+  void SelectTeamChoice(int index) override {
+    calls.push_back("SelectTeamChoice " + std::to_string(index));
+  }
+  void FillTeamChoice() override { calls.emplace_back("FillTeamChoice"); }
+  void FillPlayerList() override { calls.emplace_back("FillPlayerList"); }
+  void SyncPlayerList() override { calls.emplace_back("SyncPlayerList"); }
+  void FillRosterList() override { calls.emplace_back("FillRosterList"); }
   void ShowCurrentRecord() override {
-    calls << "ShowCurrentRecord";
+    calls.emplace_back("ShowCurrentRecord");
     if (onShowCurrentRecord) onShowCurrentRecord();
   }
-  std::string& AppearanceMarker() override { return marker; }
 
   korvale::PlayerFileState file;
-  RecordingMessages messages;
+  Log messages;
   korvale::history::Recorder history;
   CloseGate gate;
-  QStringList calls;
-  std::string marker;
+  std::vector<std::string> calls;
   std::function<void()> onShowCurrentRecord;
 };

@@ -10,10 +10,7 @@
 #include <QTest>
 
 #include "CKorvaleView.h"
-#include "CPlayerData2Page.h"
-#include "CPlayerDataPage.h"
-#include "CPlayerRatingsPage.h"
-#include "CSeasonStatsPage.h"
+#include "QtFormPage.h"
 #include "TabControl.h"
 
 namespace korvale::testing {
@@ -25,8 +22,7 @@ bool ShowActive(QWidget* window) {
 }
 
 QWidget* PageOf(const CKorvaleView& view, int index) {
-  QWidget* const pages[] = {view.PlayerDataPage(), view.PlayerData2Page(), view.PlayerRatingsPage(),
-                            view.SeasonStatsPage()};
+  QWidget* const pages[] = {view.Page(0), view.Page(1), view.Page(2), view.Page(3)};
   return pages[index];
 }
 

@@ -6,11 +6,8 @@
 #include <QListView>
 #include <QTest>
 
-#include "CPlayerData2Page.h"
-#include "CPlayerDataPage.h"
-#include "CPlayerRatingsPage.h"
-#include "CSeasonStatsPage.h"
 #include "PlayerFileDialog.h"
+#include "QtFormPage.h"
 #include "ResourceIds.h"
 #include "TabControl.h"
 #include "ViewHarness.h"
@@ -120,7 +117,7 @@ void ViewCommandsTest::CloseEmptiesEverythingAndASecondSelectStartsFresh() {
   QCOMPARE(h.view->TeamChoice()->count(), 0);
   QCOMPARE(h.view->RosterList()->count(), 0);
   QCOMPARE(h.view->TabControl()->CurrentIndex(), 3);
-  QVERIFY(!h.view->SeasonStatsPage()->isHidden());
+  QVERIFY(!h.view->Page(3)->isHidden());
   QCOMPARE(ReadAll(first), before);  // showing and closing write nothing
 
   PlayerFileBuilder other(2);
@@ -269,8 +266,7 @@ void ViewCommandsTest::TabsShowOnePageAtATime() {
   for (int i = 0; i < 4; ++i) texts << tabs->ItemText(i);
   QCOMPARE(texts, QStringList({"Player Data", "Player Data 2", "Player Ratings", "Season Stats"}));
   QCOMPARE(tabs->CurrentIndex(), 0);
-  QWidget* const pages[] = {h.view->PlayerDataPage(), h.view->PlayerData2Page(),
-                            h.view->PlayerRatingsPage(), h.view->SeasonStatsPage()};
+  QWidget* const pages[] = {h.view->Page(0), h.view->Page(1), h.view->Page(2), h.view->Page(3)};
   for (int chosen : {0, 2, 1, 3, 0}) {
     tabs->SetCurrentIndex(chosen);
     for (int i = 0; i < 4; ++i) QCOMPARE(pages[i]->isHidden(), i != chosen);
@@ -283,9 +279,9 @@ void ViewCommandsTest::PagesArePlacedInsideTheTabControl() {
   h.view->resize(700, 500);
   const QSize tab = h.view->TabControl()->size();
   const QRect expected(5, 30, tab.width() - 10, tab.height() - 35);
-  QCOMPARE(h.view->PlayerDataPage()->geometry(), expected);
-  QCOMPARE(h.view->SeasonStatsPage()->geometry(), expected);
-  QCOMPARE(h.view->PlayerDataPage()->parentWidget(), h.view->TabControl());
+  QCOMPARE(h.view->Page(0)->geometry(), expected);
+  QCOMPARE(h.view->Page(3)->geometry(), expected);
+  QCOMPARE(h.view->Page(0)->parentWidget(), h.view->TabControl());
 }
 
 void ViewCommandsTest::AFileErrorInAWalkKeepsWhatWasDone() {

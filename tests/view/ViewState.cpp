@@ -7,10 +7,7 @@
 #include <QStringList>
 
 #include "CKorvaleView.h"
-#include "CPlayerData2Page.h"
-#include "CPlayerDataPage.h"
-#include "CPlayerRatingsPage.h"
-#include "CSeasonStatsPage.h"
+#include "QtFormPage.h"
 
 namespace korvale::testing {
 namespace {
@@ -57,10 +54,10 @@ ViewState CaptureView(const CKorvaleView& view) {
   }
   state["view/1029#entries"] = roster.join('\n');
   state["view/1029#selected"] = selected.join(' ');
-  CaptureControls(view.PlayerDataPage(), "PD/", state);
-  CaptureControls(view.PlayerData2Page(), "PD2/", state);
-  CaptureControls(view.PlayerRatingsPage(), "PR/", state);
-  CaptureControls(view.SeasonStatsPage(), "SS/", state);
+  CaptureControls(view.Page(0), "PD/", state);
+  CaptureControls(view.Page(1), "PD2/", state);
+  CaptureControls(view.Page(2), "PR/", state);
+  CaptureControls(view.Page(3), "SS/", state);
   return state;
 }
 

@@ -9,7 +9,7 @@
 
 #include "CKorvaleView.h"
 #include "DialogTemplates.h"
-#include "EditorView.h"
+#include "EditorForm.h"
 #include "FileSystem.h"
 #include "PlayerDataPage.h"
 #include "PlayerFileBuilder.h"
@@ -80,7 +80,7 @@ class CKorvaleViewTest : public ::testing::Test {
 
   korvale::testing::TempDir dir;
   std::filesystem::path path = dir / "Players.dbf";
-  korvale::testing::RecordedMessages messages;
+  MessageLog messages;
   std::unique_ptr<CKorvaleView> view;
 };
 

@@ -9,9 +9,9 @@
 
 #include "ChildDialog.h"
 #include "ControlIds.h"
-#include "DialogControls.h"
 #include "DialogTemplates.h"
-#include "PageCommits.h"
+#include "Win32PageControls.h"
+#include "Win32PageEvents.h"
 #include "WinHarness.h"
 
 namespace korvale::win {
@@ -125,7 +125,7 @@ class ComboPickTest : public ::testing::Test {
 
   ChildDialog dialog{testing::SharedFrame().Window(), res::PlayerData2PageTemplate(),
                      WS_CHILD | DS_CONTROL};
-  DialogControls controls{dialog};
+  Win32PageControls controls{dialog};
   int picks = 0;
 };
 

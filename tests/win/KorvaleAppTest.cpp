@@ -54,7 +54,7 @@ TEST(KorvaleAppTest, AFileNameOnTheCommandLineIsOpenedButSelectsNothing) {
             .Message()}},
   };
   for (const auto& c : cases) {
-    korvale::testing::RecordedMessages messages;
+    MessageLog messages;
     CKorvaleApp app(korvale::SystemFileSystem(), messages);
     EXPECT_EQ(app.InitInstance(GetModuleHandleW(nullptr), c.arguments, SW_HIDE), c.starts);
     EXPECT_EQ(messages.stops, c.stops);

@@ -86,7 +86,7 @@ class MainFrameTest : public ::testing::Test {
 
   korvale::testing::TempDir dir_;
   std::filesystem::path file_;
-  korvale::testing::RecordedMessages messages_;
+  MessageLog messages_;
   CMainFrame frame_{korvale::SystemFileSystem(), messages_};
 };
 
@@ -244,7 +244,7 @@ struct OpenDialogWatch {
 TEST_F(MainFrameTest, TheFileDialogOffersOneFilterAndTheRostersName) {
   OpenDialogWatch::hook =
       SetWindowsHookExW(WH_CBT, OpenDialogWatch::Proc, nullptr, GetCurrentThreadId());
-  korvale::testing::RecordedMessages messages;
+  MessageLog messages;
   const std::optional<std::string> chosen =
       korvale::win::ChoosePlayerFile(frame_.Window(), messages);
   UnhookWindowsHookEx(OpenDialogWatch::hook);

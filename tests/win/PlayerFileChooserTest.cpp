@@ -48,7 +48,7 @@ TEST(PlayerFileChooserTest, AFailingDialogIsReportedACancelIsNot) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    testing::RecordedMessages messages;
+    MessageLog messages;
     CancelDialog::dialogs = 0;
     CancelDialog::hook =
         SetWindowsHookExW(WH_CBT, CancelDialog::Proc, nullptr, GetCurrentThreadId());

@@ -41,7 +41,7 @@ std::vector<std::uint32_t> Capture(HWND window, int& width, int& height) {
 TEST(Screenshot, MainWindow) {
   const char* path = std::getenv("KORVALE_SCREENSHOT");
   if (!path) GTEST_SKIP() << "KORVALE_SCREENSHOT names no file";
-  korvale::testing::RecordedMessages messages;
+  MessageLog messages;
   CMainFrame frame(korvale::SystemFileSystem(), messages);
   ASSERT_TRUE(frame.Create(GetModuleHandleW(nullptr)));
   ShowWindow(frame.Window(), SW_SHOWNORMAL);

@@ -8,9 +8,9 @@
 
 #include "ChildDialog.h"
 #include "ControlIds.h"
-#include "DialogControls.h"
 #include "DialogTemplateW.h"
 #include "DialogTemplates.h"
+#include "Win32PageControls.h"
 #include "WinHarness.h"
 
 namespace korvale::win {
@@ -85,7 +85,7 @@ class TextLimitEditTest : public ::testing::Test {
 
   ChildDialog dialog{testing::SharedFrame().Window(), res::PlayerDataPageTemplate(),
                      WS_CHILD | WS_VISIBLE | DS_CONTROL};
-  DialogControls controls{dialog};
+  Win32PageControls controls{dialog};
 };
 
 // What the Qt editor's text fields allow, in a Windows edit.

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "CKorvaleView.h"
-#include "EditorView.h"
+#include "EditorForm.h"
 #include "ResourceIds.h"
 #include "WinHarness.h"
 

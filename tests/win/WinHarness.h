@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "MessageSink.h"
+#include "MessageLog.h"
 
 namespace korvale::testing {
 
@@ -39,15 +39,5 @@ bool Pump(
 // A key pressed and released on the window with the focus, through the
 // message queue as the keyboard delivers it.
 void PressKey(UINT key, bool alt = false);
-
-// Messages recorded instead of shown.
-class RecordedMessages final : public MessageSink {
- public:
-  void Warn(const std::string& text) override { warnings.push_back(text); }
-  void Stop(const std::string& text) override { stops.push_back(text); }
-
-  std::vector<std::string> warnings;
-  std::vector<std::string> stops;
-};
 
 }  // namespace korvale::testing

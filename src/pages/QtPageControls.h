@@ -9,9 +9,9 @@
 // A page's widgets, found by their ids, as the editing rules see them: the
 // text of a line edit, the state of a check box, the entries and the
 // selection of a drop-down list.
-class WidgetControls final : public PageControls {
+class QtPageControls : public virtual PageControls {
  public:
-  WidgetControls(QWidget* page, korvale::res::ControlMap controls);
+  QtPageControls(QWidget* page, korvale::res::ControlMap controls);
 
   [[nodiscard]] std::string Text(int control) const override;
   void SetText(int control, const std::string& text) override;

@@ -1,19 +1,17 @@
-#include "PageCommits.h"
+#include "Win32PageEvents.h"
 
 #include <memory>
 
 #include "ComboPick.h"
-#include "PageEdit.h"
-#include "PageExchange.h"
+#include "EditHook.h"
 
 namespace korvale::win {
 namespace {
 
-void OnLeave(ChildDialog& page, int control, PageExchange& exchange, std::function<void()> commit,
-             const bool& closing) {
+void OnLeave(ChildDialog& page, int control, const PageEventSink& forward, const bool& closing) {
   HWND edit = page.Control(control);
   if (edit == nullptr) return;
-  HookPageEdit(edit).leave = PageEdit::Leave{control, &exchange, std::move(commit), &closing};
+  HookEdit(edit).leave = EditHook::Leave{control, forward, &closing};
 }
 
 bool IsEscape(const MSG* msg) {
@@ -23,16 +21,15 @@ bool IsEscape(const MSG* msg) {
 
 }  // namespace
 
-std::optional<LRESULT> LeaveMessage(HWND edit, const PageEdit& state, UINT message, WPARAM wParam,
+std::optional<LRESULT> LeaveMessage(HWND edit, const EditHook& state, UINT message, WPARAM wParam,
                                     LPARAM lParam) {
-  const PageEdit::Leave& leave = *state.leave;
+  const EditHook::Leave& leave = *state.leave;
   switch (message) {
     case WM_KILLFOCUS: {
       // The edit lets go of its caret first: the commit may open a box.
       const LRESULT result = CallEdit(edit, state, message, wParam, lParam);
-      if (LeavesWithinWindow(edit, reinterpret_cast<HWND>(wParam)) && !*leave.closing &&
-          !leave.exchange->Busy()) {
-        leave.commit();
+      if (LeavesWithinWindow(edit, reinterpret_cast<HWND>(wParam)) && !*leave.closing) {
+        leave.forward(PageEvent::Leave, leave.control);
       }
       return result;
     }
@@ -44,7 +41,7 @@ std::optional<LRESULT> LeaveMessage(HWND edit, const PageEdit& state, UINT messa
       return std::nullopt;
     case WM_KEYDOWN:
       if (wParam != VK_ESCAPE) return std::nullopt;
-      leave.exchange->Revert(leave.control);
+      leave.forward(PageEvent::Escape, leave.control);
       return 0;
     case WM_CHAR: return wParam == VK_ESCAPE ? std::optional<LRESULT>(0) : std::nullopt;
     default: return std::nullopt;
@@ -62,24 +59,21 @@ void ConnectPicks(ChildDialog& dialog, int control, std::function<void()> pick) 
   dialog.OnCommand(control, [picks](int code) { picks->Notify(code); });
 }
 
-void ConnectCommits(ChildDialog& page, PageExchange& exchange, std::vector<PageCommit> commits,
-                    const bool& closing) {
-  for (PageCommit& commit : commits) {
-    auto unlessBusy = [&exchange, run = std::move(commit.run)] {
-      if (!exchange.Busy()) run();
-    };
+void ForwardPageEvents(ChildDialog& page, const std::vector<PageCommit>& commits,
+                       const bool& closing, const PageEventSink& forward) {
+  for (const PageCommit& commit : commits) {
+    const int id = commit.control;
     switch (commit.event) {
-      case PageCommit::Event::Leave:
-        OnLeave(page, commit.control, exchange, std::move(unlessBusy), closing);
+      case PageEvent::Leave: OnLeave(page, id, forward, closing); break;
+      case PageEvent::Pick:
+        ConnectPicks(page, id, [forward, id] { forward(PageEvent::Pick, id); });
         break;
-      case PageCommit::Event::Pick:
-        ConnectPicks(page, commit.control, std::move(unlessBusy));
-        break;
-      case PageCommit::Event::Click:
-        page.OnCommand(commit.control, [run = std::move(unlessBusy)](int code) {
-          if (code == BN_CLICKED) run();
+      case PageEvent::Click:
+        page.OnCommand(id, [forward, id](int code) {
+          if (code == BN_CLICKED) forward(PageEvent::Click, id);
         });
         break;
+      case PageEvent::Escape: break;
     }
   }
 }

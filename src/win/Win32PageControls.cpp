@@ -1,4 +1,4 @@
-#include "DialogControls.h"
+#include "Win32PageControls.h"
 
 #include "DialogTemplateW.h"
 #include "TextLimitEdit.h"
@@ -24,7 +24,7 @@ bool IsOfClass(HWND window, const wchar_t* className) {
   return window != nullptr && GetClassNameW(window, name, 32) > 0 && _wcsicmp(name, className) == 0;
 }
 
-HWND DialogControls::Find(int control, const wchar_t* className) const {
+HWND Win32PageControls::Find(int control, const wchar_t* className) const {
   HWND window = dialog_.Control(control);
   if (window == nullptr) return nullptr;
   auto known = classes_.find(window);
@@ -36,31 +36,31 @@ HWND DialogControls::Find(int control, const wchar_t* className) const {
   return _wcsicmp(known->second.c_str(), className) == 0 ? window : nullptr;
 }
 
-std::string DialogControls::Text(int control) const {
+std::string Win32PageControls::Text(int control) const {
   HWND edit = Find(control, kEdit);
   return edit != nullptr ? Narrow(WindowText(edit)) : std::string();
 }
 
-void DialogControls::SetText(int control, const std::string& text) {
+void Win32PageControls::SetText(int control, const std::string& text) {
   if (HWND edit = Find(control, kEdit)) SetWindowTextW(edit, Widen(text).c_str());
 }
 
-void DialogControls::LimitText(int control, int limit, const std::string& shown) {
+void Win32PageControls::LimitText(int control, int limit, const std::string& shown) {
   if (HWND edit = Find(control, kEdit)) LimitEditText(edit, limit, Widen(shown));
 }
 
-bool DialogControls::Checked(int control) const {
+bool Win32PageControls::Checked(int control) const {
   HWND box = Find(control, kButton);
   return box != nullptr && SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void DialogControls::SetChecked(int control, bool checked) {
+void Win32PageControls::SetChecked(int control, bool checked) {
   if (HWND box = Find(control, kButton)) {
     SendMessageW(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
 }
 
-void DialogControls::SetEntries(int control, const std::vector<std::string_view>& entries) {
+void Win32PageControls::SetEntries(int control, const std::vector<std::string_view>& entries) {
   HWND list = Find(control, kComboBox);
   if (list == nullptr) return;
   // Redrawn once when filled; WM_SETREDRAW would show a hidden list.
@@ -81,7 +81,7 @@ void DialogControls::SetEntries(int control, const std::vector<std::string_view>
   }
 }
 
-int DialogControls::Selection(int control) const {
+int Win32PageControls::Selection(int control) const {
   if (HWND list = Find(control, kComboBox)) {
     return static_cast<int>(SendMessageW(list, CB_GETCURSEL, 0, 0));
   }
@@ -93,7 +93,7 @@ int DialogControls::Selection(int control) const {
 
 // CB_SETCURSEL and LB_SETCURSEL do not notify: a selection the program sets
 // is never the user's pick.
-void DialogControls::Select(int control, int index) {
+void Win32PageControls::Select(int control, int index) {
   if (HWND list = Find(control, kComboBox)) {
     const auto count = static_cast<int>(SendMessageW(list, CB_GETCOUNT, 0, 0));
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index >= 0 && index < count ? index : -1),
@@ -105,14 +105,14 @@ void DialogControls::Select(int control, int index) {
   }
 }
 
-void DialogControls::SetEnabled(int control, bool enabled) {
+void Win32PageControls::SetEnabled(int control, bool enabled) {
   if (HWND window = dialog_.Control(control)) EnableWindow(window, enabled ? TRUE : FALSE);
 }
 
 // Posted to the dialog: it runs after the message box that the caller has
 // just closed, once the main window has its focus back; and not at all
 // once the dialog (and the rules it serves) has gone.
-void DialogControls::FocusLater(int control, std::function<void()> done) {
+void Win32PageControls::FocusLater(int control, std::function<void()> done) {
   dialog_.Post([this, control, done = std::move(done)] {
     HWND target = dialog_.Control(control);
     if (target != nullptr && IsWindowVisible(target)) {

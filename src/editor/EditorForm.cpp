@@ -1,6 +1,7 @@
-#include "EditorView.h"
+#include "EditorForm.h"
 
 #include <algorithm>
+#include <array>
 
 #include "FileChecks.h"
 #include "FormControls.h"
@@ -19,17 +20,33 @@ using korvale::ListEntry;
 using korvale::PlayerFileState;
 namespace res = korvale::res;
 
-EditorView::EditorView(korvale::FileSystem& files, MessageSink& messages, FormControls& form)
-    : state_(files), messages_(messages), form_(form) {}
+namespace {
 
-void EditorView::AttachPages(const Pages& pages) {
-  data_ = &pages.data;
-  data2_ = &pages.data2;
-  ratings_ = &pages.ratings;
-  season_ = &pages.season;
+template <typename Page>
+std::unique_ptr<FormPage> Make(PageHost& host, PageControls& controls) {
+  return std::make_unique<Page>(host, controls);
 }
 
-bool EditorView::IsCommandEnabled(int id) const {
+// The pages in tab order.
+constexpr std::array kMakePage = {Make<PlayerDataPage>, Make<PlayerData2Page>,
+                                  Make<PlayerRatingsPage>, Make<SeasonStatsPage>};
+// The order in which a record is shown and the pages are cleared.
+constexpr std::array<std::size_t, 4> kShowOrder = {0, 2, 1, 3};
+
+}  // namespace
+
+EditorForm::EditorForm(korvale::FileSystem& files, MessageSink& messages, FormControls& form,
+                       const std::vector<PageControls*>& pages)
+    : state_(files), messages_(messages), form_(form) {
+  for (std::size_t page = 0; page < kMakePage.size(); ++page) {
+    pages_.push_back(kMakePage[page](*this, *pages.at(page)));
+    pages_.back()->Exchange().Show();
+  }
+}
+
+EditorForm::~EditorForm() = default;
+
+bool EditorForm::IsCommandEnabled(int id) const {
   switch (id) {
     case res::kIdSelect: return !state_.IsSelected();
     case res::kIdClose:
@@ -39,17 +56,15 @@ bool EditorView::IsCommandEnabled(int id) const {
   }
 }
 
-bool EditorView::SelectPlayerFile() {
-  const std::optional<std::string> file = form_.ChoosePlayerFile();
-  if (!file) return false;
+bool EditorForm::OpenPlayerFile(const std::string& path) {
   // A failed open leaves no file selected: Select ends there. A file that
   // is not a player file is let go at once, before anything is read from
   // it or written to it.
   korvale::UndoReport undo;
   try {
-    undo = korvale::OpenRosterToWrite(state_, *file);
+    undo = korvale::OpenRosterToWrite(state_, path);
   } catch (const korvale::FileError& error) {
-    if (error.Cause() != korvale::FileErrorCause::AccessDenied || !korvale::IsReadOnlyFile(*file)) {
+    if (error.Cause() != korvale::FileErrorCause::AccessDenied || !korvale::IsReadOnlyFile(path)) {
       throw;
     }
     messages_.Stop(error.Message() + " The file is read-only.");
@@ -59,31 +74,33 @@ bool EditorView::SelectPlayerFile() {
   return !undo.stops;
 }
 
-void EditorView::Select() {
+void EditorForm::Select(const std::string& path) {
   const CloseGate::Hold hold(gate_);
-  Guarded(messages_, [this] {
-    if (!SelectPlayerFile()) return;
-    FillChoiceLists();
+  Guarded(messages_, [this, &path] {
+    if (!OpenPlayerFile(path)) return;
+    for (const auto& page : pages_) page->FillLists();
     FillPlayerList();
     ShowCurrentRecord();
     FillRosterList();
-    ratings_->RecalculateOverall();
+    for (const auto& page : pages_) page->Recalculate();
     SyncPlayerList();
   });
 }
 
-void EditorView::FillChoiceLists() {
-  data_->FillPositionLists();
-  data_->FillOriginalTeamList();
+void EditorForm::FillTeamChoice() {
   form_.SetEntries(res::kIdTeamChoice,
                    {korvale::TeamChoiceNames.begin(), korvale::TeamChoiceNames.end()});
-  data_->FillHandList();
-  data2_->FillLists();
+}
+
+void EditorForm::Handle(int page, int control, PageEvent event) {
+  if (page >= 0 && static_cast<std::size_t>(page) < pages_.size()) {
+    pages_[static_cast<std::size_t>(page)]->Handle(event, control);
+  }
 }
 
 // Never stopped: a typed value that fails its checks is reported and not
 // written. A failing close is reported and leaves the form as a good one.
-void EditorView::Close() {
+void EditorForm::Close() {
   const CloseGate::Hold hold(gate_);
   (void)CommitBeforeCommand();
   ClearLists();
@@ -92,48 +109,37 @@ void EditorView::Close() {
   ClearPages();
 }
 
-void EditorView::ClearPages() {
-  data_->Clear();
-  ratings_->Clear();
-  data2_->Clear();
-  season_->Clear();
+void EditorForm::ClearPages() {
+  for (const std::size_t page : kShowOrder) pages_[page]->Clear();
 }
 
-void EditorView::ClearLists() {
+void EditorForm::ClearLists() {
   SetPlayerEntries({});
   form_.SetEntries(res::kIdTeamChoice, {});
   SetRosterEntries({});
   rosterTeam_.reset();
 }
 
-bool EditorView::CommitBeforeCommand() {
+bool EditorForm::CommitBeforeCommand() {
   const CloseGate::Hold hold(gate_);
-  for (const PageExchange* exchange :
-       {&data_->Exchange(), &data2_->Exchange(), &ratings_->Exchange(), &season_->Exchange()}) {
-    if (exchange->StopsCommand()) return false;
+  for (const auto& page : pages_) {
+    if (page->Exchange().StopsCommand()) return false;
   }
   const std::optional<FormControls::PageEdit> focused = form_.FocusedPageEdit();
   return !focused || CommitChangedEdit(focused->page, focused->control);
 }
 
-bool EditorView::CommitOnClose(std::function<void()> again) {
+bool EditorForm::CommitOnClose(std::function<void()> again) {
   if (!gate_.MayClose(std::move(again))) return false;
   (void)CommitBeforeCommand();
   return true;
 }
 
-bool EditorView::CommitChangedEdit(int page, int control) {
-  PageExchange* const exchanges[] = {&data_->Exchange(), &data2_->Exchange(), &ratings_->Exchange(),
-                                     &season_->Exchange()};
-  if (page < 0 || page > 3) return true;
-  PageExchange& exchange = *exchanges[page];
-  std::vector<PageCommit> commits;
-  switch (page) {
-    case 0: commits = data_->Commits(); break;
-    case 1: commits = data2_->Commits(); break;
-    case 2: commits = ratings_->Commits(); break;
-    default: commits = season_->Commits(); break;
-  }
+bool EditorForm::CommitChangedEdit(int page, int control) {
+  if (page < 0 || static_cast<std::size_t>(page) >= pages_.size()) return true;
+  FormPage& shown = *pages_[static_cast<std::size_t>(page)];
+  PageExchange& exchange = shown.Exchange();
+  std::vector<PageCommit> commits = shown.Commits();
   const auto commit = std::find_if(commits.begin(), commits.end(), [control](const PageCommit& c) {
     return c.control == control && c.event == PageCommit::Event::Leave;
   });
@@ -144,7 +150,7 @@ bool EditorView::CommitChangedEdit(int page, int control) {
   return true;
 }
 
-void EditorView::Forward() {
+void EditorForm::Forward() {
   const CloseGate::Hold hold(gate_);
   if (!CommitBeforeCommand()) return;
   Guarded(messages_, [this] {
@@ -155,7 +161,7 @@ void EditorView::Forward() {
   });
 }
 
-void EditorView::Back() {
+void EditorForm::Back() {
   const CloseGate::Hold hold(gate_);
   if (!CommitBeforeCommand()) return;
   Guarded(messages_, [this] {
@@ -165,33 +171,30 @@ void EditorView::Back() {
   });
 }
 
-void EditorView::FollowRecordMove() {
+void EditorForm::FollowRecordMove() {
   ShowCurrentRecord();
-  ratings_->RecalculateOverall();
+  for (const auto& page : pages_) page->Recalculate();
   FillRosterList();
   SyncPlayerList();
 }
 
-void EditorView::ShowCurrentRecord() {
-  data_->LoadRecord();
-  ratings_->LoadRecord();
-  data2_->LoadRecord();
-  season_->LoadRecord();
+void EditorForm::ShowCurrentRecord() {
+  for (const std::size_t page : kShowOrder) pages_[page]->LoadRecord();
 }
 
-void EditorView::ShowPlayerId(std::int32_t id) {
+void EditorForm::ShowPlayerId(std::int32_t id) {
   playerId_ = id;
   form_.SetText(res::kIdPlayerIdDisplay, std::to_string(id));
 }
 
 // An index without an entry leaves the choice without a selection. A
 // selection set here never counts as the user's.
-void EditorView::SelectTeamChoice(int index) { form_.Select(res::kIdTeamChoice, index); }
+void EditorForm::SelectTeamChoice(int index) { form_.Select(res::kIdTeamChoice, index); }
 
 // Read afresh: when only one record's entry differs from what the list
 // shows (a name commit), that entry takes its new text and place; else the
 // list is filled anew, and a failing walk leaves the entries read so far.
-void EditorView::FillPlayerList() {
+void EditorForm::FillPlayerList() {
   std::vector<ListEntry> fresh;
   try {
     korvale::ScanPlayerEntries(state_, fresh);
@@ -209,22 +212,22 @@ void EditorView::FillPlayerList() {
   }
 }
 
-void EditorView::SetPlayerEntries(std::vector<ListEntry> entries) {
+void EditorForm::SetPlayerEntries(std::vector<ListEntry> entries) {
   players_.Set(std::move(entries), [this](const std::vector<ListEntry>& sorted) {
     form_.SetListEntries(res::kIdPlayerList, sorted);
   });
 }
 
 // Selects the entry of the current record.
-void EditorView::SyncPlayerList() {
+void EditorForm::SyncPlayerList() {
   if (const int index = players_.IndexOf(state_.CurrentRecord()); index >= 0) {
     form_.Select(res::kIdPlayerList, index);
   }
 }
 
-void EditorView::FillRosterList() { FillRosterList(form_.Selection(res::kIdTeamChoice)); }
+void EditorForm::FillRosterList() { FillRosterList(form_.Selection(res::kIdTeamChoice)); }
 
-void EditorView::FillRosterList(int team) {
+void EditorForm::FillRosterList(int team) {
   rosterTeam_.reset();
   SetRosterEntries({});
   korvale::CollectRosterEntries(state_, team, [this](std::vector<ListEntry>&& entries) {
@@ -233,7 +236,7 @@ void EditorView::FillRosterList(int team) {
   rosterTeam_ = team;
 }
 
-void EditorView::SetRosterEntries(std::vector<ListEntry> entries) {
+void EditorForm::SetRosterEntries(std::vector<ListEntry> entries) {
   roster_.Set(std::move(entries), [this](const std::vector<ListEntry>& sorted) {
     form_.SetListEntries(res::kIdRosterList, sorted);
   });
@@ -242,7 +245,7 @@ void EditorView::SetRosterEntries(std::vector<ListEntry> entries) {
 
 // A player list choice fills the roster list again only for another team:
 // the same team's entries stand as they are, without a selection.
-void EditorView::ShowChosenRecord(std::int64_t record, bool syncPlayerList) {
+void EditorForm::ShowChosenRecord(std::int64_t record, bool syncPlayerList) {
   state_.SetCurrentRecord(static_cast<std::int32_t>(record));
   ShowCurrentRecord();
   if (syncPlayerList) {
@@ -253,12 +256,12 @@ void EditorView::ShowChosenRecord(std::int64_t record, bool syncPlayerList) {
   } else {
     FillRosterList(team);
   }
-  ratings_->RecalculateOverall();
+  for (const auto& page : pages_) page->Recalculate();
 }
 
 // The pick is taken to its record before the commit: a committed name
 // rebuilds the lists, and the picked index then names another entry.
-void EditorView::PlayerPicked() {
+void EditorForm::PlayerPicked() {
   const CloseGate::Hold hold(gate_);
   const std::optional<std::int64_t> record = players_.RecordAt(form_.Selection(res::kIdPlayerList));
   if (!CommitBeforeCommand()) {
@@ -274,7 +277,7 @@ void EditorView::PlayerPicked() {
 }
 
 // The team is taken as picked; the roster list shows its players.
-void EditorView::TeamPicked() {
+void EditorForm::TeamPicked() {
   const CloseGate::Hold hold(gate_);
   const int team = form_.Selection(res::kIdTeamChoice);
   Guarded(messages_, [this, team] { FillRosterList(team); });
@@ -283,7 +286,7 @@ void EditorView::TeamPicked() {
 // No user action leaves the roster list without its entry, and a stopped
 // command gives the entry back. After a commit that filled the roster list
 // again, the picked record's entry is selected in it.
-void EditorView::RosterPicked(int row) {
+void EditorForm::RosterPicked(int row) {
   const CloseGate::Hold hold(gate_);
   const std::optional<std::int64_t> record = roster_.RecordAt(row);
   if (!record || !CommitBeforeCommand()) {

@@ -12,9 +12,9 @@ namespace korvale::win {
 // A dialog's controls by id as the editing rules see them: an edit's text
 // (UTF-8 here, UTF-16 in the window), a check box's state, a drop-down or
 // list box's entries and selection. Nothing set here notifies the rules.
-class DialogControls final : public PageControls {
+class Win32PageControls : public virtual PageControls {
  public:
-  explicit DialogControls(ChildDialog& dialog) : dialog_(dialog) {}
+  explicit Win32PageControls(ChildDialog& dialog) : dialog_(dialog) {}
 
   [[nodiscard]] std::string Text(int control) const override;
   void SetText(int control, const std::string& text) override;

@@ -2,47 +2,40 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "FormPage.h"
 #include "ListOrder.h"
 #include "PageHost.h"
 #include "PlayerFileState.h"
 #include "ShownEntries.h"
 
 class FormControls;
-class PageExchange;
-class PlayerData2Page;
-class PlayerDataPage;
-class PlayerRatingsPage;
-class SeasonStatsPage;
+class PageControls;
 
 // The rules of the editor form: the player file state, the commands
 // Select, Close, Forward and Back with their enable rules, the display of
-// the current record on the four pages, and the player list, the team
-// choice and the roster list. Every handler is one file-error boundary:
-// an error ends it, keeps what was done and is reported. A close of the
-// window waits for a running handler (CommitOnClose).
-class EditorView final : public PageHost {
+// the current record on the pages, the pages' control events, and the
+// player list, the team choice and the roster list. Every handler is one
+// file-error boundary: an error ends it, keeps what was done and is
+// reported. A close of the window waits for a running handler
+// (CommitOnClose).
+class EditorForm final : public PageHost {
  public:
-  // The four pages, in tab order.
-  struct Pages {
-    PlayerDataPage& data;
-    PlayerData2Page& data2;
-    PlayerRatingsPage& ratings;
-    SeasonStatsPage& season;
-  };
+  // `pages`: each page's controls, in tab order; the form makes its pages
+  // over them and shows their values.
+  EditorForm(korvale::FileSystem& files, MessageSink& messages, FormControls& form,
+             const std::vector<PageControls*>& pages);
+  EditorForm(const EditorForm&) = delete;
+  EditorForm& operator=(const EditorForm&) = delete;
+  ~EditorForm() override;
 
-  EditorView(korvale::FileSystem& files, MessageSink& messages, FormControls& form);
-  EditorView(const EditorView&) = delete;
-  EditorView& operator=(const EditorView&) = delete;
-
-  // The pages are made with this view as their host, then handed over.
-  void AttachPages(const Pages& pages);
-
-  // The commands Select, Close, Forward and Back.
-  void Select();
+  // Opens the player file at `path`, as the file system names it (the
+  // front end's file dialog chose it), and shows its first record.
+  void Select(const std::string& path);
   void Close();
   void Forward();
   void Back();
@@ -63,6 +56,12 @@ class EditorView final : public PageHost {
   // The enable rules; commands that are not the view's are always enabled.
   [[nodiscard]] bool IsCommandEnabled(int id) const;
 
+  // A page control's event (page in tab order); nothing for a page or a
+  // control without one.
+  void Handle(int page, int control, PageEvent event);
+  // The page in tab order, for its controls' events.
+  [[nodiscard]] FormPage& Page(int page) { return *pages_.at(static_cast<std::size_t>(page)); }
+
   // The user's picks.
   void PlayerPicked();
   void TeamPicked();
@@ -75,17 +74,16 @@ class EditorView final : public PageHost {
   CloseGate& Gate() override { return gate_; }
   void ShowPlayerId(std::int32_t id) override;
   void SelectTeamChoice(int index) override;
+  void FillTeamChoice() override;
   void FillPlayerList() override;
   void SyncPlayerList() override;
   void FillRosterList() override;
   void ShowCurrentRecord() override;
-  std::string& AppearanceMarker() override { return appearanceMarker_; }
 
   [[nodiscard]] std::int32_t PlayerIdValue() const { return playerId_; }
 
  private:
-  [[nodiscard]] bool SelectPlayerFile();
-  void FillChoiceLists();
+  [[nodiscard]] bool OpenPlayerFile(const std::string& path);
   void ClearLists();
   void ClearPages();
   void FollowRecordMove();
@@ -102,12 +100,8 @@ class EditorView final : public PageHost {
   korvale::history::Recorder history_;  // one for the editor session
   CloseGate gate_;                      // held by every command, pick and commit
   FormControls& form_;
-  PlayerDataPage* data_ = nullptr;
-  PlayerData2Page* data2_ = nullptr;
-  PlayerRatingsPage* ratings_ = nullptr;
-  SeasonStatsPage* season_ = nullptr;
+  std::vector<std::unique_ptr<FormPage>> pages_;  // in tab order
   std::int32_t playerId_ = 0;
-  std::string appearanceMarker_;
   ShownEntries players_;                              // what the player list shows
   ShownEntries roster_{ShownEntries::Keep::Records};  // what the roster list shows
   int rosterRow_ = -1;                                // the roster entry last chosen

@@ -6,27 +6,26 @@
 #include <optional>
 #include <string>
 
-class PageExchange;
+#include "PageCommit.h"
 
 namespace korvale::win {
 
 // What a page edit does besides being an edit: the text limit of the file
-// (TextLimitEdit) and its commit on leaving it (PageCommits). One window
+// (TextLimitEdit) and its Leave and Escape events (Win32PageEvents). One window
 // procedure in front of the edit's own serves both, with this state.
 //
 // Not the common controls' SetWindowSubclass: under Wine each message
 // through it looks up a window property in the server, which made every
 // display of a record take a third of a second for the rules' many reads
 // of the edits' texts.
-struct PageEdit {
+struct EditHook {
   struct Limit {
     int limit = 0;
     std::wstring shown;
   };
   struct Leave {
     int control;
-    PageExchange* exchange;
-    std::function<void()> commit;
+    std::function<void(PageEvent event, int control)> forward;
     const bool* closing;
   };
 
@@ -37,16 +36,16 @@ struct PageEdit {
 
 // The edit's state, its procedure put in front on the first call. Freed
 // with the window.
-[[nodiscard]] PageEdit& HookPageEdit(HWND edit);
+[[nodiscard]] EditHook& HookEdit(HWND edit);
 
 // The edit's own procedure for a message.
-LRESULT CallEdit(HWND edit, const PageEdit& state, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CallEdit(HWND edit, const EditHook& state, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Each part's handling of a message; nothing when it leaves the message to
 // the edit. Defined beside the part.
-std::optional<LRESULT> LimitMessage(HWND edit, const PageEdit& state, UINT message, WPARAM wParam,
+std::optional<LRESULT> LimitMessage(HWND edit, const EditHook& state, UINT message, WPARAM wParam,
                                     LPARAM lParam);
-std::optional<LRESULT> LeaveMessage(HWND edit, const PageEdit& state, UINT message, WPARAM wParam,
+std::optional<LRESULT> LeaveMessage(HWND edit, const EditHook& state, UINT message, WPARAM wParam,
                                     LPARAM lParam);
 
 }  // namespace korvale::win

@@ -1,4 +1,4 @@
-#include "FormWindows.h"
+#include "Win32FormControls.h"
 
 #include "Windows1252.h"
 
@@ -38,19 +38,20 @@ std::wstring ShownText(std::string_view bytes) {
   return text;
 }
 
-void FormWindows::SetListEntries(int control, const std::vector<korvale::ListEntry>& entries) {
-  if (HWND combo = form_.Find(control, L"ComboBox")) {
+void Win32FormControls::SetListEntries(int control,
+                                       const std::vector<korvale::ListEntry>& entries) {
+  if (HWND combo = Find(control, L"ComboBox")) {
     Fill(combo, kComboMessages, entries);
-  } else if (HWND list = form_.Find(control, L"ListBox")) {
+  } else if (HWND list = Find(control, L"ListBox")) {
     Fill(list, kListMessages, entries);
   }
 }
 
-void FormWindows::MoveListEntry(int control, int from, int to, const std::string& text) {
-  HWND list = form_.Find(control, L"ComboBox");
+void Win32FormControls::MoveListEntry(int control, int from, int to, const std::string& text) {
+  HWND list = Find(control, L"ComboBox");
   const ListMessages* m = &kComboMessages;
   if (list == nullptr) {
-    list = form_.Find(control, L"ListBox");
+    list = Find(control, L"ListBox");
     m = &kListMessages;
   }
   if (list == nullptr) return;
@@ -63,21 +64,16 @@ void FormWindows::MoveListEntry(int control, int from, int to, const std::string
   InvalidateRect(list, nullptr, TRUE);
 }
 
-std::optional<FormControls::PageEdit> FormWindows::FocusedPageEdit() const {
+std::optional<FormControls::PageEdit> Win32FormControls::FocusedPageEdit() const {
   HWND focus = GetFocus();
   if (!IsOfClass(focus, L"Edit")) return std::nullopt;
   HWND parent = GetParent(focus);
   for (int page = 0; page < static_cast<int>(pages_.size()); ++page) {
-    if (pages_[page] != nullptr && pages_[page]->Window() == parent) {
+    if (pages_[page]->Window() == parent) {
       return PageEdit{page, GetDlgCtrlID(focus)};
     }
   }
   return std::nullopt;
-}
-
-std::optional<std::string> FormWindows::ChoosePlayerFile() {
-  if (!chooser_) return std::nullopt;
-  return chooser_(GetAncestor(form_.Window(), GA_ROOT));
 }
 
 }  // namespace korvale::win

@@ -1,14 +1,14 @@
-#include "PageEdit.h"
+#include "EditHook.h"
 
 namespace korvale::win {
 namespace {
 
-PageEdit* StateOf(HWND edit) {
-  return reinterpret_cast<PageEdit*>(GetWindowLongPtrW(edit, GWLP_USERDATA));
+EditHook* StateOf(HWND edit) {
+  return reinterpret_cast<EditHook*>(GetWindowLongPtrW(edit, GWLP_USERDATA));
 }
 
-LRESULT CALLBACK PageEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
-  PageEdit* state = StateOf(edit);
+LRESULT CALLBACK EditHookProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+  EditHook* state = StateOf(edit);
   if (message == WM_NCDESTROY) {
     const WNDPROC original = state->original;
     SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
@@ -27,18 +27,18 @@ LRESULT CALLBACK PageEditProc(HWND edit, UINT message, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
-PageEdit& HookPageEdit(HWND edit) {
-  if (GetWindowLongPtrW(edit, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&PageEditProc)) {
+EditHook& HookEdit(HWND edit) {
+  if (GetWindowLongPtrW(edit, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&EditHookProc)) {
     return *StateOf(edit);
   }
-  auto* state = new PageEdit;
+  auto* state = new EditHook;
   SetWindowLongPtrW(edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
   state->original = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PageEditProc)));
+      SetWindowLongPtrW(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditHookProc)));
   return *state;
 }
 
-LRESULT CallEdit(HWND edit, const PageEdit& state, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CallEdit(HWND edit, const EditHook& state, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcW(state.original, edit, message, wParam, lParam);
 }
 

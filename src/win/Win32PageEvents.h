@@ -1,24 +1,26 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "ChildDialog.h"
 #include "PageCommit.h"
 
-class PageExchange;
-
 namespace korvale::win {
 
-// Runs each of a page's commits on its control's event, never while the
-// page's take runs (PageExchange::Busy):
+// A page control's event, for the form's rules (EditorForm::Handle).
+using PageEventSink = std::function<void(PageEvent event, int control)>;
+
+// Forwards the events of the controls of a page's commits, as Windows
+// delivers them:
 // - Leave: the focus leaves the edit for another window of the same main
 //   window; not for another top-level window (a message box, another
 //   program), not when the main window is deactivated, not once `closing`
-//   is set. Escape in the edit puts back the shown text (Revert).
+//   is set. Escape in the edit is the edit's, forwarded as Escape.
 // - Pick: one per user choice in the drop-down list (ComboPick).
 // - Click: the user ticks or unticks the check box (BN_CLICKED).
-void ConnectCommits(ChildDialog& page, PageExchange& exchange, std::vector<PageCommit> commits,
-                    const bool& closing);
+void ForwardPageEvents(ChildDialog& page, const std::vector<PageCommit>& commits,
+                       const bool& closing, const PageEventSink& forward);
 
 // The list's picks, one per user choice, to `pick`.
 void ConnectPicks(ChildDialog& dialog, int control, std::function<void()> pick);

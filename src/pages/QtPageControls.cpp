@@ -1,4 +1,4 @@
-#include "WidgetControls.h"
+#include "QtPageControls.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,19 +7,19 @@
 
 #include "TextLimitValidator.h"
 
-WidgetControls::WidgetControls(QWidget* page, korvale::res::ControlMap controls)
+QtPageControls::QtPageControls(QWidget* page, korvale::res::ControlMap controls)
     : page_(page), controls_(std::move(controls)) {}
 
-std::string WidgetControls::Text(int control) const {
+std::string QtPageControls::Text(int control) const {
   if (const auto* edit = controls_.Get<QLineEdit>(control)) return edit->text().toStdString();
   return {};
 }
 
-void WidgetControls::SetText(int control, const std::string& text) {
+void QtPageControls::SetText(int control, const std::string& text) {
   if (auto* edit = controls_.Get<QLineEdit>(control)) edit->setText(QString::fromStdString(text));
 }
 
-void WidgetControls::LimitText(int control, int limit, const std::string& shown) {
+void QtPageControls::LimitText(int control, int limit, const std::string& shown) {
   auto* edit = controls_.Get<QLineEdit>(control);
   if (edit == nullptr) return;
   auto* validator = edit->findChild<TextLimitValidator*>(QString(), Qt::FindDirectChildrenOnly);
@@ -30,16 +30,16 @@ void WidgetControls::LimitText(int control, int limit, const std::string& shown)
   validator->SetShownText(QString::fromStdString(shown));
 }
 
-bool WidgetControls::Checked(int control) const {
+bool QtPageControls::Checked(int control) const {
   const auto* box = controls_.Get<QCheckBox>(control);
   return box != nullptr && box->isChecked();
 }
 
-void WidgetControls::SetChecked(int control, bool checked) {
+void QtPageControls::SetChecked(int control, bool checked) {
   if (auto* box = controls_.Get<QCheckBox>(control)) box->setChecked(checked);
 }
 
-void WidgetControls::SetEntries(int control, const std::vector<std::string_view>& entries) {
+void QtPageControls::SetEntries(int control, const std::vector<std::string_view>& entries) {
   auto* list = controls_.Get<QComboBox>(control);
   if (list == nullptr) return;
   list->clear();
@@ -53,24 +53,24 @@ void WidgetControls::SetEntries(int control, const std::vector<std::string_view>
   list->setCurrentIndex(-1);
 }
 
-int WidgetControls::Selection(int control) const {
+int QtPageControls::Selection(int control) const {
   const auto* list = controls_.Get<QComboBox>(control);
   return list != nullptr ? list->currentIndex() : -1;
 }
 
-void WidgetControls::Select(int control, int index) {
+void QtPageControls::Select(int control, int index) {
   if (auto* list = controls_.Get<QComboBox>(control)) {
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
   }
 }
 
-void WidgetControls::SetEnabled(int control, bool enabled) {
+void QtPageControls::SetEnabled(int control, bool enabled) {
   if (QWidget* widget = controls_.Find(control)) widget->setEnabled(enabled);
 }
 
 // Queued behind the message box's own events, on the page: nothing runs
 // once the page (and the rules it holds) has gone.
-void WidgetControls::FocusLater(int control, std::function<void()> done) {
+void QtPageControls::FocusLater(int control, std::function<void()> done) {
   QPointer<QWidget> target(controls_.Find(control));
   QTimer::singleShot(0, page_.data(), [target, done = std::move(done)] {
     if (target) {

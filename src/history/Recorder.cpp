@@ -22,9 +22,9 @@ std::optional<std::string> Recorder::WriteField(PlayerFileState& roster, std::ui
   return failure;
 }
 
-HistoryLog& Recorder::LogOf(PlayerFileState& roster, FileSystem& system) {
+HistoryLog& Recorder::LogOf(PlayerFileState& roster) {
   if (!log_ || log_->RosterPath() != roster.FilePath()) {
-    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_, system);
+    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_, roster.System());
   }
   return *log_;
 }
@@ -68,7 +68,7 @@ bool Recorder::WriteSpans(PlayerFileState& roster, Program program, const std::v
   Recorded recorded;
   if (ChangesAnyField(spans)) {
     try {
-      recorded.id = LogOf(roster, roster.System()).AppendSpans(program, spans, BlockReads(roster));
+      recorded.id = LogOf(roster).AppendSpans(program, spans, BlockReads(roster));
     } catch (const HistoryError& e) {
       problem = e.what();
     }
@@ -99,9 +99,9 @@ Recorder::Recorded Recorder::Record(PlayerFileState& roster, std::uint16_t posit
     return roster.ReadBytes(offset, n);
   };
   try {
-    return {LogOf(roster, SystemFileSystem())
-                .Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}},
-                        {PlayerOf(record, read)}),
+    return {LogOf(roster).Append(Program::Editor,
+                                 {FieldChange{record, *field, old, std::string(bytes)}},
+                                 {PlayerOf(record, read)}),
             std::nullopt};
   } catch (const HistoryError& e) {
     return {std::nullopt, Failure(e)};

@@ -49,7 +49,7 @@ int ExportCommand(const ExportOptions& options, Io io) {
   }
   // A table cut off by a file error or an interruption never passes for a
   // whole one: it replaces the old file only when complete.
-  ReplacingOutput out(PathFromUtf8(options.output));
+  ReplacingOutput out(PathFromUtf8(options.output), true, io.files);
   if (out.IsOpen()) ExportTable(file, out.Stream(), style);
   file.ClosePlayerFile();
   if (!out.Commit()) {

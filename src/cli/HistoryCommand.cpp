@@ -8,6 +8,7 @@
 #include "RecordSource.h"
 #include "TimeText.h"
 #include "Utf8Path.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 namespace {
@@ -92,7 +93,7 @@ int HistoryCommand(const HistoryOptions& options, Io io) {
   if (json) {
     io.out << (listed == 0 ? "[]\n" : "\n]\n");
   } else if (listed == 0) {
-    io.out << "No changes of " << options.file << " are recorded"
+    io.out << "No changes of " << VisibleText(options.file) << " are recorded"
            << (options.since ? " since then" : "") << ".\n";
   }
   return kSuccess;

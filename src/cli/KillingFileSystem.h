@@ -31,6 +31,12 @@ class KillingFileSystem final : public FileSystem {
   SysResult Close(int handle) override { return Counted(inner_.Close(handle)); }
   SysResult Sync(int handle) override { return Counted(inner_.Sync(handle)); }
   SysResult Create(const std::string& path) override { return Counted(inner_.Create(path)); }
+  SysResult OpenToWrite(const std::string& path) override {
+    return Counted(inner_.OpenToWrite(path));
+  }
+  SysResult Rename(const std::string& from, const std::string& to, bool replace) override {
+    return Counted(inner_.Rename(from, to, replace));
+  }
   SysResult Remove(const std::string& path) override { return Counted(inner_.Remove(path)); }
   SysResult SyncFolder(const std::string& folder) override {
     return Counted(inner_.SyncFolder(folder));

@@ -8,6 +8,7 @@
 #include "RollbackJournal.h"
 #include "StopSignals.h"
 #include "Utf8Path.h"
+#include "VisibleText.h"
 
 namespace korvale::cli {
 namespace {
@@ -51,7 +52,7 @@ int SampleCommand(const SampleOptions& options, Io io) {
   // The roster is written whole under a temporary name, then put in place;
   // a stop signal or a failure leaves the old one and removes the new.
   const StopSignals signals;
-  ReplacingOutput out(PathFromUtf8(options.output), options.force);
+  ReplacingOutput out(PathFromUtf8(options.output), options.force, io.files);
   if (out.IsOpen()) WriteSampleRoster(out.Stream(), options.players, options.seed);
   // Let go just before the new file takes the old one's place (Windows
   // replaces no file that is open).
@@ -61,11 +62,11 @@ int SampleCommand(const SampleOptions& options, Io io) {
     return kFailure;
   }
   if (out.Commit()) return kSuccess;
+  const std::string shown = VisibleText(options.output);
   if (out.Error() == std::errc::file_exists) {
-    io.err << "korvale-cli: " << options.output << " exists; use --force to overwrite it\n";
+    io.err << "korvale-cli: " << shown << " exists; use --force to overwrite it\n";
   } else {
-    io.err << "korvale-cli: cannot write " << options.output << ": " << out.Error().message()
-           << '\n';
+    io.err << "korvale-cli: cannot write " << shown << ": " << out.Error().message() << '\n';
   }
   return kFailure;
 }

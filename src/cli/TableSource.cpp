@@ -41,7 +41,7 @@ bool OpenTableSource(const TableRequest& request, TableSource& source, Io io) {
 std::optional<std::string> BackupRoster(PlayerFileState& file, const std::string& path) {
   const StopSignals signals;
   const std::string bytes = file.ReadBytes(0, static_cast<std::size_t>(file.FileLength()));
-  ReplacingOutput out(PathFromUtf8(path), false);
+  ReplacingOutput out(PathFromUtf8(path), false, file.System());
   if (out.IsOpen()) out.Stream().write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (StopSignals::Stopped()) return "stopped by a signal";
   if (out.Commit()) return std::nullopt;
@@ -60,7 +60,7 @@ bool WriteTableTo(const std::string& path, const std::function<void(std::ostream
     io.err << "korvale-cli: " << shown << " is a player file; a table never replaces a roster\n";
     return false;
   }
-  ReplacingOutput out(PathFromUtf8(path));
+  ReplacingOutput out(PathFromUtf8(path), true, io.files);
   if (out.IsOpen()) write(out.Stream());
   if (out.Commit()) return true;
   if (out.Error() == std::errc::is_a_directory) {

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "FileError.h"
 #include "FileSystem.h"
@@ -16,10 +17,9 @@ namespace {
 
 constexpr std::uint64_t kCopyPiece = std::uint64_t{1} << 20;
 
-// What stands at the path when it is something other than a file.
-std::optional<std::string> NotAFile(const std::filesystem::path& path) {
-  std::error_code error;
-  const std::filesystem::file_status status = std::filesystem::status(path, error);
+// What stands at a path of this status when it is something other than a
+// file.
+std::optional<std::string> NotAFile(const std::filesystem::file_status& status) {
   if (!std::filesystem::exists(status) || std::filesystem::is_regular_file(status)) {
     return std::nullopt;
   }
@@ -31,6 +31,11 @@ std::optional<std::string> NotAFile(const std::filesystem::path& path) {
     case std::filesystem::file_type::socket: return "it is a socket, not a file";
     default: return "it is not a regular file";
   }
+}
+
+std::optional<std::string> NotAFile(const std::filesystem::path& path) {
+  std::error_code error;
+  return NotAFile(std::filesystem::status(path, error));
 }
 
 std::uint64_t LengthOf(const std::filesystem::path& path) {
@@ -51,16 +56,18 @@ void Put(FileSystem& system, int handle, std::string_view bytes) {
   if (!put.ok) throw FileError(put.cause, "");
 }
 
-// Runs `write` on the handle, then flushes and closes it.
+// Runs `write` on the handle, then (with `toDisk`) flushes it and closes
+// it, or with `keep` keeps it open when all went well.
 void Flushed(FileSystem& system, int handle, const std::filesystem::path& path,
-             const std::function<void()>& write) {
+             const std::function<void()>& write, bool toDisk = true, bool keep = false) {
   SysResult done = SysResult::Value(0);
   try {
     write();
   } catch (const FileError& e) {
     done = SysResult::Failure(e.Cause());
   }
-  const SysResult synced = done.ok ? system.Sync(handle) : done;
+  const SysResult synced = done.ok && toDisk ? system.Sync(handle) : done;
+  if (keep && synced.ok) return;
   const SysResult closed = system.Close(handle);
   Check(synced, path);
   Check(closed, path);
@@ -117,10 +124,12 @@ std::vector<ChangeSet> HistoryLog::Read() const {
 }
 
 std::uint64_t HistoryLog::Append(Program program, std::vector<FieldChange> changes,
-                                 std::vector<PlayerBefore> players) {
-  return AppendEncoded([&](std::uint64_t id, std::int64_t time) {
-    return EncodeChangeSet({id, time, program, std::move(changes), std::move(players)});
-  });
+                                 std::vector<PlayerBefore> players, bool markNext) {
+  return AppendEncoded(
+      [&](std::uint64_t id, std::int64_t time) {
+        return EncodeChangeSet({id, time, program, std::move(changes), std::move(players)});
+      },
+      markNext);
 }
 
 std::uint64_t HistoryLog::AppendSpans(Program program, const std::vector<Span>& spans,
@@ -130,11 +139,16 @@ std::uint64_t HistoryLog::AppendSpans(Program program, const std::vector<Span>& 
   });
 }
 
+HistoryLog::~HistoryLog() { Release(); }
+
+// Written through the file the append left open when it follows one.
 void HistoryLog::Mark(std::uint64_t id, SetState state) {
   try {
-    Prepare();
+    if (!held_) held_ = OpenLog(Prepare());
+    const int handle = *std::exchange(held_, std::nullopt);
     const std::string bytes = EncodeState(id, state);
-    Write(bytes);
+    Flushed(
+        system_, handle, path_, [&] { PutAt(handle, bytes); }, false);
     knownLength_ = *knownLength_ + bytes.size();
   } catch (const FileError& e) {
     Fail(e.Message());
@@ -142,14 +156,15 @@ void HistoryLog::Mark(std::uint64_t id, SetState state) {
 }
 
 std::uint64_t HistoryLog::AppendEncoded(
-    const std::function<std::string(std::uint64_t id, std::int64_t time)>& encode) {
+    const std::function<std::string(std::uint64_t id, std::int64_t time)>& encode, bool markNext) {
   try {
-    Prepare();
+    const bool there = Prepare();
     const std::uint64_t id = nextId_;
     const std::int64_t time = clock_();
     const std::string bytes = encode(id, time);
     Prune(time, bytes.size());
-    Write(bytes);
+    Write(bytes, there);
+    if (!markNext) Release();
     entries_.push_back({*knownLength_, bytes.size(), false, id, time, SetState::Unmarked});
     knownLength_ = *knownLength_ + bytes.size();
     nextId_ = id + 1;
@@ -159,15 +174,20 @@ std::uint64_t HistoryLog::AppendEncoded(
   }
 }
 
-// The folder made, and what the file holds known.
-void HistoryLog::Prepare() {
+// What the file holds known, and the folder made when there is no file
+// yet; whether the file is there.
+bool HistoryLog::Prepare() {
+  Release();
   if (path_.empty()) Fail("no folder for it is known (set KORVALE_HISTORY_DIR)");
-  if (const auto what = NotAFile(path_)) Fail(*what);
   std::error_code error;
-  std::filesystem::create_directories(path_.parent_path(), error);
-  if (error) Fail(error.message());
-  const std::uint64_t length = LengthOf(path_);
+  const std::filesystem::file_status status = std::filesystem::status(path_, error);
+  if (const auto what = NotAFile(status)) Fail(*what);
+  const bool there = std::filesystem::exists(status);
+  if (!there) std::filesystem::create_directories(path_.parent_path(), error);
+  if (!there && error) Fail(error.message());
+  const std::uint64_t length = there ? LengthOf(path_) : 0;
   if (knownLength_ != length) Load(length);
+  return there;
 }
 
 void HistoryLog::Load(std::uint64_t length) {
@@ -240,20 +260,33 @@ void HistoryLog::Rewrite(std::uint64_t from) {
   Check(system.SyncFolder(Utf8FromPath(path_.parent_path())), path_);
 }
 
-void HistoryLog::Write(const std::string& bytes) {
-  FileSystem& system = system_;
+int HistoryLog::OpenLog(bool there) {
   const std::string path = Utf8FromPath(path_);
-  std::error_code error;
-  const bool created = !std::filesystem::exists(std::filesystem::symlink_status(path_, error));
-  const SysResult opened = created ? system.Create(path) : system.Open(path);
+  const SysResult opened = there ? system_.Open(path) : system_.Create(path);
   Check(opened, path_);
-  const int handle = static_cast<int>(opened.value);
-  Flushed(system, handle, path_, [&] {
-    const SysResult seek = system.Seek(handle, *knownLength_);
-    if (!seek.ok) throw FileError(seek.cause, "");
-    Put(system, handle, bytes);
-  });
-  if (created) Check(system.SyncFolder(Utf8FromPath(path_.parent_path())), path_);
+  return static_cast<int>(opened.value);
+}
+
+void HistoryLog::PutAt(int handle, const std::string& bytes) {
+  const SysResult seek = system_.Seek(handle, *knownLength_);
+  if (!seek.ok) throw FileError(seek.cause, "");
+  Put(system_, handle, bytes);
+}
+
+void HistoryLog::Write(const std::string& bytes, bool there) {
+  const int handle = OpenLog(there);
+  Flushed(
+      system_, handle, path_, [&] { PutAt(handle, bytes); }, true, true);
+  if (!there) {
+    const SysResult synced = system_.SyncFolder(Utf8FromPath(path_.parent_path()));
+    if (!synced.ok) (void)system_.Close(handle);
+    Check(synced, path_);
+  }
+  held_ = handle;
+}
+
+void HistoryLog::Release() {
+  if (held_) (void)system_.Close(*std::exchange(held_, std::nullopt));
 }
 
 void HistoryLog::Fail(const std::string& why) const {

@@ -42,6 +42,9 @@ class HistoryLog {
   // Its file is written through `system`, the seam of the roster's writes.
   explicit HistoryLog(std::string rosterPath, Clock clock = SystemNow, HistoryLimits limits = {},
                       FileSystem& system = SystemFileSystem());
+  ~HistoryLog();
+  HistoryLog(const HistoryLog&) = delete;
+  HistoryLog& operator=(const HistoryLog&) = delete;
 
   [[nodiscard]] const std::string& RosterPath() const { return rosterPath_; }
   [[nodiscard]] const std::filesystem::path& Path() const { return path_; }
@@ -58,9 +61,10 @@ class HistoryLog {
   // Appends one change set and flushes it to the disk, after dropping the
   // oldest sets that the limits no longer keep, and returns its id. A set
   // cut short at the end of the file (an append killed half way) is
-  // written over. Raises HistoryError.
+  // written over. With `markNext` the file stays open (and locked) for the
+  // Mark that is to follow at once. Raises HistoryError.
   std::uint64_t Append(Program program, std::vector<FieldChange> changes,
-                       std::vector<PlayerBefore> players = {});
+                       std::vector<PlayerBefore> players = {}, bool markNext = false);
   // Append of the roster writes that change a field, encoded straight from
   // them (an import's hundreds of thousands are not copied), with who each
   // record was as `read` gives it.
@@ -68,18 +72,28 @@ class HistoryLog {
                             const RosterBytes& read);
   // Appends the mark that says whether the set `id` took effect: applied
   // once its writes are committed, not applied when they were undone,
-  // stopped or failed. Raises HistoryError.
+  // stopped or failed. It is not flushed to the disk: a mark that a crash
+  // loses leaves its set to be judged against the roster. Raises
+  // HistoryError.
   void Mark(std::uint64_t id, SetState state);
 
  private:
   // The set that `encode` lays out for an id and a time, appended.
   std::uint64_t AppendEncoded(
-      const std::function<std::string(std::uint64_t id, std::int64_t time)>& encode);
-  void Prepare();
+      const std::function<std::string(std::uint64_t id, std::int64_t time)>& encode,
+      bool markNext = false);
+  bool Prepare();
   void Load(std::uint64_t length);
   void Prune(std::int64_t now, std::size_t incoming);
   void Rewrite(std::uint64_t from);
-  void Write(const std::string& bytes);
+  // Opens the file, or creates it when it is not `there`.
+  [[nodiscard]] int OpenLog(bool there);
+  // Writes the bytes where the file ends.
+  void PutAt(int handle, const std::string& bytes);
+  // Appends the bytes to the file (created when it is not `there`),
+  // flushed to the disk, and holds the file open.
+  void Write(const std::string& bytes, bool there);
+  void Release();
   [[noreturn]] void Fail(const std::string& why) const;
 
   std::string rosterPath_;
@@ -90,6 +104,7 @@ class HistoryLog {
   std::vector<HistoryEntry> entries_;
   std::uint64_t nextId_ = 1;
   FileSystem& system_;
+  std::optional<int> held_;  // the file as the last append left it open
 };
 
 }  // namespace korvale::history

@@ -1,5 +1,6 @@
 #include "Recorder.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace korvale::history {
@@ -22,9 +23,9 @@ std::optional<std::string> Recorder::WriteField(PlayerFileState& roster, std::ui
   return failure;
 }
 
-HistoryLog& Recorder::LogOf(PlayerFileState& roster, FileSystem& system) {
+HistoryLog& Recorder::LogOf(PlayerFileState& roster) {
   if (!log_ || log_->RosterPath() != roster.FilePath()) {
-    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_, system);
+    log_ = std::make_unique<HistoryLog>(roster.FilePath(), clock_, limits_, roster.System());
   }
   return *log_;
 }
@@ -68,7 +69,7 @@ bool Recorder::WriteSpans(PlayerFileState& roster, Program program, const std::v
   Recorded recorded;
   if (ChangesAnyField(spans)) {
     try {
-      recorded.id = LogOf(roster, roster.System()).AppendSpans(program, spans, BlockReads(roster));
+      recorded.id = LogOf(roster).AppendSpans(program, spans, BlockReads(roster));
     } catch (const HistoryError& e) {
       problem = e.what();
     }
@@ -87,21 +88,42 @@ bool Recorder::WriteSpans(PlayerFileState& roster, Program program, const std::v
   return applied;
 }
 
+namespace {
+
+// The bytes of one record from `first` up to `end` (positions in record 0),
+// read at once: the field a commit writes and who the record is.
+RosterBytes OneRead(PlayerFileState& roster, std::int64_t record, std::uint16_t first,
+                    std::uint16_t end) {
+  const std::uint64_t start = kRecordLength * static_cast<std::uint64_t>(record) + first;
+  auto bytes = std::make_shared<const std::string>(roster.ReadBytes(start, end - first));
+  return [start, bytes](std::uint64_t offset, std::size_t n) {
+    const std::uint64_t at = offset - start;
+    return at >= bytes->size() ? std::string() : bytes->substr(static_cast<std::size_t>(at), n);
+  };
+}
+
+}  // namespace
+
 Recorder::Recorded Recorder::Record(PlayerFileState& roster, std::uint16_t position,
                                     std::string_view bytes) {
   const auto field = FieldAtPosition(position);
   if (!field) return {};
   const std::int64_t record = roster.CurrentRecord();
-  const std::string old = roster.ReadBytes(Field(*field).OffsetIn(record), bytes.size());
+  auto first = position;
+  auto end = static_cast<std::uint16_t>(position + bytes.size());
+  for (const FieldId identity : kIdentityFields) {
+    first = std::min(first, Field(identity).position);
+    end = std::max(
+        end, static_cast<std::uint16_t>(Field(identity).position + Field(identity).readWidth));
+  }
+  const RosterBytes read = OneRead(roster, record, first, end);
+  const std::string old = read(Field(*field).OffsetIn(record), bytes.size());
   // Unchanged, or past the end of the file (the write will be refused).
   if (old == bytes || old.size() != bytes.size()) return {};
-  const RosterBytes read = [&roster](std::uint64_t offset, std::size_t n) {
-    return roster.ReadBytes(offset, n);
-  };
   try {
-    return {LogOf(roster, SystemFileSystem())
-                .Append(Program::Editor, {FieldChange{record, *field, old, std::string(bytes)}},
-                        {PlayerOf(record, read)}),
+    return {LogOf(roster).Append(Program::Editor,
+                                 {FieldChange{record, *field, old, std::string(bytes)}},
+                                 {PlayerOf(record, read)}, true),
             std::nullopt};
   } catch (const HistoryError& e) {
     return {std::nullopt, Failure(e)};

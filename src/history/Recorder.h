@@ -44,10 +44,8 @@ class Recorder {
     std::optional<std::uint64_t> id;
     std::optional<std::string> failure;
   };
-  // The roster's history, written through `system`: the roster's own file
-  // system for journaled writes; the system's for the editor's field
-  // writes, whose fault tests count the roster's calls alone.
-  HistoryLog& LogOf(PlayerFileState& roster, FileSystem& system);
+  // The roster's history, written through the roster's own file system.
+  HistoryLog& LogOf(PlayerFileState& roster);
   [[nodiscard]] Recorded Record(PlayerFileState& roster, std::uint16_t position,
                                 std::string_view bytes);
   void MarkSet(const Recorded& recorded, SetState state);

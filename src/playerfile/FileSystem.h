@@ -48,8 +48,16 @@ class FileSystem {
   // Creates a new file of our own for writing: never over or through
   // anything that stands at the path already (a file, a link, a folder).
   virtual SysResult Create(const std::string& path) = 0;
+  // Opens what stands at the path for writing, as a device or a pipe is
+  // written; a regular file is emptied. Never creates a file.
+  virtual SysResult OpenToWrite(const std::string& path) = 0;
+  // Gives a file another name: over what stands at `to` with `replace`;
+  // without, only where nothing stands, in one step that another process
+  // creating `to` meanwhile cannot slip through.
+  virtual SysResult Rename(const std::string& from, const std::string& to, bool replace) = 0;
   virtual SysResult Remove(const std::string& path) = 0;
-  // Flushes the folder's entries (a created or removed file) to the disk.
+  // Flushes the folder's entries (a created, renamed or removed file) to
+  // the disk.
   virtual SysResult SyncFolder(const std::string& folder) = 0;
 };
 

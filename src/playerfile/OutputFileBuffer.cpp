@@ -1,33 +1,49 @@
 #include "OutputFileBuffer.h"
 
-#include <cerrno>
-#include <cstdio>
-
 namespace korvale {
 
-OutputFileBuffer::~OutputFileBuffer() { Close(); }
-
-void OutputFileBuffer::Failed() {
-  if (!error_) error_ = {errno != 0 ? errno : EIO, std::generic_category()};
+std::error_code ErrorCodeOf(FileErrorCause cause) {
+  switch (cause) {
+    case FileErrorCause::NotFound:
+      return std::make_error_code(std::errc::no_such_file_or_directory);
+    case FileErrorCause::AccessDenied: return std::make_error_code(std::errc::permission_denied);
+    case FileErrorCause::SharingViolation:
+      return std::make_error_code(std::errc::device_or_resource_busy);
+    case FileErrorCause::DiskFull: return std::make_error_code(std::errc::no_space_on_device);
+    case FileErrorCause::InvalidHandle: return std::make_error_code(std::errc::bad_file_descriptor);
+    default: return std::make_error_code(std::errc::io_error);
+  }
 }
 
-bool OutputFileBuffer::Open(const std::filesystem::path& path, bool replace) {
-  errno = 0;
-  file_ = OpenOutputFile(path, replace).file;
-  if (!file_) Failed();
+OutputFileBuffer::~OutputFileBuffer() { Abandon(); }
+
+void OutputFileBuffer::Abandon() {
+  if (IsOpen()) (void)system_.Close(handle_);
+  handle_ = -1;
+}
+
+bool OutputFileBuffer::Check(const SysResult& result) {
+  if (!result.ok && !error_) error_ = ErrorCodeOf(result.cause);
+  return result.ok;
+}
+
+bool OutputFileBuffer::Open(const std::string& path, bool create) {
+  error_.clear();
+  const SysResult opened = create ? system_.Create(path) : system_.OpenToWrite(path);
+  if (Check(opened)) handle_ = static_cast<int>(opened.value);
   return IsOpen();
 }
 
 bool OutputFileBuffer::Drain() {
   const auto held = static_cast<std::size_t>(pptr() - pbase());
   setp(buffer_.data(), buffer_.data() + buffer_.size());
-  if (error_ || !file_) return false;
-  errno = 0;
-  if (held > 0 && std::fwrite(buffer_.data(), 1, held, file_.get()) != held) {
-    Failed();
-    return false;
+  if (error_ || !IsOpen()) return false;
+  if (held == 0) return true;
+  SysResult put = system_.Write(handle_, buffer_.data(), held);
+  if (put.ok && static_cast<std::size_t>(put.value) < held) {
+    put = SysResult::Failure(FileErrorCause::DiskFull);
   }
-  return true;
+  return Check(put);
 }
 
 OutputFileBuffer::int_type OutputFileBuffer::overflow(int_type c) {
@@ -36,21 +52,14 @@ OutputFileBuffer::int_type OutputFileBuffer::overflow(int_type c) {
   return traits_type::not_eof(c);
 }
 
-int OutputFileBuffer::sync() {
-  if (!Drain()) return -1;
-  errno = 0;
-  if (std::fflush(file_.get()) != 0) {
-    Failed();
-    return -1;
-  }
-  return 0;
-}
+int OutputFileBuffer::sync() { return Drain() ? 0 : -1; }
 
-bool OutputFileBuffer::Close() {
-  if (!file_) return false;
-  const bool drained = sync() == 0;
-  errno = 0;
-  if (!CloseOutputFile(std::move(file_))) Failed();
+bool OutputFileBuffer::Close(bool toDisk) {
+  if (!IsOpen()) return false;
+  const bool drained = Drain();
+  if (drained && toDisk) Check(system_.Sync(handle_));
+  Check(system_.Close(handle_));
+  handle_ = -1;
   return drained && !error_;
 }
 

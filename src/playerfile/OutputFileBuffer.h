@@ -1,31 +1,37 @@
 #pragma once
 
 #include <array>
-#include <filesystem>
 #include <streambuf>
+#include <string>
 #include <system_error>
 
-#include "OutputFile.h"
+#include "FileSystem.h"
 
 namespace korvale {
 
-// A stream buffer that writes to an output file and keeps the system's
-// cause of the first write that fails: a full disk is reported as one
-// however late the failure shows, not as a stream that merely went bad.
+// A stream buffer that writes to an output file through the file system
+// seam and keeps the cause of the first write that fails: a full disk is
+// reported as one however late the failure shows, not as a stream that
+// merely went bad.
 class OutputFileBuffer final : public std::streambuf {
  public:
-  OutputFileBuffer() { setp(buffer_.data(), buffer_.data() + buffer_.size()); }
+  explicit OutputFileBuffer(FileSystem& system) : system_(system) {
+    setp(buffer_.data(), buffer_.data() + buffer_.size());
+  }
   ~OutputFileBuffer() override;
   OutputFileBuffer(const OutputFileBuffer&) = delete;
   OutputFileBuffer& operator=(const OutputFileBuffer&) = delete;
 
-  // Creates `path`, or with `replace` empties an existing file; false (and
+  // Creates a new file at `path` (never over or through anything there), or
+  // without `create` opens what stands there (a device, a pipe); false (and
   // Error()) when it cannot.
-  bool Open(const std::filesystem::path& path, bool replace);
-  [[nodiscard]] bool IsOpen() const { return file_ != nullptr; }
-  // Writes what is held and closes; false when any write or the close
-  // failed.
-  bool Close();
+  bool Open(const std::string& path, bool create);
+  [[nodiscard]] bool IsOpen() const { return handle_ >= 0; }
+  // Writes what is held, with `toDisk` flushes it to the disk, and closes;
+  // false when any write, the flush or the close failed.
+  bool Close(bool toDisk);
+  // Closes without writing what is held.
+  void Abandon();
   [[nodiscard]] std::error_code Error() const { return error_; }
 
  protected:
@@ -34,11 +40,15 @@ class OutputFileBuffer final : public std::streambuf {
 
  private:
   bool Drain();
-  void Failed();
+  bool Check(const SysResult& result);
 
-  OutputFilePtr file_;
+  FileSystem& system_;
+  int handle_ = -1;
   std::error_code error_;
   std::array<char, std::size_t{64} << 10> buffer_{};
 };
+
+// The system's error code for a cause of the file layer, for messages.
+[[nodiscard]] std::error_code ErrorCodeOf(FileErrorCause cause);
 
 }  // namespace korvale

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 
 #include "FileSystem.h"
 
@@ -72,6 +73,19 @@ SysResult OpenOwnFile(const std::string& path) {
   return SysResult::Value(fd);
 }
 
+// Renames `from` to `to` unless something stands there: a rename that
+// refuses to replace, or where the file system has none, a new link to the
+// file and the old name's removal.
+SysResult RenameWhereNothingIs(const char* from, const char* to) {
+#ifdef RENAME_NOREPLACE
+  if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) return SysResult::Value(0);
+  if (errno != EINVAL && errno != ENOSYS) return FromErrno();
+#endif
+  if (::link(from, to) != 0) return FromErrno();
+  ::unlink(from);
+  return SysResult::Value(0);
+}
+
 class PosixFileSystem final : public FileSystem {
  public:
   SysResult Open(const std::string& path) override { return OpenHeld(path, O_RDWR, LOCK_EX); }
@@ -131,6 +145,18 @@ class PosixFileSystem final : public FileSystem {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return FromErrno();
     return SysResult::Value(fd);
+  }
+
+  SysResult OpenToWrite(const std::string& path) override {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) return FromErrno();
+    return SysResult::Value(fd);
+  }
+
+  SysResult Rename(const std::string& from, const std::string& to, bool replace) override {
+    if (!replace) return RenameWhereNothingIs(from.c_str(), to.c_str());
+    if (::rename(from.c_str(), to.c_str()) != 0) return FromErrno();
+    return SysResult::Value(0);
   }
 
   SysResult Remove(const std::string& path) override {

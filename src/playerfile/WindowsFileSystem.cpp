@@ -123,6 +123,29 @@ class WindowsFileSystem final : public FileSystem {
     return SysResult::Value(::HandleToLong(h));
   }
 
+  // A device (NUL, CON) is written as it is; a file is emptied.
+  SysResult OpenToWrite(const std::string& path) override {
+    const HANDLE h =
+        ::CreateFileW(PathFromUtf8(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return FromLastError();
+    if (::GetFileType(h) == FILE_TYPE_DISK && !::SetEndOfFile(h)) {
+      const SysResult failure = FromLastError();
+      ::CloseHandle(h);
+      return failure;
+    }
+    return SysResult::Value(::HandleToLong(h));
+  }
+
+  // The move is written through to the disk before it returns.
+  SysResult Rename(const std::string& from, const std::string& to, bool replace) override {
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (!::MoveFileExW(PathFromUtf8(from).c_str(), PathFromUtf8(to).c_str(), flags)) {
+      return FromLastError();
+    }
+    return SysResult::Value(0);
+  }
+
   SysResult Remove(const std::string& path) override {
     if (!::DeleteFileW(PathFromUtf8(path).c_str())) return FromLastError();
     return SysResult::Value(0);

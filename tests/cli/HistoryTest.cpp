@@ -6,6 +6,7 @@
 #include "HistoryLog.h"
 #include "PlayerFileState.h"
 #include "ScopedVariable.h"
+#include "Utf8Path.h"
 
 namespace korvale::cli {
 namespace {
@@ -37,6 +38,10 @@ class HistoryTest : public CliTest {
 TEST_F(HistoryTest, AnImportAndItsUndoAreListedWithTheirShownValues) {
   const std::string before = ReadAll(roster_);
   EXPECT_EQ(Run({"history", roster_}).out, "No changes of " + roster_ + " are recorded.\n");
+  const std::string odd = Path("a\xE2\x80\xAE.dbf");
+  std::filesystem::copy_file(PathFromUtf8(roster_), PathFromUtf8(odd));
+  EXPECT_EQ(Run({"history", odd}).out,
+            "No changes of " + Path("a\\u202E.dbf") + " are recorded.\n");
   ASSERT_EQ(Import("75", "Ike").code, 0);
   const Outcome undone = Run({"undo", roster_, "--last", "1"});
   EXPECT_EQ(undone.code, 0) << undone.err;

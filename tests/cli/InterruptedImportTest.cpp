@@ -1,4 +1,5 @@
-// What an import, an undo or a sample --force stopped at any point leaves: the process killed
+// What an import, an undo, a sample --force, an export -o or a --backup stopped at any point
+// leaves: the process killed
 // outright, or the machine's power cut. Both need a POSIX system (SIGKILL, and a file read while
 // another handle holds it).
 #ifndef _WIN32
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 
 #include "Cli.h"
@@ -84,9 +86,10 @@ class InterruptedImportTest : public CliTest {
   testing::ScopedVariable history_;
 };
 
-// At every call of an import, an apply, an undo or a sample --force, from its first
-// read to the journal's deletion, the next command finds the roster as it
-// was or fully changed, no journal beside it and no temporary file.
+// At every call of an import, an apply, an undo, a sample --force, an export -o or an
+// import's --backup, from its first read to the journal's deletion, the next command finds
+// the roster as it was or fully changed, no journal beside it and no temporary file; a
+// file written whole is the old one (or none) or the whole new one.
 TEST_F(InterruptedImportTest, TheRosterIsBeforeOrAfterWhereverTheImportStops) {
   PlayerFileBuilder b(3);
   b.Number(0, FieldId::Height, 80).Number(2, FieldId::Height, 80).Text(2, FieldId::LastName, "Ng");
@@ -99,11 +102,20 @@ TEST_F(InterruptedImportTest, TheRosterIsBeforeOrAfterWhereverTheImportStops) {
   const Files recorded = Take(history);
   ASSERT_EQ(Run({"sample", "--force", "--players", "4", roster}).code, 0);
   const std::string sampled = ReadAll(roster);
+  const std::string output = Path("out.csv");
+  std::ofstream(roster, std::ios::binary | std::ios::trunc) << original;
+  ASSERT_EQ(Run({"export", roster, "-o", output}).code, 0);
+  const std::string exported = ReadAll(output);
+  const std::string oldTable = "an old table\n";
+  const std::string backup = Path("b.dbf");
   struct Command {
     std::vector<std::string> args;
     const std::string* before;
     const std::string* after;
     Files history;
+    std::string output = {};  // a file written whole: before (none: nullopt) and after
+    std::optional<std::string> outputBefore = std::nullopt;
+    const std::string* outputAfter = nullptr;
   };
   struct Way {
     const char* name;
@@ -118,7 +130,21 @@ TEST_F(InterruptedImportTest, TheRosterIsBeforeOrAfterWhereverTheImportStops) {
        {Command{{"import", roster, table}, &original, &imported, {}},
         Command{{"apply", "--match", "record", roster, patch}, &original, &imported, {}},
         Command{{"undo", roster, "--last", "1"}, &imported, &original, recorded},
-        Command{{"sample", "--force", "--players", "4", roster}, &imported, &sampled, {}}}) {
+        Command{{"sample", "--force", "--players", "4", roster}, &imported, &sampled, {}},
+        Command{{"export", roster, "-o", output},
+                &original,
+                &original,
+                {},
+                output,
+                oldTable,
+                &exported},
+        Command{{"import", roster, table, "--backup", backup},
+                &original,
+                &imported,
+                {},
+                backup,
+                std::nullopt,
+                &original}}) {
     for (const Way& way :
          {Way{"kill", [this](const auto&args, int n) { return KillAfter(args, n); }},
           Way{"power cut", [](const auto&args, int n) { return CutPowerAfter(args, n); }}}) {
@@ -128,6 +154,10 @@ TEST_F(InterruptedImportTest, TheRosterIsBeforeOrAfterWhereverTheImportStops) {
       for (;; ++n) {
         std::ofstream(roster, std::ios::binary | std::ios::trunc) << *c.before;
         PutBack(history, c.history);
+        if (!c.output.empty()) {
+          std::filesystem::remove(PathFromUtf8(c.output));
+          if (c.outputBefore) std::ofstream(c.output, std::ios::binary) << *c.outputBefore;
+        }
         if (!way.interrupt(c.args, n)) break;
         const Outcome next = Run({"list", roster});
         EXPECT_EQ(next.code, 0) << name << ' ' << n << next.err;
@@ -135,10 +165,20 @@ TEST_F(InterruptedImportTest, TheRosterIsBeforeOrAfterWhereverTheImportStops) {
         EXPECT_TRUE(now == *c.before || now == *c.after) << name << " after call " << n;
         EXPECT_FALSE(JournalExists(roster)) << name << " after call " << n;
         EXPECT_EQ(LeftTemporaries(), 0) << name << " after call " << n;
+        if (!c.output.empty()) {
+          const bool there = std::filesystem::exists(PathFromUtf8(c.output));
+          const std::string bytes = there ? ReadAll(c.output) : std::string();
+          EXPECT_TRUE(bytes == *c.outputAfter ||
+                      (there ? c.outputBefore == bytes : !c.outputBefore.has_value()))
+              << name << " after call " << n << ": " << there << " " << bytes.size();
+        }
         if (next.err.find("An interrupted import was undone") != std::string::npos) ++undone;
       }
       EXPECT_EQ(ReadAll(roster), *c.after) << name;
-      if (c.args[0] != "sample") {
+      if (!c.output.empty()) {
+        EXPECT_EQ(ReadAll(c.output), *c.outputAfter) << name;
+      }
+      if (c.args[0] != "sample" && c.args[0] != "export") {
         EXPECT_GT(undone, 0) << name << ": no stop fell between the journal and the commit";
       }
       std::cout << name << ": stopped after each of " << n - 1 << " calls, " << undone

@@ -7,12 +7,15 @@
 
 #include "Cli.h"
 #include "DbaseHeader.h"
+#include "HistoryLocation.h"
 #include "SampleRoster.h"
 #include "UserInput.h"
 
 namespace korvale::testing {
 
-FaultRig::FaultRig(const std::string& bytes) : path(h.dir / "Players.dbf") {
+FaultRig::FaultRig(const std::string& bytes)
+    : path(h.dir / "Players.dbf"),
+      historyFolder("KORVALE_HISTORY_DIR", (h.dir / "history").string()) {
   std::ofstream(path, std::ios::binary) << bytes;
   h.chosen = QString::fromStdString(path.string());
 }
@@ -39,6 +42,13 @@ QStringList FaultRig::Reported() const {
     if (line.starts_with(prefix)) reported << QString::fromStdString(line.substr(prefix.size()));
   }
   return reported;
+}
+
+std::filesystem::path FaultRig::HistoryFile() const { return history::HistoryPath(Path()); }
+
+On FaultRig::FileOf(const FaultyFileSystem::Call& call) const {
+  if (call.path == Path()) return On::Roster;
+  return call.path.starts_with((h.dir / "history").string()) ? On::History : On::Output;
 }
 
 void FaultRig::ForgetMessages() {

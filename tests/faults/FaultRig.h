@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <ostream>
 
+#include "ScopedVariable.h"
 #include "ViewHarness.h"
 
 // Readable QStrings in failure messages.
@@ -18,6 +19,10 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
 }
 
 namespace korvale::testing {
+
+// Which file a call acts on: the roster, its change history, or another
+// (an output file, its temporary, its folder).
+enum class On { Roster, History, Output };
 
 // One editor window and one korvale-cli run on one player file, on a file
 // system that fails on request. A table row drives either.
@@ -33,10 +38,15 @@ struct FaultRig {
   [[nodiscard]] QStringList Reported() const;
   [[nodiscard]] std::string Bytes() const { return ReadAll(path); }
   [[nodiscard]] std::string Path() const { return path.string(); }
+  // The roster's change history, kept in the rig's own folder.
+  [[nodiscard]] std::filesystem::path HistoryFile() const;
+  // Which file a call acted on.
+  [[nodiscard]] On FileOf(const FaultyFileSystem::Call& call) const;
   void ForgetMessages();
 
   ViewHarness h;
   std::filesystem::path path;
+  ScopedVariable historyFolder;
   int code = -1;  // korvale-cli's exit code
   std::string out;
   std::string err;

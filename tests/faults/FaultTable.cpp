@@ -12,6 +12,7 @@
 
 #include "CKorvaleView.h"
 #include "ControlIds.h"
+#include "StoredForms.h"
 #include "UserInput.h"
 
 namespace korvale::testing {
@@ -212,9 +213,15 @@ std::vector<Handler> ViewHandlers() {
                           ->isChecked());
        },
        {{F::Read}, {F::Length}, {F::Seek}, {F::Write}, {F::ShortWrite}}});
-  // A rating of 80 is stored as its code, 60.
-  rows.push_back(EditCommit("RatingCommit", kRatings, res::ratings::kJumpShooting, "80",
-                            FieldId::JumpShooting, "60"));
+  // A rating of 80 is stored as its code, 60. Its history appends fail too,
+  // or lose the power: on the append and on the mark that follows the write.
+  Handler rating = EditCommit("RatingCommit", kRatings, res::ratings::kJumpShooting, "80",
+                              FieldId::JumpShooting, "60");
+  rating.cells.insert(
+      rating.cells.end(),
+      {Of(On::History, F::Write), Of(On::History, F::ShortWrite), Of(On::History, F::Sync),
+       Of(On::History, F::PowerCut), Of(On::History, F::PowerCut, At::Last)});
+  rows.push_back(rating);
   rows.push_back(
       EditCommit("SeasonTotalCommit", kSeason, res::season::kGames, "82", FieldId::Games, "   82"));
   Handler code = PickCommit("CodePickCommit", kPlayerData2, res::playerdata2::kHairStyle, 5,
@@ -279,6 +286,49 @@ std::vector<Handler> CliHandlers() {
                   },
                   {{F::Open}, {F::Length}, {F::Seek}, {F::Read}, {F::Close}},
                   true});
+  // Whole files written under a temporary name and renamed into place: a
+  // table, a sample roster over the roster, and an import's backup.
+  const std::vector<Cell> whole{Of(On::Output, F::Create),     Of(On::Output, F::Write),
+                                Of(On::Output, F::ShortWrite), Of(On::Output, F::Sync),
+                                Of(On::Output, F::Close),      Of(On::Output, F::Rename)};
+  const auto old = [](FaultRig& r) { std::ofstream(r.h.dir / "out.csv") << "an old table\n"; };
+  rows.push_back({"CliExportToFile",
+                  false,
+                  old,
+                  [](FaultRig& r) {
+                    r.RunCli({"export", r.Path(), "-o", (r.h.dir / "out.csv").string()});
+                  },
+                  {},
+                  [](FaultRig& r, const Cell&) { EXPECT_EQ(r.code, 2); },
+                  whole,
+                  true,
+                  "out.csv",
+                  "cannot write %1: %2"});
+  rows.push_back({"CliSampleForce",
+                  false,
+                  {},
+                  [](FaultRig& r) {
+                    r.RunCli({"sample", "--force", "--players", "3", r.Path()});
+                  },
+                  {},
+                  [](FaultRig& r, const Cell&) { EXPECT_EQ(r.code, 2); },
+                  whole,
+                  true,
+                  "Players.dbf",
+                  "cannot write %1: %2"});
+  rows.push_back({"CliImportBackup",
+                  false,
+                  [](FaultRig& r) { std::ofstream(r.h.dir / "in.csv") << "Record,Height\n0,81\n"; },
+                  [](FaultRig& r) {
+                    r.RunCli({"import", r.Path(), (r.h.dir / "in.csv").string(), "--backup",
+                              (r.h.dir / "backup.dbf").string()});
+                  },
+                  {{0, FieldId::Height, EncodeValue(Field(FieldId::Height), 81)}},
+                  [](FaultRig& r, const Cell&) { EXPECT_EQ(r.code, 2); },
+                  whole,
+                  true,
+                  "backup.dbf",
+                  "cannot write the backup %1: %2; nothing was written"});
   return rows;
 }
 
@@ -302,6 +352,10 @@ const char* FaultName(Fault fault) {
     case F::ShortWrite: return "ShortWrite";
     case F::Length: return "Length";
     case F::Close: return "Close";
+    case F::Sync: return "Sync";
+    case F::Create: return "Create";
+    case F::Rename: return "Rename";
+    case F::PowerCut: return "PowerCut";
   }
   return "?";
 }

@@ -9,9 +9,21 @@
 
 namespace korvale::testing {
 
-// What fails: one file operation, or a write that stores only part of its
-// bytes.
-enum class Fault { Open, Seek, Read, Write, ShortWrite, Length, Close };
+// What fails: one file operation, a write that stores only part of its
+// bytes, or the power (that call and every later one).
+enum class Fault {
+  Open,
+  Seek,
+  Read,
+  Write,
+  ShortWrite,
+  Length,
+  Close,
+  Sync,
+  Create,
+  Rename,
+  PowerCut
+};
 
 // Which call of the operation fails, within the handler.
 enum class At {
@@ -25,7 +37,14 @@ struct Cell {
   At at = At::First;
   int record = 0;
   FieldId field = FieldId::PlayerNumber;
+  On on = On::Roster;
 };
+
+// A cell of a call on another file than the roster (a power cut: of any
+// call, counted from the first on that file).
+[[nodiscard]] inline Cell Of(On on, Fault fault, At at = At::First) {
+  return {fault, at, 0, FieldId::PlayerNumber, on};
+}
 
 // A field the handler writes into the file, with its new stored bytes.
 struct Written {
@@ -45,6 +64,10 @@ struct Handler {
   std::function<void(FaultRig&, const Cell&)> kept;
   std::vector<Cell> cells;
   bool cli = false;
+  // The file it writes whole (in the rig's folder), and what korvale-cli
+  // says when that fails: "%1" its path, "%2" the cause.
+  std::string output = {};
+  QString cannotWrite = {};
 };
 
 [[nodiscard]] const std::vector<Handler>& FaultTable();

@@ -18,6 +18,8 @@ class ReadOnlyFiles final : public FileSystem {
   SysResult Close(int handle) override;
   SysResult Sync(int) override { return Denied(); }
   SysResult Create(const std::string&) override { return Denied(); }
+  SysResult OpenToWrite(const std::string&) override { return Denied(); }
+  SysResult Rename(const std::string&, const std::string&, bool) override { return Denied(); }
   SysResult Remove(const std::string&) override { return Denied(); }
   SysResult SyncFolder(const std::string&) override { return Denied(); }
 

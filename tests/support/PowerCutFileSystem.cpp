@@ -49,17 +49,20 @@ void PowerCutFileSystem::Reboot() {
 
 SysResult PowerCutFileSystem::Open(const std::string& path) {
   if (!On()) return Off();
-  return Opened(Track(path), SystemFileSystem().Open(path));
+  const std::string key = Track(path);  // as it was before the call
+  return Opened(key, SystemFileSystem().Open(path));
 }
 
 SysResult PowerCutFileSystem::OpenShared(const std::string& path) {
   if (!On()) return Off();
-  return Opened(Track(path), SystemFileSystem().OpenShared(path));
+  const std::string key = Track(path);  // as it was before the call
+  return Opened(key, SystemFileSystem().OpenShared(path));
 }
 
 SysResult PowerCutFileSystem::OpenOwn(const std::string& path) {
   if (!On()) return Off();
-  return Opened(Track(path), SystemFileSystem().OpenOwn(path));
+  const std::string key = Track(path);  // as it was before the call
+  return Opened(key, SystemFileSystem().OpenOwn(path));
 }
 
 SysResult PowerCutFileSystem::Seek(int handle, std::uint64_t offset) {
@@ -95,7 +98,23 @@ SysResult PowerCutFileSystem::Sync(int handle) {
 
 SysResult PowerCutFileSystem::Create(const std::string& path) {
   if (!On()) return Off();
-  return Opened(Track(path), SystemFileSystem().Create(path));
+  const std::string key = Track(path);  // as it was before the call
+  return Opened(key, SystemFileSystem().Create(path));
+}
+
+SysResult PowerCutFileSystem::OpenToWrite(const std::string& path) {
+  if (!On()) return Off();
+  const std::string key = Track(path);  // as it was before the call
+  return Opened(key, SystemFileSystem().OpenToWrite(path));
+}
+
+SysResult PowerCutFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+  if (!On()) return Off();
+  const std::string source = Track(from);
+  const std::string target = Track(to);
+  const SysResult renamed = SystemFileSystem().Rename(from, to, replace);
+  if (renamed.ok) renamedFrom_[target] = source;
+  return renamed;
 }
 
 SysResult PowerCutFileSystem::Remove(const std::string& path) {
@@ -111,7 +130,13 @@ SysResult PowerCutFileSystem::SyncFolder(const std::string& folder) {
   const fs::path full = FullPath(folder);
   for (auto& [key, durable] : durable_) {
     const fs::path path = PathFromUtf8(key);
-    if (path.parent_path() == full) durable.exists = fs::exists(path);
+    if (path.parent_path() != full) continue;
+    durable.exists = fs::exists(path);
+    // A renamed file takes its bytes, as flushed, to its new name.
+    if (const auto from = renamedFrom_.find(key); from != renamedFrom_.end()) {
+      durable.bytes = durable_.at(from->second).bytes;
+      renamedFrom_.erase(from);
+    }
   }
   return synced;
 }

@@ -12,7 +12,8 @@ namespace korvale::testing {
 // call fails as the machine would if it had stopped, and Reboot() then puts
 // every file the calls touched back as the disk holds it after a crash.
 // Only what was flushed survives: a file's bytes as of its last Sync, and
-// its creation or removal only once its folder was flushed (SyncFolder).
+// its creation, renaming or removal only once its folder was flushed
+// (SyncFolder).
 class PowerCutFileSystem final : public FileSystem {
  public:
   explicit PowerCutFileSystem(std::int64_t cutAfter) : left_(cutAfter) {}
@@ -31,6 +32,8 @@ class PowerCutFileSystem final : public FileSystem {
   SysResult Close(int handle) override;
   SysResult Sync(int handle) override;
   SysResult Create(const std::string& path) override;
+  SysResult OpenToWrite(const std::string& path) override;
+  SysResult Rename(const std::string& from, const std::string& to, bool replace) override;
   SysResult Remove(const std::string& path) override;
   SysResult SyncFolder(const std::string& folder) override;
 
@@ -47,8 +50,9 @@ class PowerCutFileSystem final : public FileSystem {
   SysResult Opened(const std::string& path, SysResult opened);
 
   std::int64_t left_;
-  std::map<std::string, Durable> durable_;  // by full path
-  std::map<int, std::string> paths_;        // by open handle
+  std::map<std::string, Durable> durable_;          // by full path
+  std::map<int, std::string> paths_;                // by open handle
+  std::map<std::string, std::string> renamedFrom_;  // renames not yet flushed, by new path
 };
 
 }  // namespace korvale::testing

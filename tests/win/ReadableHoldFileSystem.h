@@ -28,6 +28,12 @@ class ReadableHoldFileSystem final : public FileSystem {
   SysResult Close(int handle) override { return SystemFileSystem().Close(handle); }
   SysResult Sync(int handle) override { return SystemFileSystem().Sync(handle); }
   SysResult Create(const std::string& path) override { return SystemFileSystem().Create(path); }
+  SysResult OpenToWrite(const std::string& path) override {
+    return SystemFileSystem().OpenToWrite(path);
+  }
+  SysResult Rename(const std::string& from, const std::string& to, bool replace) override {
+    return SystemFileSystem().Rename(from, to, replace);
+  }
   SysResult Remove(const std::string& path) override { return SystemFileSystem().Remove(path); }
   SysResult SyncFolder(const std::string& folder) override {
     return SystemFileSystem().SyncFolder(folder);

@@ -76,8 +76,9 @@ void CKorvaleView::CreatePages(korvale::FileSystem& files, MessageSink& messages
   }
   const QSignalBlocker quiet(tabs_);
   for (const res::PageEntry& entry : res::Pages()) {
-    tabs_->InsertItem(tabs_->Count(), QString::fromUtf8(entry.tabName.data(),
-                                                        static_cast<qsizetype>(entry.tabName.size())));
+    tabs_->InsertItem(
+        tabs_->Count(),
+        QString::fromUtf8(entry.tabName.data(), static_cast<qsizetype>(entry.tabName.size())));
   }
   tabs_->SetCurrentIndex(res::kFirstPage);
 }

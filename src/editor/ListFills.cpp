@@ -11,16 +11,14 @@ namespace korvale {
 namespace {
 
 template <typename Walk>
-void CollectSorted(Walk&& walk, const PutEntries& put) {
+void Collect(Walk&& walk, const PutEntries& put) {
   std::vector<ListEntry> entries;
   try {
     walk(entries);
   } catch (...) {
-    SortEntries(entries);
     put(std::move(entries));
     throw;
   }
-  SortEntries(entries);
   put(std::move(entries));
 }
 
@@ -62,7 +60,7 @@ void CollectRosterEntries(PlayerFileState& file, int team, const PutEntries& put
   const auto field = [&](std::string_view record, FieldId id) {
     return FieldFromSpan(record, static_cast<std::uint16_t>(window.begin), Field(id));
   };
-  CollectSorted(
+  Collect(
       [&](std::vector<ListEntry>& entries) {
         scan.ForEach([&](std::int64_t k, std::string_view record) {
           if (ReadNumber(field(record, FieldId::Team)) != team) return;

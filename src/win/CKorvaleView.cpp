@@ -136,14 +136,6 @@ void CKorvaleView::Select() {
   }
 }
 
-void CKorvaleView::Close() { editor_->Close(); }
-void CKorvaleView::Forward() { editor_->Forward(); }
-void CKorvaleView::Back() { editor_->Back(); }
-bool CKorvaleView::CommitOnClose(std::function<void()> again) {
-  return editor_->CommitOnClose(std::move(again));
-}
-bool CKorvaleView::IsCommandEnabled(int id) const { return editor_->IsCommandEnabled(id); }
-
 bool CKorvaleView::PreTranslateMessage(MSG& msg) {
   HWND form = form_->Window();
   if (form == nullptr || (msg.hwnd != form && !IsChild(form, msg.hwnd))) return false;

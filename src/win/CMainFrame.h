@@ -19,7 +19,6 @@ class FileSystem;
 // the form, the bar toggles, the about box and Exit.
 class CMainFrame {
  public:
-  static constexpr int kStatusBarId = 59393;
   static constexpr int kLockPanes = 3;
 
   CMainFrame(korvale::FileSystem& files, MessageSink& messages);

@@ -5,6 +5,7 @@
 
 #include "CAboutDlg.h"
 #include "CKorvaleView.h"
+#include "EditorForm.h"
 #include "ResourceIds.h"
 #include "Strings.h"
 #include "Utf8Path.h"

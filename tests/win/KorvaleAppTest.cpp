@@ -8,6 +8,7 @@
 
 #include "CKorvaleApp.h"
 #include "CKorvaleView.h"
+#include "EditorForm.h"
 #include "FileError.h"
 #include "FileSystem.h"
 #include "MessageSink.h"

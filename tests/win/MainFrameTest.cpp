@@ -15,6 +15,7 @@
 #include "CKorvaleView.h"
 #include "CMainFrame.h"
 #include "DialogTemplateW.h"
+#include "EditorForm.h"
 #include "FileSystem.h"
 #include "MenuTemplate.h"
 #include "MessageSink.h"

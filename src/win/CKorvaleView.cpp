@@ -34,8 +34,6 @@ CKorvaleView::CKorvaleView(HWND frame, korvale::FileSystem& files, MessageSink& 
   form_->OnDestroy([this] { closing_ = true; });
   CreatePages(files, messages);
   ConnectForm();
-  editor_->File().SetCurrentRecord(0);
-  editor_->ShowPlayerId(0);
   PlacePages();
 }
 

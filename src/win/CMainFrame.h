@@ -41,7 +41,6 @@ class CMainFrame {
   [[nodiscard]] HWND Window() const { return window_; }
   [[nodiscard]] CKorvaleView& View() { return *view_; }
   [[nodiscard]] CToolBarEx& ToolBar() { return toolBar_; }
-  [[nodiscard]] HWND StatusBar() const { return statusBar_; }
   [[nodiscard]] HMENU Menu() const { return GetMenu(window_); }
   [[nodiscard]] std::wstring PaneText(int pane) const;
 

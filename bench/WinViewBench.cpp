@@ -134,7 +134,7 @@ void TimeSelect(int size, int runs) {
             [&] {
               if (SendMessageW(list, CB_GETCOUNT, 0, 0) != size)
                 FailingSink::Fail("list not filled");
-              view.Close();
+              view.Editor().Close();
               bench.Run();
             }));
 }

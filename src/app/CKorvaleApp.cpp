@@ -4,19 +4,11 @@
 #include <string_view>
 #include <vector>
 
-#include "CMainFrame.h"
-#include "CommandLineDocument.h"
 #include "KorvaleVersion.h"
-#include "MessageSink.h"
 #include "ResourceIds.h"
 #include "StringTable.h"
 
 namespace res = korvale::res;
-
-CKorvaleApp::CKorvaleApp(korvale::FileSystem& files, MessageSink& messages)
-    : files_(files), messages_(messages) {}
-
-CKorvaleApp::~CKorvaleApp() = default;
 
 void CKorvaleApp::SetApplicationNames() {
   const QString title = res::LoadString(res::kIdApplicationTitle);
@@ -41,12 +33,7 @@ bool CKorvaleApp::InitInstance(const QStringList& arguments) {
   SetApplicationNames();
   std::vector<std::string> names;
   for (const QString& argument : arguments) names.push_back(argument.toStdString());
-  const std::string failure = CommandLineDocumentFailure(names, "-");  // no options of our own
-  if (!failure.empty()) {
-    messages_.Stop(failure);
-    return false;
-  }
-  frame_ = std::make_unique<CMainFrame>(files_, messages_);
-  frame_->show();
-  return true;
+  CMainFrame* frame = OpenMainFrame(names, "-");  // no options of our own
+  if (frame) frame->show();
+  return frame != nullptr;
 }

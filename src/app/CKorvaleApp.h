@@ -1,23 +1,17 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include <QStringList>
 
-class CMainFrame;
-class MessageSink;
-
-namespace korvale {
-class FileSystem;
-}
+#include "CMainFrame.h"
+#include "EditorStart.h"
 
 // Start-up: the application's names, the command line and the one main
 // window. The QApplication itself belongs to main().
-class CKorvaleApp {
+class CKorvaleApp : public EditorStart<CMainFrame> {
  public:
-  CKorvaleApp(korvale::FileSystem& files, MessageSink& messages);
-  ~CKorvaleApp();
+  using EditorStart::EditorStart;
 
   // Names the application ("Korvale", the caption of every message box) and
   // its settings branch.
@@ -34,11 +28,4 @@ class CKorvaleApp {
   // document and nothing more; when that fails the failure is reported and
   // the result is false: the program ends.
   [[nodiscard]] bool InitInstance(const QStringList& arguments);
-
-  [[nodiscard]] CMainFrame* MainFrame() const { return frame_.get(); }
-
- private:
-  korvale::FileSystem& files_;
-  MessageSink& messages_;
-  std::unique_ptr<CMainFrame> frame_;
 };

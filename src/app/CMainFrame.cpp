@@ -124,7 +124,7 @@ void CMainFrame::RouteCommands() {
 }
 
 void CMainFrame::UpdateCommandStates() {
-  for (int id : {res::kIdSelect, res::kIdClose, res::kIdBack, res::kIdForward}) {
+  for (int id : res::kFormCommands) {
     actions_.at(id)->setEnabled(view_->IsCommandEnabled(id));
   }
   actions_.at(res::kIdViewToolBar)->setChecked(!toolBarRow_->isHidden());

@@ -42,6 +42,7 @@ EditorForm::EditorForm(korvale::FileSystem& files, MessageSink& messages, FormCo
     pages_.push_back(kMakePage[page](*this, *pages.at(page)));
     pages_.back()->Exchange().Show();
   }
+  ShowPlayerId(0);
 }
 
 EditorForm::~EditorForm() = default;

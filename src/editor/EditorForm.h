@@ -26,7 +26,7 @@ class PageControls;
 class EditorForm final : public PageHost {
  public:
   // `pages`: each page's controls, in tab order; the form makes its pages
-  // over them and shows their values.
+  // over them and shows their values, and PlayerID 0.
   EditorForm(korvale::FileSystem& files, MessageSink& messages, FormControls& form,
              const std::vector<PageControls*>& pages);
   EditorForm(const EditorForm&) = delete;
@@ -79,8 +79,6 @@ class EditorForm final : public PageHost {
   void SyncPlayerList() override;
   void FillRosterList() override;
   void ShowCurrentRecord() override;
-
-  [[nodiscard]] std::int32_t PlayerIdValue() const { return playerId_; }
 
  private:
   [[nodiscard]] bool OpenPlayerFile(const std::string& path);

@@ -20,9 +20,6 @@ namespace {
 // The first character of PlayerPkg when the appearance codes apply.
 constexpr std::string_view kCodesApply = ":";
 
-// Each text box holds as many characters as its field.
-int Limit(FieldId field) { return Field(field).writeWidth; }
-
 template <std::size_t N>
 std::vector<std::string_view> Entries(const std::array<std::string_view, N>& names) {
   return {names.begin(), names.end()};
@@ -32,21 +29,15 @@ std::vector<std::string_view> Entries(const std::array<std::string_view, N>& nam
 
 PlayerData2Page::PlayerData2Page(PageHost& host, PageControls& controls)
     : host_(host), controls_(controls), exchange_(controls, host.Messages()) {
-  DeclareExchange();
-}
-
-void PlayerData2Page::DeclareExchange() {
-  exchange_.SetEntries({
-      ExchangeEntry::Check(ids::kIsPlayable, &isPlayable_),
-      ExchangeEntry::Check(ids::kIsRom, &isRom_),
-      ExchangeEntry::Check(ids::kIsHidden, &isHidden_),
-      ExchangeEntry::Check(ids::kIsCreated, &isCreated_),
-      ExchangeEntry::Text(ids::kPortrait, &portrait_, Limit(FieldId::Portrait)),
-      ExchangeEntry::Text(ids::kActionPhoto, &actionPhoto_, Limit(FieldId::ActionPhoto)),
-      ExchangeEntry::Text(ids::kSpeechHeader, &speechHeader_, Limit(FieldId::SpeechHeader)),
-      ExchangeEntry::Text(ids::kSpeechData, &speechData_, Limit(FieldId::SpeechData)),
-      ExchangeEntry::Text(ids::kPlayerPkg, &playerPkg_, Limit(FieldId::PlayerPkg)),
-  });
+  std::vector<ExchangeEntry> entries;
+  for (const FlagBinding& flag : Flags()) {
+    entries.push_back(ExchangeEntry::Check(flag.control, flag.value));
+  }
+  // Each text box holds as many characters as its field.
+  for (const TextBinding& text : Texts()) {
+    entries.push_back(ExchangeEntry::Text(text.control, text.value, Field(text.field).writeWidth));
+  }
+  exchange_.SetEntries(std::move(entries));
 }
 
 std::vector<PageCommit> PlayerData2Page::Commits() {
@@ -61,37 +52,24 @@ std::vector<PageCommit> PlayerData2Page::Commits() {
     commits.push_back({list, Event::Pick,
                        [this, field = field, list = list] { CommitIndex(field, list, true); }});
   }
-  const std::pair<int, FlagBinding> boxes[] = {
-      {ids::kIsCreated, {FieldId::IsCreated, &isCreated_}},
-      {ids::kIsHidden, {FieldId::IsHidden, &isHidden_}},
-      {ids::kIsPlayable, {FieldId::IsPlayable, &isPlayable_}},
-      {ids::kIsRom, {FieldId::IsRom, &isRom_}},
-  };
-  for (const auto& [id, flag] : boxes) {
-    commits.push_back({id, Event::Click,
-                       [this, flag = flag, id = id] { CommitFlag(flag.first, *flag.second, id); }});
+  for (const FlagBinding& flag : Flags()) {
+    commits.push_back({flag.control, Event::Click,
+                       [this, flag] { CommitFlag(flag.field, *flag.value, flag.control); }});
   }
-  const std::pair<int, TextBinding> edits[] = {
-      {ids::kPortrait, {FieldId::Portrait, &portrait_}},
-      {ids::kActionPhoto, {FieldId::ActionPhoto, &actionPhoto_}},
-      {ids::kSpeechHeader, {FieldId::SpeechHeader, &speechHeader_}},
-      {ids::kSpeechData, {FieldId::SpeechData, &speechData_}},
-      {ids::kPlayerPkg, {FieldId::PlayerPkg, &playerPkg_}},
-  };
-  for (const auto& [id, text] : edits) {
-    const bool redisplay = text.first == FieldId::PlayerPkg;
-    commits.push_back({id, Event::Leave, [this, text = text, redisplay, id = id] {
-                         CommitText(text.first, *text.second, redisplay, id);
+  for (const TextBinding& text : Texts()) {
+    const bool redisplay = text.field == FieldId::PlayerPkg;
+    commits.push_back({text.control, Event::Leave, [this, text, redisplay] {
+                         CommitText(text.field, *text.value, redisplay, text.control);
                        }});
   }
   return commits;
 }
 
 std::array<PlayerData2Page::FlagBinding, 4> PlayerData2Page::Flags() {
-  return {{{FieldId::IsPlayable, &isPlayable_},
-           {FieldId::IsCreated, &isCreated_},
-           {FieldId::IsRom, &isRom_},
-           {FieldId::IsHidden, &isHidden_}}};
+  return {{{ids::kIsPlayable, FieldId::IsPlayable, &isPlayable_},
+           {ids::kIsCreated, FieldId::IsCreated, &isCreated_},
+           {ids::kIsRom, FieldId::IsRom, &isRom_},
+           {ids::kIsHidden, FieldId::IsHidden, &isHidden_}}};
 }
 
 std::array<PlayerData2Page::ListBinding, 4> PlayerData2Page::CodeLists() {
@@ -102,11 +80,11 @@ std::array<PlayerData2Page::ListBinding, 4> PlayerData2Page::CodeLists() {
 }
 
 std::array<PlayerData2Page::TextBinding, 5> PlayerData2Page::Texts() {
-  return {{{FieldId::Portrait, &portrait_},
-           {FieldId::ActionPhoto, &actionPhoto_},
-           {FieldId::SpeechHeader, &speechHeader_},
-           {FieldId::SpeechData, &speechData_},
-           {FieldId::PlayerPkg, &playerPkg_}}};
+  return {{{ids::kPortrait, FieldId::Portrait, &portrait_},
+           {ids::kActionPhoto, FieldId::ActionPhoto, &actionPhoto_},
+           {ids::kSpeechHeader, FieldId::SpeechHeader, &speechHeader_},
+           {ids::kSpeechData, FieldId::SpeechData, &speechData_},
+           {ids::kPlayerPkg, FieldId::PlayerPkg, &playerPkg_}}};
 }
 
 void PlayerData2Page::FillLists() {
@@ -121,10 +99,10 @@ void PlayerData2Page::FillLists() {
 void PlayerData2Page::LoadRecord() {
   LoadListIndex(FieldId::SkinColor, ids::kSkinColor);
   LoadListIndex(FieldId::BodyType, ids::kBodyType);
-  for (const auto& [field, state] : Flags()) LoadFlag(field, *state);
+  for (const FlagBinding& flag : Flags()) LoadFlag(flag.field, *flag.value);
   LoadAppearanceMarker();
   for (const auto& [field, list] : CodeLists()) LoadCode(field, list);
-  for (const auto& [field, text] : Texts()) LoadText(field, *text);
+  for (const TextBinding& text : Texts()) LoadText(text.field, *text.value);
 }
 
 void PlayerData2Page::Clear() {
@@ -132,8 +110,8 @@ void PlayerData2Page::Clear() {
                    ids::kHairStyle, ids::kSkinColor}) {
     controls_.SetEntries(list, {});
   }
-  for (const auto& [field, state] : Flags()) *state = 0;
-  for (const auto& [field, text] : Texts()) text->clear();
+  for (const FlagBinding& flag : Flags()) *flag.value = 0;
+  for (const TextBinding& text : Texts()) text.value->clear();
   exchange_.Show();
 }
 

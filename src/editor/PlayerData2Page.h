@@ -35,11 +35,17 @@ class PlayerData2Page : public FormPage {
   [[nodiscard]] const PageExchange& Exchange() const override { return exchange_; }
 
  private:
-  using FlagBinding = std::pair<korvale::FieldId, std::int32_t*>;
+  // A box or an edit: its control, its field and the page value it shows.
+  template <typename Value>
+  struct Binding {
+    int control;
+    korvale::FieldId field;
+    Value* value;
+  };
+  using FlagBinding = Binding<std::int32_t>;
   using ListBinding = std::pair<korvale::FieldId, int>;
-  using TextBinding = std::pair<korvale::FieldId, std::string*>;
+  using TextBinding = Binding<std::string>;
 
-  void DeclareExchange();
   // In the order the record is read.
   [[nodiscard]] std::array<FlagBinding, 4> Flags();
   [[nodiscard]] static std::array<ListBinding, 4> CodeLists();

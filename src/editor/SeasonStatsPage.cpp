@@ -3,7 +3,6 @@
 #include "CommitField.h"
 #include "ControlIds.h"
 #include "PageHost.h"
-#include "SeasonStats.h"
 #include "StoredForms.h"
 
 namespace {
@@ -32,24 +31,24 @@ constexpr std::array<FieldId, 16> kLoadOrder{FieldId::FieldGoalsAttempted,
 }  // namespace
 
 const std::array<SeasonStatsPage::TotalEntry, 16>& SeasonStatsPage::Totals() {
-  using P = SeasonStatsPage;
+  using T = korvale::SeasonTotals;
   static const std::array<TotalEntry, 16> table{{
-      {ids::kFieldGoalsAttempted, FieldId::FieldGoalsAttempted, &P::fieldGoalsAttempted_},
-      {ids::kFieldGoalsMade, FieldId::FieldGoalsMade, &P::fieldGoalsMade_},
-      {ids::kThreePointAttempted, FieldId::ThreePointAttempted, &P::threePointAttempted_},
-      {ids::kThreePointMade, FieldId::ThreePointMade, &P::threePointMade_},
-      {ids::kFreeThrowsAttempted, FieldId::FreeThrowsAttempted, &P::freeThrowsAttempted_},
-      {ids::kFreeThrowsMade, FieldId::FreeThrowsMade, &P::freeThrowsMade_},
-      {ids::kAssists, FieldId::Assists, &P::assists_},
-      {ids::kBlocks, FieldId::Blocks, &P::blocks_},
-      {ids::kOffensiveRebounds, FieldId::OffensiveRebounds, &P::offensiveRebounds_},
-      {ids::kFouls, FieldId::Fouls, &P::fouls_},
-      {ids::kSteals, FieldId::Steals, &P::steals_},
-      {ids::kDefensiveRebounds, FieldId::DefensiveRebounds, &P::defensiveRebounds_},
-      {ids::kTurnovers, FieldId::Turnovers, &P::turnovers_},
-      {ids::kMinutes, FieldId::Minutes, &P::minutes_},
-      {ids::kGames, FieldId::Games, &P::games_},
-      {ids::kEjections, FieldId::Ejections, &P::ejections_},
+      {ids::kFieldGoalsAttempted, FieldId::FieldGoalsAttempted, &T::FieldGoalsAttempted},
+      {ids::kFieldGoalsMade, FieldId::FieldGoalsMade, &T::FieldGoalsMade},
+      {ids::kThreePointAttempted, FieldId::ThreePointAttempted, &T::ThreePointAttempted},
+      {ids::kThreePointMade, FieldId::ThreePointMade, &T::ThreePointMade},
+      {ids::kFreeThrowsAttempted, FieldId::FreeThrowsAttempted, &T::FreeThrowsAttempted},
+      {ids::kFreeThrowsMade, FieldId::FreeThrowsMade, &T::FreeThrowsMade},
+      {ids::kAssists, FieldId::Assists, &T::Assists},
+      {ids::kBlocks, FieldId::Blocks, &T::Blocks},
+      {ids::kOffensiveRebounds, FieldId::OffensiveRebounds, &T::OffensiveRebounds},
+      {ids::kFouls, FieldId::Fouls, &T::Fouls},
+      {ids::kSteals, FieldId::Steals, &T::Steals},
+      {ids::kDefensiveRebounds, FieldId::DefensiveRebounds, &T::DefensiveRebounds},
+      {ids::kTurnovers, FieldId::Turnovers, &T::Turnovers},
+      {ids::kMinutes, FieldId::Minutes, &T::Minutes},
+      {ids::kGames, FieldId::Games, &T::Games},
+      {ids::kEjections, FieldId::Ejections, &T::Ejections},
   }};
   return table;
 }
@@ -60,24 +59,24 @@ SeasonStatsPage::SeasonStatsPage(PageHost& host, PageControls& controls)
   for (const TotalEntry& total : Totals()) {
     const korvale::FieldDescriptor& field = korvale::Field(total.field);
     entries.push_back(
-        ExchangeEntry::Ranged(total.control, &(this->*total.value), field.low, field.high));
+        ExchangeEntry::Ranged(total.control, &(totals_.*total.value), field.low, field.high));
   }
   // Points is only shown: it is taken back without a range, so a total
   // beyond what one box holds never blocks the commits of the totals.
-  entries.push_back(ExchangeEntry::Integer(ids::kPoints, &points_));
-  entries.push_back(ExchangeEntry::Text(ids::kMinutesPerGame, &minutesPerGame_));
-  entries.push_back(ExchangeEntry::Text(ids::kFieldGoalPercent, &fieldGoalPercent_));
-  entries.push_back(ExchangeEntry::Text(ids::kPointsPerGame, &pointsPerGame_));
-  entries.push_back(ExchangeEntry::Text(ids::kFreeThrowPercent, &freeThrowPercent_));
-  entries.push_back(ExchangeEntry::Text(ids::kThreePointPercent, &threePointPercent_));
-  entries.push_back(ExchangeEntry::Text(ids::kBlocksPerGame, &blocksPerGame_));
-  entries.push_back(ExchangeEntry::Integer(ids::kTotalRebounds, &totalRebounds_));
-  entries.push_back(ExchangeEntry::Text(ids::kReboundsPerGame, &reboundsPerGame_));
-  entries.push_back(ExchangeEntry::Text(ids::kStealsPerGame, &stealsPerGame_));
-  entries.push_back(ExchangeEntry::Text(ids::kFoulsPerGame, &foulsPerGame_));
-  entries.push_back(ExchangeEntry::Text(ids::kAssistsPerGame, &assistsPerGame_));
-  entries.push_back(ExchangeEntry::Text(ids::kTurnoversPerGame, &turnoversPerGame_));
-  entries.push_back(ExchangeEntry::Text(ids::kEjectionsPerGame, &ejectionsPerGame_));
+  entries.push_back(ExchangeEntry::Integer(ids::kPoints, &derived_.Points));
+  entries.push_back(ExchangeEntry::Text(ids::kMinutesPerGame, &derived_.MinutesPerGame));
+  entries.push_back(ExchangeEntry::Text(ids::kFieldGoalPercent, &derived_.FieldGoalPercent));
+  entries.push_back(ExchangeEntry::Text(ids::kPointsPerGame, &derived_.PointsPerGame));
+  entries.push_back(ExchangeEntry::Text(ids::kFreeThrowPercent, &derived_.FreeThrowPercent));
+  entries.push_back(ExchangeEntry::Text(ids::kThreePointPercent, &derived_.ThreePointPercent));
+  entries.push_back(ExchangeEntry::Text(ids::kBlocksPerGame, &derived_.BlocksPerGame));
+  entries.push_back(ExchangeEntry::Integer(ids::kTotalRebounds, &derived_.TotalRebounds));
+  entries.push_back(ExchangeEntry::Text(ids::kReboundsPerGame, &derived_.ReboundsPerGame));
+  entries.push_back(ExchangeEntry::Text(ids::kStealsPerGame, &derived_.StealsPerGame));
+  entries.push_back(ExchangeEntry::Text(ids::kFoulsPerGame, &derived_.FoulsPerGame));
+  entries.push_back(ExchangeEntry::Text(ids::kAssistsPerGame, &derived_.AssistsPerGame));
+  entries.push_back(ExchangeEntry::Text(ids::kTurnoversPerGame, &derived_.TurnoversPerGame));
+  entries.push_back(ExchangeEntry::Text(ids::kEjectionsPerGame, &derived_.EjectionsPerGame));
   exchange_.SetEntries(std::move(entries));
 }
 
@@ -94,7 +93,7 @@ void SeasonStatsPage::LoadRecord() {
   for (const FieldId field : kLoadOrder) {
     for (const TotalEntry& total : Totals()) {
       if (total.field != field) continue;
-      this->*total.value = korvale::ReadNumber(file.ReadField(file.CurrentRecord(), field));
+      totals_.*total.value = korvale::ReadNumber(file.ReadField(file.CurrentRecord(), field));
       exchange_.Show();
     }
   }
@@ -102,52 +101,13 @@ void SeasonStatsPage::LoadRecord() {
 }
 
 void SeasonStatsPage::RecomputeDerived() {
-  korvale::SeasonTotals t;
-  t.FieldGoalsAttempted = fieldGoalsAttempted_;
-  t.FieldGoalsMade = fieldGoalsMade_;
-  t.ThreePointAttempted = threePointAttempted_;
-  t.ThreePointMade = threePointMade_;
-  t.FreeThrowsAttempted = freeThrowsAttempted_;
-  t.FreeThrowsMade = freeThrowsMade_;
-  t.Blocks = blocks_;
-  t.OffensiveRebounds = offensiveRebounds_;
-  t.Assists = assists_;
-  t.Fouls = fouls_;
-  t.Steals = steals_;
-  t.DefensiveRebounds = defensiveRebounds_;
-  t.Turnovers = turnovers_;
-  t.Minutes = minutes_;
-  t.Games = games_;
-  t.Ejections = ejections_;
-  // Points and the rebound total are worked out before the averages of them.
-  const korvale::SeasonDerived d = korvale::DeriveSeason(t);
-  points_ = d.Points;
-  pointsPerGame_ = d.PointsPerGame;
-  minutesPerGame_ = d.MinutesPerGame;
-  fieldGoalPercent_ = d.FieldGoalPercent;
-  freeThrowPercent_ = d.FreeThrowPercent;
-  threePointPercent_ = d.ThreePointPercent;
-  blocksPerGame_ = d.BlocksPerGame;
-  totalRebounds_ = d.TotalRebounds;
-  reboundsPerGame_ = d.ReboundsPerGame;
-  assistsPerGame_ = d.AssistsPerGame;
-  stealsPerGame_ = d.StealsPerGame;
-  foulsPerGame_ = d.FoulsPerGame;
-  turnoversPerGame_ = d.TurnoversPerGame;
-  ejectionsPerGame_ = d.EjectionsPerGame;
+  derived_ = korvale::DeriveSeason(totals_);
   exchange_.Show();
 }
 
 void SeasonStatsPage::Clear() {
-  for (const TotalEntry& total : Totals()) this->*total.value = 0;
-  points_ = 0;
-  totalRebounds_ = 0;
-  for (std::string* text :
-       {&minutesPerGame_, &fieldGoalPercent_, &pointsPerGame_, &freeThrowPercent_,
-        &threePointPercent_, &blocksPerGame_, &reboundsPerGame_, &stealsPerGame_, &foulsPerGame_,
-        &assistsPerGame_, &turnoversPerGame_, &ejectionsPerGame_}) {
-    text->clear();
-  }
+  totals_ = {};
+  derived_ = {};
   exchange_.Show();
 }
 
@@ -156,7 +116,7 @@ void SeasonStatsPage::Commit(const TotalEntry& total) {
               {korvale::Field(total.field).position,
                [this, &total] {
                  const korvale::FieldDescriptor& field = korvale::Field(total.field);
-                 return RangedValue(total.field, this->*total.value, field.low, field.high);
+                 return RangedValue(total.field, totals_.*total.value, field.low, field.high);
                },
                [this] { RecomputeDerived(); }, total.control});
 }

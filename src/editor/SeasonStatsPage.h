@@ -2,11 +2,11 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "FormPage.h"
 #include "RecordLayout.h"
+#include "SeasonStats.h"
 
 class PageControls;
 class PageHost;
@@ -35,7 +35,7 @@ class SeasonStatsPage : public FormPage {
   struct TotalEntry {
     int control;
     korvale::FieldId field;
-    std::int32_t SeasonStatsPage::*value;
+    std::int32_t korvale::SeasonTotals::*value;
   };
   // The totals in the page's exchange order.
   static const std::array<TotalEntry, 16>& Totals();
@@ -45,27 +45,6 @@ class SeasonStatsPage : public FormPage {
   PageHost& host_;
   PageExchange exchange_;
 
-  std::int32_t fieldGoalsAttempted_ = 0;
-  std::int32_t fieldGoalsMade_ = 0;
-  std::int32_t threePointAttempted_ = 0;
-  std::int32_t threePointMade_ = 0;
-  std::int32_t freeThrowsAttempted_ = 0;
-  std::int32_t freeThrowsMade_ = 0;
-  std::int32_t assists_ = 0;
-  std::int32_t blocks_ = 0;
-  std::int32_t offensiveRebounds_ = 0;
-  std::int32_t fouls_ = 0;
-  std::int32_t steals_ = 0;
-  std::int32_t defensiveRebounds_ = 0;
-  std::int32_t turnovers_ = 0;
-  std::int32_t minutes_ = 0;
-  std::int32_t games_ = 0;
-  std::int32_t ejections_ = 0;
-
-  std::int32_t points_ = 0;
-  std::string minutesPerGame_, fieldGoalPercent_, pointsPerGame_, freeThrowPercent_,
-      threePointPercent_, blocksPerGame_;
-  std::int32_t totalRebounds_ = 0;
-  std::string reboundsPerGame_, stealsPerGame_, foulsPerGame_, assistsPerGame_, turnoversPerGame_,
-      ejectionsPerGame_;
+  korvale::SeasonTotals totals_;
+  korvale::SeasonDerived derived_;
 };

@@ -11,7 +11,5 @@ namespace korvale::res {
 [[nodiscard]] QIcon ApplicationIcon();
 // The tool bar's four images side by side.
 [[nodiscard]] QPixmap ToolBarBitmap();
-// Image `index` of the tool bar's, its button-face grey transparent.
-[[nodiscard]] QPixmap ToolBarImage(int index);
 
 }  // namespace korvale::res

@@ -11,6 +11,8 @@ inline constexpr int kIdAbout = 57664;
 inline constexpr int kIdExit = 57665;
 inline constexpr int kIdViewToolBar = 59392;
 inline constexpr int kIdViewStatusBar = 59393;
+// The editor form's commands, which it enables.
+inline constexpr int kFormCommands[] = {kIdSelect, kIdClose, kIdBack, kIdForward};
 
 // String table entries that are not command prompts.
 inline constexpr int kIdDocumentStrings = 128;

@@ -18,13 +18,6 @@ std::string OneDecimal(double value) {
   return buffer;
 }
 
-std::int32_t PointsOf(const SeasonTotals& t) {
-  const auto sum = static_cast<std::uint32_t>(t.FreeThrowsMade) +
-                   2u * static_cast<std::uint32_t>(t.FieldGoalsMade) +
-                   static_cast<std::uint32_t>(t.ThreePointMade);
-  return static_cast<std::int32_t>(sum);
-}
-
 std::string PerGameText(std::int32_t numerator, std::int32_t games) {
   if (games <= 0) return "---";
   return OneDecimal(static_cast<double>(numerator) / static_cast<double>(games));
@@ -37,7 +30,11 @@ std::string PercentText(std::int32_t made, std::int32_t attempts) {
 
 SeasonDerived DeriveSeason(const SeasonTotals& t) {
   SeasonDerived d;
-  d.Points = PointsOf(t);
+  // Free throws made + 2 x field goals made + three-pointers made. The sums
+  // here wrap in 32 bits, as the game's would; in range it does not matter.
+  d.Points = static_cast<std::int32_t>(static_cast<std::uint32_t>(t.FreeThrowsMade) +
+                                       2u * static_cast<std::uint32_t>(t.FieldGoalsMade) +
+                                       static_cast<std::uint32_t>(t.ThreePointMade));
   d.PointsPerGame = PerGameText(d.Points, t.Games);
   d.MinutesPerGame = PerGameText(t.Minutes, t.Games);
   d.FieldGoalPercent = PercentText(t.FieldGoalsMade, t.FieldGoalsAttempted);

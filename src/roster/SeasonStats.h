@@ -25,9 +25,6 @@ struct SeasonDerived {
 
 [[nodiscard]] SeasonDerived DeriveSeason(const SeasonTotals& t);
 
-// Points = free throws made + 2 x field goals made + three-pointers made
-// (32-bit arithmetic, wrapping as the game's would not matter in range).
-[[nodiscard]] std::int32_t PointsOf(const SeasonTotals& t);
 // "---" for 0 or fewer games, else the numerator per game with one decimal.
 [[nodiscard]] std::string PerGameText(std::int32_t numerator, std::int32_t games);
 // "---" for 0 or fewer attempts, else made / attempts x 100 with one decimal.

@@ -5,7 +5,6 @@
 // The flat tool bar's measures, in pixels and milliseconds.
 namespace korvale::toolbar {
 
-inline constexpr int kDefaultId = 59392;  // the frame's tool-bar child id
 inline constexpr int kHoverInterval = 250;
 inline constexpr int kButtonPadding = 7;  // a button is this much wider and taller than its image
 inline constexpr int kSeparatorWidth = 8;

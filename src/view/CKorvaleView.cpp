@@ -24,8 +24,6 @@ CKorvaleView::CKorvaleView(korvale::FileSystem& files, MessageSink& messages, QW
   setWidgetResizable(true);
   BuildForm();
   CreatePages(files, messages);
-  editor_->File().SetCurrentRecord(0);
-  editor_->ShowPlayerId(0);
   LayoutPages();
 }
 

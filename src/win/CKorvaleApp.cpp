@@ -2,12 +2,7 @@
 
 #include <shellapi.h>
 
-#include "CommandLineDocument.h"
 #include "DialogTemplateW.h"
-#include "MessageSink.h"
-
-CKorvaleApp::CKorvaleApp(korvale::FileSystem& files, MessageSink& messages)
-    : files_(files), messages_(messages) {}
 
 std::vector<std::wstring> CKorvaleApp::CommandLineArguments() {
   int count = 0;
@@ -22,29 +17,25 @@ bool CKorvaleApp::InitInstance(HINSTANCE instance, const std::vector<std::wstrin
                                int show) {
   std::vector<std::string> names;
   for (const std::wstring& argument : arguments) names.push_back(korvale::win::Narrow(argument));
-  const std::string failure = CommandLineDocumentFailure(names, "-/");  // no options of ours
-  if (!failure.empty()) {
-    messages_.Stop(failure);
-    return false;
-  }
-  frame_ = std::make_unique<CMainFrame>(files_, messages_);
-  if (!frame_->Create(instance)) return false;
-  frame_->SetQuitOnDestroy(true);
-  ShowWindow(frame_->Window(), show);
-  UpdateWindow(frame_->Window());
+  CMainFrame* frame = OpenMainFrame(names, "-/");  // no options of ours
+  if (!frame || !frame->Create(instance)) return false;
+  frame->SetQuitOnDestroy(true);
+  ShowWindow(frame->Window(), show);
+  UpdateWindow(frame->Window());
   return true;
 }
 
 int CKorvaleApp::Run() {
+  CMainFrame* frame = MainFrame();
   MSG msg{};
   bool idle = true;
   for (;;) {
     if (idle && !PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
-      if (frame_) frame_->IdleUpdate();
+      if (frame) frame->IdleUpdate();
       idle = false;
     }
     if (GetMessageW(&msg, nullptr, 0, 0) <= 0) break;
-    if (!frame_ || !frame_->PreTranslateMessage(msg)) {
+    if (!frame || !frame->PreTranslateMessage(msg)) {
       TranslateMessage(&msg);
       DispatchMessageW(&msg);
     }

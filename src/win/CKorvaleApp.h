@@ -2,22 +2,17 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "CMainFrame.h"
-
-class MessageSink;
-namespace korvale {
-class FileSystem;
-}
+#include "EditorStart.h"
 
 // The program: its start-up from the command line, the main window and the
 // message loop. It keeps no settings anywhere.
-class CKorvaleApp {
+class CKorvaleApp : public EditorStart<CMainFrame> {
  public:
-  CKorvaleApp(korvale::FileSystem& files, MessageSink& messages);
+  using EditorStart::EditorStart;
 
   // The command line's arguments after the program's name. A file name
   // there is opened for reading and closed again, nothing read, and selects
@@ -28,12 +23,5 @@ class CKorvaleApp {
   // empty; the exit code.
   int Run();
 
-  [[nodiscard]] CMainFrame* Frame() { return frame_.get(); }
-
   [[nodiscard]] static std::vector<std::wstring> CommandLineArguments();
-
- private:
-  korvale::FileSystem& files_;
-  MessageSink& messages_;
-  std::unique_ptr<CMainFrame> frame_;
 };

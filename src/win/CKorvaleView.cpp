@@ -34,8 +34,6 @@ CKorvaleView::CKorvaleView(HWND frame, korvale::FileSystem& files, MessageSink& 
   form_->OnDestroy([this] { closing_ = true; });
   CreatePages(files, messages);
   ConnectForm();
-  editor_->File().SetCurrentRecord(0);
-  editor_->ShowPlayerId(0);
   PlacePages();
 }
 
@@ -135,14 +133,6 @@ void CKorvaleView::Select() {
     editor_->Select(*path);
   }
 }
-
-void CKorvaleView::Close() { editor_->Close(); }
-void CKorvaleView::Forward() { editor_->Forward(); }
-void CKorvaleView::Back() { editor_->Back(); }
-bool CKorvaleView::CommitOnClose(std::function<void()> again) {
-  return editor_->CommitOnClose(std::move(again));
-}
-bool CKorvaleView::IsCommandEnabled(int id) const { return editor_->IsCommandEnabled(id); }
 
 bool CKorvaleView::PreTranslateMessage(MSG& msg) {
   HWND form = form_->Window();

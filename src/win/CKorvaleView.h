@@ -41,14 +41,9 @@ class CKorvaleView {
   // Default: the open-file dialog (GetOpenFileNameW).
   void SetFileChooser(FileChooser chooser);
 
-  // The commands; Select opens the file the dialog chooses.
+  // Opens the file the dialog chooses; the form's other commands are
+  // Editor()'s.
   void Select();
-  void Close();
-  void Forward();
-  void Back();
-  // See EditorForm::CommitOnClose. False while the close must wait.
-  [[nodiscard]] bool CommitOnClose(std::function<void()> again);
-  [[nodiscard]] bool IsCommandEnabled(int id) const;
 
   // The dialog keys of the form and its pages (Tab, Shift+Tab, arrows,
   // Escape in a page edit); the message loop calls it before

@@ -9,8 +9,9 @@
 #include "Images.h"
 #include "MenuBarW.h"
 #include "ResourceIds.h"
-#include "ShellText.h"
+#include "Strings.h"
 #include "ToolBarTemplate.h"
+#include "Utf8Path.h"
 #include "WindowShown.h"
 
 namespace res = korvale::res;
@@ -61,7 +62,7 @@ CMainFrame::~CMainFrame() {
 bool CMainFrame::Create(HINSTANCE instance) {
   instance_ = instance;
   if (!RegisterFrameClass(instance, WindowProc)) return false;
-  const std::wstring title = StringLine(res::kIdDocumentStrings, 0);
+  const std::wstring title = korvale::Widen(res::StringLine(res::kIdDocumentStrings, 0));
   const POINT at = CentredOnWorkArea();
   HMENU menu = BuildMenuBar(res::MainMenu());
   window_ =
@@ -104,9 +105,9 @@ bool CMainFrame::OnCreate() {
 }
 
 bool CMainFrame::CreateStatusBar() {
-  statusBar_ =
-      CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
-                      window_, reinterpret_cast<HMENU>(INT_PTR{kStatusBarId}), instance_, nullptr);
+  statusBar_ = CreateWindowExW(
+      0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, window_,
+      reinterpret_cast<HMENU>(INT_PTR{res::kIdViewStatusBar}), instance_, nullptr);
   if (!statusBar_) return false;
   ShowIdleText();
   return true;
@@ -137,7 +138,7 @@ void CMainFrame::Layout() {
     int right = client.right - GetSystemMetrics(SM_CXVSCROLL);
     for (int i = kLockPanes; i >= 1; --i) {
       edges[i] = right;
-      const std::wstring text = StringLine(kLockIds[i - 1], 0);
+      const std::wstring text = korvale::Widen(res::StringLine(kLockIds[i - 1], 0));
       SIZE size{};
       GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
       right -= size.cx + 12;
@@ -176,7 +177,7 @@ void CMainFrame::UpdateLockPanes() {
     const bool on = (GetKeyState(keys[i]) & 1) != 0;
     if (on == lockShown_[i]) continue;
     lockShown_[i] = on;
-    const std::wstring text = on ? StringLine(kLockIds[i], 0) : std::wstring();
+    const std::wstring text = on ? korvale::Widen(res::StringLine(kLockIds[i], 0)) : std::wstring();
     SendMessageW(statusBar_, SB_SETTEXTW, static_cast<WPARAM>(i + 1),
                  reinterpret_cast<LPARAM>(text.c_str()));
   }

@@ -19,7 +19,6 @@ class FileSystem;
 // the form, the bar toggles, the about box and Exit.
 class CMainFrame {
  public:
-  static constexpr int kStatusBarId = 59393;
   static constexpr int kLockPanes = 3;
 
   CMainFrame(korvale::FileSystem& files, MessageSink& messages);
@@ -42,7 +41,6 @@ class CMainFrame {
   [[nodiscard]] HWND Window() const { return window_; }
   [[nodiscard]] CKorvaleView& View() { return *view_; }
   [[nodiscard]] CToolBarEx& ToolBar() { return toolBar_; }
-  [[nodiscard]] HWND StatusBar() const { return statusBar_; }
   [[nodiscard]] HMENU Menu() const { return GetMenu(window_); }
   [[nodiscard]] std::wstring PaneText(int pane) const;
 

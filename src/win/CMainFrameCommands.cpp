@@ -5,17 +5,13 @@
 
 #include "CAboutDlg.h"
 #include "CKorvaleView.h"
+#include "EditorForm.h"
 #include "ResourceIds.h"
-#include "ShellText.h"
+#include "Strings.h"
+#include "Utf8Path.h"
 #include "WindowShown.h"
 
 namespace res = korvale::res;
-
-namespace {
-
-constexpr int kViewCommands[] = {res::kIdSelect, res::kIdClose, res::kIdBack, res::kIdForward};
-
-}  // namespace
 
 LRESULT CMainFrame::OnMessage(UINT message, WPARAM w, LPARAM l) {
   switch (message) {
@@ -51,9 +47,9 @@ LRESULT CMainFrame::OnMessage(UINT message, WPARAM w, LPARAM l) {
 void CMainFrame::OnCommand(int id) {
   switch (id) {
     case res::kIdSelect: view_->Select(); break;
-    case res::kIdClose: view_->Close(); break;
-    case res::kIdForward: view_->Forward(); break;
-    case res::kIdBack: view_->Back(); break;
+    case res::kIdClose: view_->Editor().Close(); break;
+    case res::kIdForward: view_->Editor().Forward(); break;
+    case res::kIdBack: view_->Editor().Back(); break;
     case res::kIdExit: PostMessageW(window_, WM_CLOSE, 0, 0); break;
     case res::kIdViewToolBar: ToggleBar(toolBar_.Window()); break;
     case res::kIdViewStatusBar: ToggleBar(statusBar_); break;
@@ -67,7 +63,7 @@ void CMainFrame::OnCommand(int id) {
 void CMainFrame::OnClose() {
   if (view_) {
     HWND window = window_;
-    if (!view_->CommitOnClose([window] { PostMessageW(window, WM_CLOSE, 0, 0); })) return;
+    if (!view_->Editor().CommitOnClose([window] { PostMessageW(window, WM_CLOSE, 0, 0); })) return;
     view_->FrameClosing();
   }
   DestroyWindow(window_);
@@ -76,7 +72,7 @@ void CMainFrame::OnClose() {
 LRESULT CMainFrame::OnNotify(const NMHDR& header, LPARAM l) {
   if (header.code == TTN_GETDISPINFOW) {
     auto& info = *reinterpret_cast<NMTTDISPINFOW*>(l);
-    tip_ = StringLine(static_cast<int>(header.idFrom), 1);
+    tip_ = korvale::Widen(res::StringLine(static_cast<int>(header.idFrom), 1));
     info.lpszText = tip_.data();
     info.hinst = nullptr;
     return 0;
@@ -98,15 +94,15 @@ void CMainFrame::OnMenuSelect(UINT item, UINT flags, HMENU menu) {
 void CMainFrame::IdleUpdate() {
   if (!window_ || !view_) return;
   UpdateMenuStates(Menu());
-  toolBar_.UpdateButtons([this](int id) { return view_->IsCommandEnabled(id); });
+  toolBar_.UpdateButtons([this](int id) { return view_->Editor().IsCommandEnabled(id); });
   UpdateLockPanes();
 }
 
 void CMainFrame::UpdateMenuStates(HMENU menu) {
   if (!menu || !view_) return;
-  for (int id : kViewCommands) {
+  for (int id : res::kFormCommands) {
     EnableMenuItem(menu, static_cast<UINT>(id),
-                   MF_BYCOMMAND | (view_->IsCommandEnabled(id) ? MF_ENABLED : MF_GRAYED));
+                   MF_BYCOMMAND | (view_->Editor().IsCommandEnabled(id) ? MF_ENABLED : MF_GRAYED));
   }
   const auto check = [menu](int id, HWND bar) {
     CheckMenuItem(menu, static_cast<UINT>(id),
@@ -120,6 +116,10 @@ void CMainFrame::SetMessageText(const std::wstring& text) {
   SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void CMainFrame::ShowPrompt(int commandId) { SetMessageText(StringLine(commandId, 0)); }
+void CMainFrame::ShowPrompt(int commandId) {
+  SetMessageText(korvale::Widen(res::StringLine(commandId, 0)));
+}
 
-void CMainFrame::ShowIdleText() { SetMessageText(StringLine(res::kIdIdleMessage, 0)); }
+void CMainFrame::ShowIdleText() {
+  SetMessageText(korvale::Widen(res::StringLine(res::kIdIdleMessage, 0)));
+}

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "CToolBarExPainter.h"
+#include "ResourceIds.h"
 #include "XpmImage.h"
 
 namespace tb = korvale::toolbar;
@@ -32,11 +33,11 @@ CToolBarEx::~CToolBarEx() {
 }
 
 bool CToolBarEx::Create(HWND parent, std::span<const char* const> bitmapXpm, SIZE imageSize,
-                        std::span<const int> items, int id) {
+                        std::span<const int> items) {
   constexpr DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_TOP | CCS_NODIVIDER |
                           CCS_NORESIZE | CCS_NOPARENTALIGN | TBSTYLE_TOOLTIPS;
   window_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"", style, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            reinterpret_cast<HMENU>(INT_PTR{korvale::res::kIdViewToolBar}),
                             GetModuleHandleW(nullptr), nullptr);
   if (!window_) return false;
   SetWindowSubclass(window_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));

@@ -19,7 +19,6 @@
 // elsewhere.
 class CToolBarEx : private korvale::toolbar::BarHost {
  public:
-  static constexpr int kDefaultId = korvale::toolbar::kDefaultId;
   static constexpr UINT_PTR kHoverTimer = 1;
 
   // Where the mouse cursor is, in screen coordinates.
@@ -36,9 +35,10 @@ class CToolBarEx : private korvale::toolbar::BarHost {
   // Creates the bar as a visible child of `parent` with the buttons of
   // `items` (command ids, 0 for a separator), their images cut in order
   // from the XPM bitmap, one of `imageSize` each; the buttons are 7 by 7
-  // pixels larger than the images.
+  // pixels larger than the images. Its child id is the command that shows
+  // and hides it.
   bool Create(HWND parent, std::span<const char* const> bitmapXpm, SIZE imageSize,
-              std::span<const int> items, int id = kDefaultId);
+              std::span<const int> items);
 
   // Idle-time state: enables each button's command by `isEnabled`, then
   // repaints, with erasing, the buttons whose style or state changed.

@@ -12,6 +12,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
   korvale::win::ScreenMessages messages;
   CKorvaleApp korvale(korvale::SystemFileSystem(), messages);
   if (!korvale.InitInstance(instance, CKorvaleApp::CommandLineArguments(), show)) return 1;
-  messages.SetOwner(korvale.Frame()->Window());
+  messages.SetOwner(korvale.MainFrame()->Window());
   return korvale.Run();
 }

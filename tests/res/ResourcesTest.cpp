@@ -260,8 +260,7 @@ void ResourcesTest::ToolBarBitmapHasFourImagesInSixteenColours() {
   for (QRgb c : colours) QVERIFY2(standard.count(c) == 1, qPrintable(QString::number(c, 16)));
   QImage previous;
   for (int i = 0; i < 4; ++i) {
-    const QImage image = ToolBarImage(i).toImage();
-    QCOMPARE(image.size(), QSize(32, 30));
+    const QImage image = strip.copy(i * 32, 0, 32, 30);
     QVERIFY(image != previous);  // four different drawings
     previous = image;
   }

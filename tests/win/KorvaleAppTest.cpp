@@ -8,6 +8,7 @@
 
 #include "CKorvaleApp.h"
 #include "CKorvaleView.h"
+#include "EditorForm.h"
 #include "FileError.h"
 #include "FileSystem.h"
 #include "MessageSink.h"
@@ -60,9 +61,10 @@ TEST(KorvaleAppTest, AFileNameOnTheCommandLineIsOpenedButSelectsNothing) {
     EXPECT_EQ(messages.stops, c.stops);
     EXPECT_TRUE(messages.warnings.empty());
     if (!c.starts) continue;
-    ASSERT_NE(app.Frame(), nullptr);
-    EXPECT_TRUE(app.Frame()->View().IsCommandEnabled(res::kIdSelect)) << "no player file yet";
-    EXPECT_FALSE(app.Frame()->View().IsCommandEnabled(res::kIdClose));
+    ASSERT_NE(app.MainFrame(), nullptr);
+    EXPECT_TRUE(app.MainFrame()->View().Editor().IsCommandEnabled(res::kIdSelect))
+        << "no player file yet";
+    EXPECT_FALSE(app.MainFrame()->View().Editor().IsCommandEnabled(res::kIdClose));
   }
 }
 

@@ -15,6 +15,7 @@
 #include "CKorvaleView.h"
 #include "CMainFrame.h"
 #include "DialogTemplateW.h"
+#include "EditorForm.h"
 #include "FileSystem.h"
 #include "MenuTemplate.h"
 #include "MessageSink.h"
@@ -76,7 +77,7 @@ class MainFrameTest : public ::testing::Test {
   void ExpectCommandStates() {
     frame_.IdleUpdate();
     for (int id : {res::kIdSelect, res::kIdClose, res::kIdBack, res::kIdForward}) {
-      const bool enabled = frame_.View().IsCommandEnabled(id);
+      const bool enabled = frame_.View().Editor().IsCommandEnabled(id);
       EXPECT_EQ(MenuEnabled(id), enabled) << id;
       if (id != res::kIdClose) {
         EXPECT_EQ(ButtonEnabled(id), enabled) << id;
@@ -186,7 +187,8 @@ TEST_F(MainFrameTest, StatusBarShowsPromptsWhileAMenuItemIsHighlighted) {
 
 TEST_F(MainFrameTest, ExitClosesTheWindowAndLetsGoOfThePlayerFile) {
   Command(res::kIdSelect);
-  ASSERT_TRUE(frame_.View().IsCommandEnabled(res::kIdClose)) << "a player file is selected";
+  ASSERT_TRUE(frame_.View().Editor().IsCommandEnabled(res::kIdClose))
+      << "a player file is selected";
   const HWND window = frame_.Window();
   Command(res::kIdExit);
   korvale::testing::Pump([](MSG&) { return false; }, [window] { return !IsWindow(window); });

@@ -107,9 +107,9 @@ void Win32EditingDriver::Click(int page, int control) {
 void Win32EditingDriver::Command(int id) {
   switch (id) {
     case res::kIdSelect: view_->Select(); break;
-    case res::kIdClose: view_->Close(); break;
-    case res::kIdForward: view_->Forward(); break;
-    case res::kIdBack: view_->Back(); break;
+    case res::kIdClose: view_->Editor().Close(); break;
+    case res::kIdForward: view_->Editor().Forward(); break;
+    case res::kIdBack: view_->Editor().Back(); break;
     default: break;
   }
   Pump();

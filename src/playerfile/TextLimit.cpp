@@ -16,7 +16,14 @@ LimitedText Judge(std::basic_string_view<Unit> text, int limit,
                       return (code < 0xD800 || code > 0xDFFF) && IsAcceptedTextCharacter(code);
                     });
   if (fits) return LimitedText::Fits;
-  return text == shown ? LimitedText::AsShown : LimitedText::Refused;
+  // Whether `text` is `shown` with characters deleted, in the shown order.
+  auto rest = shown.begin();
+  for (const Unit unit : text) {
+    rest = std::find(rest, shown.end(), unit);
+    if (rest == shown.end()) return LimitedText::Refused;
+    ++rest;
+  }
+  return LimitedText::AsShown;
 }
 
 }  // namespace

@@ -8,10 +8,11 @@ namespace korvale {
 // `limit` UTF-16 units (none when 0), each one a character the file can
 // hold. The text the program showed there, `shown`, is not cut by the
 // limit: it stands as it is even when it breaks the rule, as with a Windows
-// edit's length limit, and whatever would lengthen or change it is refused.
+// edit's length limit; it may shrink, and whatever would lengthen or change
+// it is refused.
 enum class LimitedText {
   Fits,     // within the rule
-  AsShown,  // breaks the rule but is the shown text itself
+  AsShown,  // breaks the rule but is the shown text, or what deleting from it leaves
   Refused,
 };
 

@@ -94,7 +94,11 @@ TEST(TextLimit, TakesFileCharactersWithinTheLimitAndTheShownTextAsItIs) {
       {u"", 5, u"", Fits},
       {std::u16string(40, u'a'), 0, u"", Fits},
       {u"Abcdefg", 5, u"Abcdefg", AsShown},
-      {u"Abcdef", 5, u"Abcdefg", Refused},
+      {u"Abcdef", 5, u"Abcdefg", AsShown},
+      {u"Acdeg", 4, u"Abcdefg", AsShown},
+      {u"Abcdefx", 5, u"Abcdefg", Refused},
+      {u"Abdcefg", 5, u"Abcdefg", Refused},
+      {u"Abcdefgg", 5, u"Abcdefg", Refused},
       {u"Abc", 5, u"Abcdefg", Fits},
       {u"\u4E2D", 5, u"\u4E2D", AsShown},
   };

@@ -64,6 +64,8 @@ class Differences {
     while (end_ >= first_ + 8 && SameWord(a, b, end_ - 8)) end_ -= 8;
     while (end_ > first_ && a[end_ - 1] == b[end_ - 1]) --end_;
   }
+  // Whether no byte from `at` on differs.
+  [[nodiscard]] bool Beyond(std::size_t at) const { return at >= end_; }
   // Whether any of the `width` bytes from `at` differ.
   [[nodiscard]] bool Within(std::size_t at, std::size_t width) const {
     for (std::size_t i = std::max(at, first_), end = std::min(end_, at + width); i < end; ++i) {
@@ -160,7 +162,8 @@ void RowPlanner::Conclude() {
   if (record_.bytes == bytes_) return;
   const Differences differences(record_.bytes, bytes_);
   const std::int64_t playerId = ShownNumber(record_, FieldId::PlayerId);
-  for (const FieldDescriptor& field : kRecordLayout) {
+  for (const FieldDescriptor& field : kRecordLayout) {  // in order of position
+    if (differences.Beyond(At(field))) break;
     if (!differences.Within(At(field), field.readWidth)) continue;
     ++plan_.fieldsChanged;
     if (plan_.keepsShown) {
@@ -173,6 +176,7 @@ void RowPlanner::Conclude() {
   const FieldDescriptor& package = Field(FieldId::PlayerPkg);
   bool packageWritten = false;
   for (const FieldDescriptor& field : kRecordLayout) {
+    if (differences.Beyond(At(field))) break;
     if (!differences.Within(At(field), field.writeWidth)) continue;
     if (&field == &package) {
       packageWritten = MoreThanCodesChange();

@@ -161,10 +161,12 @@ bool RowPlanner::Write(const FieldDescriptor& field, const Shown& value) {
 void RowPlanner::Conclude() {
   if (record_.bytes == bytes_) return;
   const Differences differences(record_.bytes, bytes_);
-  const std::int64_t playerId = ShownNumber(record_, FieldId::PlayerId);
+  const std::int64_t playerId = plan_.keepsShown ? ShownNumber(record_, FieldId::PlayerId) : 0;
+  std::array<bool, kFieldCount> changed{};  // by field: whether the bytes it reads differ
   for (const FieldDescriptor& field : kRecordLayout) {  // in order of position
     if (differences.Beyond(At(field))) break;
     if (!differences.Within(At(field), field.readWidth)) continue;
+    changed[static_cast<std::size_t>(IdOf(field))] = true;
     ++plan_.fieldsChanged;
     if (plan_.keepsShown) {
       plan_.shown.push_back({record_.index, playerId, IdOf(field), ShownValue(record_, field),
@@ -177,7 +179,10 @@ void RowPlanner::Conclude() {
   bool packageWritten = false;
   for (const FieldDescriptor& field : kRecordLayout) {
     if (differences.Beyond(At(field))) break;
-    if (!differences.Within(At(field), field.writeWidth)) continue;
+    const bool written = field.writeWidth == field.readWidth
+                             ? changed[static_cast<std::size_t>(IdOf(field))]
+                             : differences.Within(At(field), field.writeWidth);
+    if (!written) continue;
     if (&field == &package) {
       packageWritten = MoreThanCodesChange();
       if (!packageWritten) continue;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "DbaseHeader.h"
 #include "RecordSource.h"
@@ -46,25 +47,38 @@ std::string_view Slice(std::string_view bytes, std::size_t at, std::size_t width
   return at < bytes.size() ? bytes.substr(at, width) : std::string_view();
 }
 
-// Which bytes of two records of the same length differ, worked out once
-// for the record: each field then looks at its own few bytes.
+// Whether the 8 bytes from `at` of two records are the same.
+bool SameWord(std::string_view a, std::string_view b, std::size_t at) {
+  return std::memcmp(a.data() + at, b.data() + at, 8) == 0;
+}
+
+// Which bytes of two records of the same length differ, found once for
+// the record as the first and the last that do: a field then looks at its
+// own few bytes only when it lies between them.
 class Differences {
  public:
   Differences(std::string_view a, std::string_view b)
-      : size_(std::min({a.size(), b.size(), std::size_t{kRecordLength}})) {
-    for (std::size_t i = 0; i < size_; ++i) differ_[i] = a[i] != b[i] ? 1 : 0;
+      : a_(a), b_(b), end_(std::min({a.size(), b.size(), std::size_t{kRecordLength}})) {
+    while (first_ + 8 <= end_ && SameWord(a, b, first_)) first_ += 8;
+    while (first_ < end_ && a[first_] == b[first_]) ++first_;
+    while (end_ >= first_ + 8 && SameWord(a, b, end_ - 8)) end_ -= 8;
+    while (end_ > first_ && a[end_ - 1] == b[end_ - 1]) --end_;
   }
+  // Whether no byte from `at` on differs.
+  [[nodiscard]] bool Beyond(std::size_t at) const { return at >= end_; }
   // Whether any of the `width` bytes from `at` differ.
   [[nodiscard]] bool Within(std::size_t at, std::size_t width) const {
-    for (std::size_t i = at, end = std::min(size_, at + width); i < end; ++i) {
-      if (differ_[i] != 0) return true;
+    for (std::size_t i = std::max(at, first_), end = std::min(end_, at + width); i < end; ++i) {
+      if (a_[i] != b_[i]) return true;
     }
     return false;
   }
 
  private:
-  std::size_t size_;
-  std::array<std::uint8_t, kRecordLength> differ_{};
+  std::string_view a_;
+  std::string_view b_;
+  std::size_t end_;        // past the last byte that differs
+  std::size_t first_ = 0;  // the first byte that differs, or end_
 };
 
 }  // namespace
@@ -147,9 +161,12 @@ bool RowPlanner::Write(const FieldDescriptor& field, const Shown& value) {
 void RowPlanner::Conclude() {
   if (record_.bytes == bytes_) return;
   const Differences differences(record_.bytes, bytes_);
-  const std::int64_t playerId = ShownNumber(record_, FieldId::PlayerId);
-  for (const FieldDescriptor& field : kRecordLayout) {
+  const std::int64_t playerId = plan_.keepsShown ? ShownNumber(record_, FieldId::PlayerId) : 0;
+  std::array<bool, kFieldCount> changed{};  // by field: whether the bytes it reads differ
+  for (const FieldDescriptor& field : kRecordLayout) {  // in order of position
+    if (differences.Beyond(At(field))) break;
     if (!differences.Within(At(field), field.readWidth)) continue;
+    changed[static_cast<std::size_t>(IdOf(field))] = true;
     ++plan_.fieldsChanged;
     if (plan_.keepsShown) {
       plan_.shown.push_back({record_.index, playerId, IdOf(field), ShownValue(record_, field),
@@ -161,7 +178,11 @@ void RowPlanner::Conclude() {
   const FieldDescriptor& package = Field(FieldId::PlayerPkg);
   bool packageWritten = false;
   for (const FieldDescriptor& field : kRecordLayout) {
-    if (!differences.Within(At(field), field.writeWidth)) continue;
+    if (differences.Beyond(At(field))) break;
+    const bool written = field.writeWidth == field.readWidth
+                             ? changed[static_cast<std::size_t>(IdOf(field))]
+                             : differences.Within(At(field), field.writeWidth);
+    if (!written) continue;
     if (&field == &package) {
       packageWritten = MoreThanCodesChange();
       if (!packageWritten) continue;

@@ -1,8 +1,10 @@
 #include "ChangeSetCodec.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <set>
+#include <vector>
 
 #include "ChangeSetWriter.h"
 #include "LittleEndian.h"
@@ -12,6 +14,12 @@ namespace {
 
 constexpr std::uint64_t kPrime = 1099511628211ULL;
 constexpr std::size_t kChangeFrame = 4 + 1 + 2 + 2;  // record, field, both sizes
+// A player: its record and its identity fields.
+const std::size_t kPlayerFrame = [] {
+  std::size_t size = 4;
+  for (const FieldId field : kIdentityFields) size += Field(field).readWidth;
+  return size;
+}();
 
 std::uint64_t ByteSwapped(std::uint64_t word) {
   std::uint64_t swapped = 0;
@@ -83,6 +91,26 @@ std::optional<std::string_view> Body(std::string_view frame, std::string_view ma
   return frame.substr(kFrameHead, length);
 }
 
+// The records a change set has met so far: a bit each for those of any
+// roster up to gigabytes, a tree for the rest.
+class RecordsMet {
+ public:
+  // Whether the record is met for the first time.
+  bool First(std::int64_t record) {
+    const auto k = static_cast<std::uint64_t>(record);
+    if (k >= kDense) return others_.insert(record).second;
+    if (k >= dense_.size()) dense_.resize(std::max<std::size_t>(k + 1, 2 * dense_.size()));
+    if (dense_[k]) return false;
+    dense_[k] = true;
+    return true;
+  }
+
+ private:
+  static constexpr std::uint64_t kDense = std::uint64_t{1} << 24;
+  std::vector<bool> dense_;
+  std::set<std::int64_t> others_;
+};
+
 }  // namespace
 
 void SetHasher::Add(std::string_view bytes) {
@@ -120,18 +148,21 @@ std::string EncodeChangeSet(const ChangeSet& set) {
 
 std::string EncodeSpanSet(std::uint64_t id, std::int64_t time, Program program,
                           const std::vector<Span>& spans, const RosterBytes& read) {
+  // Room for every change and for a player each time the record changes.
   std::size_t size = 0;
-  for (const Span& span : spans) size += kChangeFrame + span.oldBytes.size() + span.newBytes.size();
+  std::uint64_t record = UINT64_MAX;
+  for (const Span& span : spans) {
+    size += kChangeFrame + span.oldBytes.size() + span.newBytes.size();
+    if (span.offset / kRecordLength != record) size += kPlayerFrame;
+    record = span.offset / kRecordLength;
+  }
   ChangeSetWriter writer(id, time, program, size);
-  std::set<std::int64_t> records;
-  std::optional<std::int64_t> last;  // a record's spans mostly follow each other
+  RecordsMet met;
   for (const Span& span : spans) {
     if (span.oldBytes == span.newBytes) continue;
     if (const auto place = PlaceOfSpan(span)) {
       writer.Add(place->record, place->field, span.oldBytes, span.newBytes);
-      if (place->record == last) continue;
-      last = place->record;
-      if (records.insert(place->record).second) writer.AddPlayer(PlayerOf(place->record, read));
+      if (met.First(place->record)) writer.AddPlayer(PlayerOf(place->record, read));
     }
   }
   return std::move(writer).Finish();

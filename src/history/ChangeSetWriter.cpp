@@ -13,11 +13,6 @@ constexpr std::size_t kBodyAt = kLengthAt + 4;
 constexpr std::size_t kCountAt = kBodyAt + 8 + 8 + 1;
 constexpr std::size_t kChangeHead = 4 + 1 + 2 + 2;  // record, field, both sizes
 
-void PutNumber(std::string& out, std::uint64_t value, int bytes) {
-  out.resize(out.size() + static_cast<std::size_t>(bytes));
-  PutLittleEndian(out.data() + out.size() - bytes, value, bytes);
-}
-
 void SetNumber(std::string& out, std::size_t at, std::uint64_t value, int bytes) {
   PutLittleEndian(out.data() + at, value, bytes);
 }
@@ -26,48 +21,57 @@ void SetNumber(std::string& out, std::size_t at, std::uint64_t value, int bytes)
 
 ChangeSetWriter::ChangeSetWriter(std::uint64_t id, std::int64_t time, Program program,
                                  std::size_t reserve) {
-  out_.reserve(kCountAt + 8 + reserve);
-  out_ += kSetMagic;
-  PutNumber(out_, 0, 4);  // the body's length, set by Finish
-  PutNumber(out_, id, 8);
-  PutNumber(out_, static_cast<std::uint64_t>(time), 8);
-  PutNumber(out_, static_cast<std::uint64_t>(program), 1);
-  PutNumber(out_, 0, 4);  // the count, set by Finish
+  out_.resize(kCountAt + 4 + 4 + kChecksumSize + reserve);  // the counts, the checksum
+  std::copy(kSetMagic.begin(), kSetMagic.end(), Room(kSetMagic.size()));
+  Put(0, 4);  // the body's length, set by Finish
+  Put(id, 8);
+  Put(static_cast<std::uint64_t>(time), 8);
+  Put(static_cast<std::uint64_t>(program), 1);
+  Put(0, 4);  // the count, set by Finish
+}
+
+char* ChangeSetWriter::Room(std::size_t n) {
+  if (out_.size() - used_ < n) out_.resize(std::max(2 * out_.size(), used_ + n));
+  char* at = out_.data() + used_;
+  used_ += n;
+  return at;
+}
+
+void ChangeSetWriter::Put(std::uint64_t value, int bytes) {
+  PutLittleEndian(Room(static_cast<std::size_t>(bytes)), value, bytes);
 }
 
 void ChangeSetWriter::Add(std::int64_t record, FieldId field, std::string_view oldBytes,
                           std::string_view newBytes) {
-  const std::size_t at = out_.size();
-  out_.resize(at + kChangeHead + oldBytes.size() + newBytes.size());
-  char* put = out_.data() + at;
-  const auto number = [&put](std::uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) *put++ = static_cast<char>((value >> (8 * i)) & 0xFF);
-  };
-  number(static_cast<std::uint64_t>(record), 4);
-  number(static_cast<std::uint64_t>(field), 1);
-  number(oldBytes.size(), 2);
-  number(newBytes.size(), 2);
+  char* put = Room(kChangeHead + oldBytes.size() + newBytes.size());
+  put = PutLittleEndian(put, static_cast<std::uint64_t>(record), 4);
+  put = PutLittleEndian(put, static_cast<std::uint64_t>(field), 1);
+  put = PutLittleEndian(put, oldBytes.size(), 2);
+  put = PutLittleEndian(put, newBytes.size(), 2);
   put = std::copy(oldBytes.begin(), oldBytes.end(), put);
   std::copy(newBytes.begin(), newBytes.end(), put);
   ++count_;
 }
 
 void ChangeSetWriter::AddPlayer(const PlayerBefore& player) {
-  PutNumber(players_, static_cast<std::uint64_t>(player.record), 4);
+  players_.resize(players_.size() + 4);
+  PutLittleEndian(players_.data() + players_.size() - 4, static_cast<std::uint64_t>(player.record),
+                  4);
   for (const FieldId field : kIdentityFields) {
-    std::string bytes = IdentityBytes(player, field);
-    bytes.resize(Field(field).readWidth, ' ');
-    players_ += bytes;
+    const std::string& bytes = IdentityBytes(player, field);
+    const std::size_t width = Field(field).readWidth;
+    players_.append(bytes, 0, width).append(width - std::min(width, bytes.size()), ' ');
   }
   ++playerCount_;
 }
 
 std::string ChangeSetWriter::Finish() && {
-  PutNumber(out_, playerCount_, 4);
-  out_ += players_;
-  SetNumber(out_, kLengthAt, out_.size() - kBodyAt, 4);
+  Put(playerCount_, 4);
+  std::copy(players_.begin(), players_.end(), Room(players_.size()));
+  SetNumber(out_, kLengthAt, used_ - kBodyAt, 4);
   SetNumber(out_, kCountAt, count_, 4);
-  PutNumber(out_, SetChecksum(out_), 4);
+  Put(SetChecksum(std::string_view(out_).substr(0, used_)), 4);
+  out_.resize(used_);
   return std::move(out_);
 }
 

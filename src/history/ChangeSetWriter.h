@@ -24,7 +24,12 @@ class ChangeSetWriter {
   [[nodiscard]] std::string Finish() &&;
 
  private:
-  std::string out_;
+  // The next n bytes of out_ to fill, which grows to hold them.
+  char* Room(std::size_t n);
+  void Put(std::uint64_t value, int bytes);
+
+  std::string out_;  // filled up to used_
+  std::size_t used_ = 0;
   std::uint32_t count_ = 0;
   std::string players_;
   std::uint32_t playerCount_ = 0;

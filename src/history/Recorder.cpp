@@ -34,16 +34,18 @@ namespace {
 
 // Reads through one block of the roster at a time. The spans come in file
 // order, so the players of an import's thousands of records are read in
-// a few large reads instead of three small ones each.
+// a few large reads instead of three small ones each. A block starts a
+// record's length before the bytes that call for it, so that it holds the
+// fields of their record that lie before them too.
 RosterBytes BlockReads(PlayerFileState& roster) {
   constexpr std::size_t kBlock = std::size_t{64} << 10;
   auto start = std::make_shared<std::uint64_t>(0);
   auto block = std::make_shared<std::string>();
   return [&roster, start, block](std::uint64_t offset, std::size_t n) {
-    if (n > kBlock) return roster.ReadBytes(offset, n);
+    if (n > kBlock - kRecordLength) return roster.ReadBytes(offset, n);
     if (offset < *start || offset + n > *start + block->size()) {
-      *start = offset;
-      roster.ReadBytesInto(offset, kBlock, *block);
+      *start = offset - std::min(offset, kRecordLength);
+      roster.ReadBytesInto(*start, kBlock, *block);
     }
     const std::uint64_t at = offset - *start;
     if (at >= block->size()) return std::string();

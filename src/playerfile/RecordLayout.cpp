@@ -113,16 +113,10 @@ const std::array<FieldDescriptor, kFieldCount> kRecordLayout{{
     Stat("Ejections", 4274),
 }};
 
-const FieldDescriptor& Field(FieldId id) { return kRecordLayout[static_cast<std::size_t>(id)]; }
-
 const FieldDescriptor* FieldByName(std::string_view name) {
   const auto* it = std::find_if(kRecordLayout.begin(), kRecordLayout.end(),
                                 [name](const FieldDescriptor& f) { return f.name == name; });
   return it == kRecordLayout.end() ? nullptr : &*it;
-}
-
-FieldId IdOf(const FieldDescriptor& field) {
-  return static_cast<FieldId>(&field - kRecordLayout.data());
 }
 
 std::uint16_t FirstFieldPosition() { return kRecordLayout.front().position; }

@@ -133,9 +133,14 @@ inline constexpr std::size_t kFieldCount = 80;
 
 extern const std::array<FieldDescriptor, kFieldCount> kRecordLayout;
 
-[[nodiscard]] const FieldDescriptor& Field(FieldId id);
+// Inline: every cell of an import asks them several times.
+[[nodiscard]] inline const FieldDescriptor& Field(FieldId id) {
+  return kRecordLayout[static_cast<std::size_t>(id)];
+}
 [[nodiscard]] const FieldDescriptor* FieldByName(std::string_view name);
-[[nodiscard]] FieldId IdOf(const FieldDescriptor& field);
+[[nodiscard]] inline FieldId IdOf(const FieldDescriptor& field) {
+  return static_cast<FieldId>(&field - kRecordLayout.data());
+}
 
 // The span of a record that holds every field: [first, end).
 [[nodiscard]] std::uint16_t FirstFieldPosition();

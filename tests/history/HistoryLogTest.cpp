@@ -143,6 +143,44 @@ TEST(HistoryLog, LimitsDropTheOldestSetsFirst) {
   }
 }
 
+// The writes of an import or an undo as one change set: every write that
+// changes a field in its order, and each record's player once, where the
+// record is first met, in file order or not and however far on.
+TEST(ChangeSetCodec, ASpanSetNamesEachRecordsPlayerOnceWhereFirstMet) {
+  const std::int64_t far = std::int64_t{1} << 25;
+  struct Write {
+    std::int64_t record;
+    FieldId field;
+    std::string newBytes;
+  };
+  const std::vector<Write> writes = {
+      {7, FieldId::Speed, "12 "},    {3, FieldId::Speed, "14 "},
+      {9, FieldId::Speed, "10 "},    {7, FieldId::Clutch, "16 "},
+      {far, FieldId::Speed, "18 "},  {3, FieldId::Height, "20 "},
+      {far, FieldId::Clutch, "22 "}, {far + 1, FieldId::Speed, "24 "},
+      {7, FieldId::Jumping, "26 "}};
+  std::vector<Span> spans;
+  for (const Write& w : writes)
+    spans.push_back({Field(w.field).OffsetIn(w.record), "10 ", w.newBytes});
+  const RosterBytes read = [](std::uint64_t offset, std::size_t n) {
+    return std::string(n, static_cast<char>('a' + offset % 26));
+  };
+
+  const auto set = DecodeSet(EncodeSpanSet(4, 1000, Program::Import, spans, read));
+
+  ASSERT_TRUE(set.has_value());
+  std::vector<std::int64_t> changed;
+  for (const FieldChange& c : set->changes) changed.push_back(c.record);
+  EXPECT_EQ(changed, (std::vector<std::int64_t>{7, 3, 7, far, 3, far, far + 1, 7}));  // 9 unchanged
+  std::vector<std::int64_t> players;
+  for (const PlayerBefore& p : set->players) {
+    players.push_back(p.record);
+    EXPECT_EQ(p.lastName, read(Field(FieldId::LastName).OffsetIn(p.record),
+                               Field(FieldId::LastName).readWidth));
+  }
+  EXPECT_EQ(players, (std::vector<std::int64_t>{7, 3, far, far + 1}));
+}
+
 TEST(HistoryLocation, TheUsersStateFolderUnlessOneIsNamed) {
   const struct {
     std::optional<std::string> chosen, state, home;

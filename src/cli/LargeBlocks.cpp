@@ -1,12 +1,11 @@
-// The program's own operator new and delete. A block of a megabyte or
+// The program's own operator new and delete. A block of 256 KiB or
 // more (an import's planned writes, its change set, its journal, the
 // pieces of the roster read at once) is mapped on its own, in whole 2 MB
 // pages that the system is asked to back with large pages: filling it then
 // costs one page fault per 2 MB instead of one per 4 KB, which is most of
 // what a large import costs the system. Smaller blocks, and any block
-// when the system refuses, come from malloc as before. The program runs
-// on one thread. Only on Linux, and not under the address sanitizer,
-// which keeps operator new for itself.
+// when the system refuses, come from malloc as before. Only on Linux, and
+// not under the address sanitizer, which keeps operator new for itself.
 
 #if defined(__linux__) && !defined(__SANITIZE_ADDRESS__)
 
@@ -15,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <mutex>
 #include <new>
 
 namespace {
@@ -28,6 +28,7 @@ struct Block {
 };
 
 // The blocks mapped and not yet deleted; beyond this many, malloc.
+std::mutex liveMutex;
 std::array<Block, 64> live;
 std::size_t liveCount = 0;
 
@@ -48,7 +49,9 @@ void* MapAligned(std::size_t length) {
 }
 
 void* MapLarge(std::size_t size) {
-  if (size < kLargeBlock || liveCount == live.size()) return nullptr;
+  if (size < kLargeBlock) return nullptr;
+  const std::lock_guard lock(liveMutex);
+  if (liveCount == live.size()) return nullptr;
   const std::size_t length = RoundUp(size, kLargePage);
   void* data = MapAligned(length);
   if (data != nullptr) live[liveCount++] = {data, length};
@@ -57,6 +60,7 @@ void* MapLarge(std::size_t size) {
 
 bool UnmapLarge(void* data) {
   if (reinterpret_cast<std::uintptr_t>(data) % kLargePage != 0) return false;
+  const std::lock_guard lock(liveMutex);
   for (std::size_t i = 0; i < liveCount; ++i) {
     if (live[i].data == data) {
       munmap(data, live[i].length);

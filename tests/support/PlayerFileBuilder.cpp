@@ -17,6 +17,15 @@ PlayerFileBuilder::PlayerFileBuilder(int records)
   for (int k = 0; k < records; ++k) bytes_ += BlankRecord();
 }
 
+PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,
+                          std::string_view first, int id, int team, int slot) {
+  return b.Text(k, FieldId::LastName, last)
+      .Text(k, FieldId::FirstName, first)
+      .Number(k, FieldId::PlayerId, id)
+      .Number(k, FieldId::Team, team)
+      .Number(k, FieldId::RosterSlot, slot);
+}
+
 PlayerFileBuilder CheckedRoster() {
   PlayerFileBuilder file(3);
   const char* const last[] = {"Adams", "Baker", "Cole"};

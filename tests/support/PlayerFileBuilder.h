@@ -37,6 +37,10 @@ class PlayerFileBuilder {
 // pass their checks.
 [[nodiscard]] PlayerFileBuilder CheckedRoster();
 
+// Record k with the fields the editor's lists show.
+PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,
+                          std::string_view first, int id, int team, int slot);
+
 // A fresh directory under the system's temporary folder, removed at the end.
 class TempDir {
  public:

@@ -1,0 +1,71 @@
+#include "FormHarness.h"
+
+#include <algorithm>
+
+namespace korvale::testing {
+
+FormHarness::FormHarness()
+    : editor(files, messages, form, {&pages[0], &pages[1], &pages[2], &pages[3]}) {}
+
+std::filesystem::path FormHarness::SelectFile(const PlayerFileBuilder& builder) {
+  static int folder = 0;
+  const std::filesystem::path sub = dir / std::to_string(++folder);
+  std::filesystem::create_directory(sub);
+  const std::filesystem::path path = builder.WriteTo(sub / "Players.dbf");
+  SelectPath(path);
+  return path;
+}
+
+const std::vector<std::string>& FormHarness::PlayerEntries() {
+  return form.lists[res::kIdPlayerList];
+}
+
+const std::vector<std::string>& FormHarness::RosterEntries() {
+  return form.lists[res::kIdRosterList];
+}
+
+std::string FormHarness::ChosenPlayer() {
+  const int index = form.Selection(res::kIdPlayerList);
+  return index < 0 ? "" : PlayerEntries().at(static_cast<std::size_t>(index));
+}
+
+const std::vector<std::string_view>& FormHarness::Teams() {
+  return form.entries[res::kIdTeamChoice];
+}
+
+std::string FormHarness::Enabled() const {
+  std::string state;
+  state += editor.IsCommandEnabled(res::kIdSelect) ? 'S' : '-';
+  state += editor.IsCommandEnabled(res::kIdClose) ? 'C' : '-';
+  state += editor.IsCommandEnabled(res::kIdBack) ? 'B' : '-';
+  state += editor.IsCommandEnabled(res::kIdForward) ? 'F' : '-';
+  return state;
+}
+
+void FormHarness::PickPlayer(const std::string& entry) {
+  const std::vector<std::string>& entries = PlayerEntries();
+  const auto found = std::find(entries.begin(), entries.end(), entry);
+  form.selections[res::kIdPlayerList] =
+      found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
+  editor.PlayerPicked();
+}
+
+void FormHarness::PickTeam(int index) {
+  form.selections[res::kIdTeamChoice] = index;
+  editor.TeamPicked();
+}
+
+void FormHarness::PickRoster(int row) {
+  form.selections[res::kIdRosterList] = row;
+  editor.RosterPicked(row);
+}
+
+PlayerFileBuilder ThreePlayers() {
+  PlayerFileBuilder b(3);
+  Player(b, 0, "Moss", "Eli", 101, 2, 4);
+  Player(b, 1, "Avery", "Tom", 102, 4, 0);
+  Player(b, 2, "Cole", "Ray", 103, 2, 0);
+  return b;
+}
+
+}  // namespace korvale::testing

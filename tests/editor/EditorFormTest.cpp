@@ -41,7 +41,7 @@ TEST(EditorFormTest, EachPageTakesOnlyItsOwnControlsEvents) {
 TEST(EditorFormTest, EnableRulesFollowTheFileState) {
   FormHarness h;
   EXPECT_EQ(h.Enabled(), "S---");
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   EXPECT_EQ(h.Enabled(), "-C-F");
   h.editor.Forward();
   EXPECT_EQ(h.Enabled(), "-CBF");
@@ -56,7 +56,7 @@ TEST(EditorFormTest, EnableRulesFollowTheFileState) {
 
 TEST(EditorFormTest, SelectShowsRecordZeroWithItsLists) {
   FormHarness h;
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   EXPECT_EQ(h.Current(), 0);
   EXPECT_EQ(h.PlayerId(), "101");
   EXPECT_EQ(h.PlayerEntries(), Texts({"Avery, Tom,  102", "Cole, Ray,  103", "Moss, Eli,  101"}));
@@ -70,7 +70,7 @@ TEST(EditorFormTest, SelectShowsRecordZeroWithItsLists) {
 
 TEST(EditorFormTest, ForwardAndBackStayInsideTheFile) {
   FormHarness h;
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   h.editor.Back();
   EXPECT_EQ(h.Current(), 0);
   h.editor.Forward();
@@ -94,7 +94,7 @@ TEST(EditorFormTest, ForwardAndBackStayInsideTheFile) {
 
 TEST(EditorFormTest, CloseEmptiesEverythingAndASecondSelectStartsFresh) {
   FormHarness h;
-  const auto first = h.SelectFile(ThreePlayers());
+  const auto first = h.SelectFile(ThreeOnTwoTeams());
   const std::string before = ReadAll(first);
   h.editor.Forward();
   h.editor.Close();
@@ -138,8 +138,8 @@ TEST(EditorFormTest, AFailedOpenEndsSelect) {
   for (const auto& c : cases) {
     FormHarness h;
     const std::filesystem::path path = h.dir / "Players.dbf";
-    std::string bytes = ThreePlayers().Bytes();
-    if (c.file == File::OtherTable) bytes = ThreePlayers().At(10, "\x67\x02").Bytes();
+    std::string bytes = ThreeOnTwoTeams().Bytes();
+    if (c.file == File::OtherTable) bytes = ThreeOnTwoTeams().At(10, "\x67\x02").Bytes();
     if (c.file == File::ShorterThanAHeader) bytes = "DBF\x03";
     if (c.file != File::Missing) std::ofstream(path, std::ios::binary) << bytes;
     if (c.file == File::ReadOnly) {
@@ -162,7 +162,7 @@ TEST(EditorFormTest, AFailedOpenEndsSelect) {
     if (c.file == File::ReadOnly) {
       std::filesystem::permissions(path, std::filesystem::perms::owner_all);
     }
-    ThreePlayers().WriteTo(path);
+    ThreeOnTwoTeams().WriteTo(path);
     h.SelectPath(path);
     EXPECT_EQ(h.PlayerEntries().size(), 3U) << shown;
   }
@@ -213,7 +213,7 @@ TEST(EditorFormTest, AFileErrorInAWalkKeepsWhatWasDone) {
 
 TEST(EditorFormTest, AFileErrorInForwardKeepsTheMove) {
   FormHarness h;
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   h.files.Fail(FileOp::Seek, FileErrorCause::HardwareIo, 0, 1);
   h.editor.Forward();  // the length is asked first, then the display fails
   EXPECT_EQ(h.messages.stops.size(), 1U);

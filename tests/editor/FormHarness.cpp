@@ -60,12 +60,4 @@ void FormHarness::PickRoster(int row) {
   editor.RosterPicked(row);
 }
 
-PlayerFileBuilder ThreePlayers() {
-  PlayerFileBuilder b(3);
-  Player(b, 0, "Moss", "Eli", 101, 2, 4);
-  Player(b, 1, "Avery", "Tom", 102, 4, 0);
-  Player(b, 2, "Cole", "Ray", 103, 2, 0);
-  return b;
-}
-
 }  // namespace korvale::testing

@@ -45,7 +45,4 @@ struct FormHarness {
   EditorForm editor;
 };
 
-// Three players: record 0 and 2 on Boston (2), record 1 on Chicago (4).
-[[nodiscard]] PlayerFileBuilder ThreePlayers();
-
 }  // namespace korvale::testing

@@ -61,7 +61,7 @@ TEST(PlayerListsTest, RosterNumbersFollowTheSlot) {
 
 TEST(PlayerListsTest, ChoosingAPlayerShowsTheRecord) {
   FormHarness h;
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   h.PickPlayer("Avery, Tom,  102");
   EXPECT_EQ(h.Current(), 1);
   EXPECT_EQ(h.PlayerId(), "102");
@@ -127,7 +127,7 @@ TEST(PlayerListsTest, ATeamCodeOutsideTheChoiceSelectsNothing) {
 
 TEST(PlayerListsTest, ChangingTheTeamByHandKeepsThePlayer) {
   FormHarness h;
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   h.PickTeam(4);
   EXPECT_EQ(h.ChosenTeam(), 4);
   EXPECT_EQ(h.RosterEntries(), Texts({" 1 |  Avery, Tom,  102"}));
@@ -144,7 +144,7 @@ TEST(PlayerListsTest, ChangingTheTeamByHandKeepsThePlayer) {
 
 TEST(PlayerListsTest, ChoosingARosterEntryShowsThePlayer) {
   FormHarness h;
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   h.PickRoster(0);  // " 1 |  Cole, Ray,  103"
   EXPECT_EQ(h.Current(), 2);
   EXPECT_EQ(h.PlayerId(), "103");

@@ -26,6 +26,14 @@ PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,
       .Number(k, FieldId::RosterSlot, slot);
 }
 
+PlayerFileBuilder ThreeOnTwoTeams() {
+  PlayerFileBuilder b(3);
+  Player(b, 0, "Moss", "Eli", 101, 2, 4);
+  Player(b, 1, "Avery", "Tom", 102, 4, 0);
+  Player(b, 2, "Cole", "Ray", 103, 2, 0);
+  return b;
+}
+
 PlayerFileBuilder CheckedRoster() {
   PlayerFileBuilder file(3);
   const char* const last[] = {"Adams", "Baker", "Cole"};

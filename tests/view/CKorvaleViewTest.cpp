@@ -18,19 +18,6 @@
 using namespace korvale;
 using namespace korvale::testing;
 
-namespace {
-
-// Three players: record 0 and 2 on Boston (2), record 1 on Chicago (4).
-PlayerFileBuilder ThreePlayers() {
-  PlayerFileBuilder b(3);
-  Player(b, 0, "Moss", "Eli", 101, 2, 4);
-  Player(b, 1, "Avery", "Tom", 102, 4, 0);
-  Player(b, 2, "Cole", "Ray", 103, 2, 0);
-  return b;
-}
-
-}  // namespace
-
 // The editor form's widgets: what they forward and what they show. The
 // form's rules are tested on plain controls.
 class CKorvaleViewTest : public QObject {
@@ -50,7 +37,7 @@ void CKorvaleViewTest::ClickingARosterEntryKeepsItSelected() {
   ViewHarness h;
   h.view->show();
   QVERIFY(QTest::qWaitForWindowExposed(h.view.get()));
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   ClickRosterRow(*h.view, 0);  // " 1 |  Cole, Ray,  103"
   QCOMPARE(h.Current(), 2);
   QCOMPARE(h.view->PlayerIdDisplay()->text(), QStringLiteral("103"));
@@ -166,7 +153,7 @@ void CKorvaleViewTest::TabsShowOnePageAtATime() {
   QCOMPARE(h.files.Calls(FileOp::Read), 0);
   // A file shown and closed leaves the tab as it is.
   tabs->SetCurrentIndex(3);
-  h.SelectFile(ThreePlayers());
+  h.SelectFile(ThreeOnTwoTeams());
   h.view->Forward();
   h.view->Close();
   QCOMPARE(tabs->CurrentIndex(), 3);

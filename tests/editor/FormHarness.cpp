@@ -16,21 +16,9 @@ std::filesystem::path FormHarness::SelectFile(const PlayerFileBuilder& builder) 
   return path;
 }
 
-const std::vector<std::string>& FormHarness::PlayerEntries() {
-  return form.lists[res::kIdPlayerList];
-}
-
-const std::vector<std::string>& FormHarness::RosterEntries() {
-  return form.lists[res::kIdRosterList];
-}
-
 std::string FormHarness::ChosenPlayer() {
   const int index = form.Selection(res::kIdPlayerList);
   return index < 0 ? "" : PlayerEntries().at(static_cast<std::size_t>(index));
-}
-
-const std::vector<std::string_view>& FormHarness::Teams() {
-  return form.entries[res::kIdTeamChoice];
 }
 
 std::string FormHarness::Enabled() const {

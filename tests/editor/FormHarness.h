@@ -21,11 +21,11 @@ struct FormHarness {
   std::filesystem::path SelectFile(const PlayerFileBuilder& builder);
   void SelectPath(const std::filesystem::path& path) { editor.Select(path.string()); }
 
-  [[nodiscard]] const std::vector<std::string>& PlayerEntries();
-  [[nodiscard]] const std::vector<std::string>& RosterEntries();
+  [[nodiscard]] std::vector<std::string>& PlayerEntries() { return form.lists[res::kIdPlayerList]; }
+  [[nodiscard]] std::vector<std::string>& RosterEntries() { return form.lists[res::kIdRosterList]; }
   [[nodiscard]] std::string ChosenPlayer();  // empty: none
   [[nodiscard]] int ChosenTeam() { return form.Selection(res::kIdTeamChoice); }
-  [[nodiscard]] const std::vector<std::string_view>& Teams();
+  [[nodiscard]] std::vector<std::string_view>& Teams() { return form.entries[res::kIdTeamChoice]; }
   [[nodiscard]] std::string PlayerId() { return form.Text(res::kIdPlayerIdDisplay); }
   [[nodiscard]] int Current() { return editor.File().CurrentRecord(); }
   // Whether the commands Select, Close, Back, Forward are enabled, as "SCBF"

@@ -11,7 +11,7 @@ std::filesystem::path FormHarness::SelectFile(const PlayerFileBuilder& builder) 
   static int folder = 0;
   const std::filesystem::path sub = dir / std::to_string(++folder);
   std::filesystem::create_directory(sub);
-  const std::filesystem::path path = builder.WriteTo(sub / "Players.dbf");
+  std::filesystem::path path = builder.WriteTo(sub / "Players.dbf");
   SelectPath(path);
   return path;
 }

@@ -15,7 +15,7 @@ std::filesystem::path ViewHarness::SelectFile(const PlayerFileBuilder& builder) 
   static int folder = 0;
   const std::filesystem::path sub = dir / std::to_string(++folder);
   std::filesystem::create_directory(sub);
-  const std::filesystem::path path = builder.WriteTo(sub / "Players.dbf");
+  std::filesystem::path path = builder.WriteTo(sub / "Players.dbf");
   chosen = QString::fromStdString(path.string());
   view->Select();
   return path;

@@ -208,7 +208,7 @@ void AppTest::AboutBoxClosesWithEnterAndEscape() {
 void AppTest::CommandLineFileOpensNoPlayerFile() {
   TempDir dir;
   FaultyFileSystem files;
-  RecordingMessages messages;
+  MessageLog messages;
   const auto path = TwoPlayers().WriteTo(dir / "Players.dbf");
   const std::string before = ReadAll(path);
   CKorvaleApp app(files, messages);
@@ -218,7 +218,7 @@ void AppTest::CommandLineFileOpensNoPlayerFile() {
   QVERIFY(app.MainFrame()->View()->File().FilePath().empty());
   QCOMPARE(app.MainFrame()->View()->PlayerList()->count(), 0);
   QCOMPARE(files.Calls(FileOp::Open), 0);
-  QVERIFY(messages.stops.isEmpty());
+  QVERIFY(messages.stops.empty());
   QCOMPARE(ReadAll(path), before);
   CKorvaleApp plain(files, messages);
   QVERIFY(plain.InitInstance({}));
@@ -228,12 +228,12 @@ void AppTest::CommandLineFileOpensNoPlayerFile() {
 void AppTest::CommandLineFileThatCannotBeOpenedEndsTheProgram() {
   TempDir dir;
   FaultyFileSystem files;
-  RecordingMessages messages;
+  MessageLog messages;
   const QString missing = QString::fromStdString((dir / "Players.dbf").string());
   CKorvaleApp app(files, messages);
   QVERIFY(!app.InitInstance({missing}));
   QCOMPARE(app.MainFrame(), nullptr);
-  QCOMPARE(messages.stops, QStringList(missing + " was not found."));
+  QCOMPARE(QtTexts(messages.stops), QStringList(missing + " was not found."));
   QVERIFY(!std::filesystem::exists(dir / "Players.dbf"));
 }
 

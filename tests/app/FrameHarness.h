@@ -30,7 +30,7 @@ struct FrameHarness {
   }
   TempDir dir;
   FaultyFileSystem files;
-  RecordingMessages messages;
+  MessageLog messages;
   std::optional<QString> chosen;
   CMainFrame frame;
 };

@@ -57,8 +57,8 @@ class Window : public FrameHarness {
     chosen = QString::fromStdString(path.string());
     Click(res::kIdSelect);
     QCOMPARE(View()->File().FilePath(), path.string());
-    QCOMPARE(messages.stops, QStringList());
-    QCOMPARE(messages.warnings, QStringList());
+    QCOMPARE(QtTexts(messages.stops), QStringList());
+    QCOMPARE(QtTexts(messages.warnings), QStringList());
     QTRY_COMPARE(Enabled(), QStringLiteral("-C-F"));  // the idle-time update has run
   }
 
@@ -321,7 +321,7 @@ void FrameIntegrationTest::CommandsCommitTypedTextFirst() {
   if (warning.isEmpty()) {  // (the fixture's blank birth year still complains)
     QCOMPARE(QString::fromStdString(w.Stored(1, field)).trimmed(), typed);
   } else {
-    QCOMPARE(w.messages.warnings.first(), warning);
+    QCOMPARE(QtTexts(w.messages.warnings).first(), warning);
     QCOMPARE(ReadAll(w.path), before);
   }
   if (after < 0) {  // the file closed, or the window with it
@@ -372,11 +372,11 @@ void FrameIntegrationTest::AClosingWaitsForTheCommitUnderWay() {
   };
   w.Tab();
   QCOMPARE(closedInside, std::optional(false));
-  QCOMPARE(w.messages.warnings,
+  QCOMPARE(QtTexts(w.messages.warnings),
            QStringList{QStringLiteral("Please enter an integer between 133 and 350.")});
   QCOMPARE(w.Stored(0, FieldId::Nickname), std::string("Ace") + std::string(23, ' '));
   QTRY_COMPARE(w.frame.isVisible(), endSession);
-  QCOMPARE(w.messages.warnings.size(), 1);
+  QCOMPARE(w.messages.warnings.size(), 1U);
 }
 
 // Escape puts back what the last display showed, and nothing is written.
@@ -390,7 +390,7 @@ void FrameIntegrationTest::EscapeGivesUpATypedChange() {
   w.Click(res::kIdForward);
   QCOMPARE(w.View()->File().CurrentRecord(), 1);
   QCOMPARE(ReadAll(w.path), before);
-  QCOMPARE(w.messages.warnings, QStringList());
+  QCOMPARE(QtTexts(w.messages.warnings), QStringList());
 }
 
 void FrameIntegrationTest::ClickingAListCommitsIntoTheRecordShownBefore_data() {
@@ -467,7 +467,7 @@ void FrameIntegrationTest::ACodePickLeavesTheCalculatedOverall() {
 void FrameIntegrationTest::CommandLineFileThenSelectFromTheBar() {
   TempDir dir;
   FaultyFileSystem files;
-  RecordingMessages messages;
+  MessageLog messages;
   const auto path = ThreePlayers().WriteTo(dir / "Players.dbf");
   CKorvaleApp app(files, messages);
   QVERIFY(app.InitInstance({QString::fromStdString(path.string())}));

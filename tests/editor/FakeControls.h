@@ -46,16 +46,27 @@ class FakeControls : public virtual PageControls {
   std::function<void()> pending;
 };
 
-// The form's own controls as plain values too; the lists keep their texts.
+// The form's own controls as plain values too; the lists keep their texts
+// and, as lists do, select only an entry they have.
 class FakeFormControls final : public FakeControls, public FormControls {
  public:
+  void SetEntries(int c, const std::vector<std::string_view>& e) override {
+    FakeControls::SetEntries(c, e);
+    selections.erase(c);
+  }
+  void Select(int c, int index) override {
+    const std::size_t count = lists.contains(c) ? lists[c].size() : entries[c].size();
+    selections[c] = index >= 0 && static_cast<std::size_t>(index) < count ? index : -1;
+  }
   void SetListEntries(int c, const std::vector<korvale::ListEntry>& e) override {
     lists[c].clear();
     for (const korvale::ListEntry& entry : e) lists[c].push_back(entry.text);
+    selections.erase(c);
   }
   void MoveListEntry(int c, int from, int to, const std::string& text) override {
     lists[c].erase(lists[c].begin() + from);
     lists[c].insert(lists[c].begin() + to, text);
+    selections.erase(c);
   }
   [[nodiscard]] std::optional<PageEdit> FocusedPageEdit() const override { return focused; }
 

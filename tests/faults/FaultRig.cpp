@@ -35,7 +35,7 @@ void FaultRig::RunCli(const std::vector<std::string>& args) {
 }
 
 QStringList FaultRig::Reported() const {
-  QStringList reported = h.messages.stops;
+  QStringList reported = QtTexts(h.messages.stops);
   std::istringstream lines(err);
   const std::string prefix = "korvale-cli: ";
   for (std::string line; std::getline(lines, line);) {
@@ -52,8 +52,7 @@ On FaultRig::FileOf(const FaultyFileSystem::Call& call) const {
 }
 
 void FaultRig::ForgetMessages() {
-  h.messages.stops.clear();
-  h.messages.warnings.clear();
+  h.messages.Clear();
   code = -1;
   out.clear();
   err.clear();

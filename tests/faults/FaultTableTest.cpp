@@ -259,7 +259,7 @@ TEST_P(FaultTableTest, ReportsKeepsWhatWasDoneAndRecovers) {
 
   const Told told = TellsOf(rig, handler, cell);
   EXPECT_EQ(rig.Reported(), told.stops);
-  EXPECT_EQ(rig.h.messages.warnings, told.warnings);
+  EXPECT_EQ(QtTexts(rig.h.messages.warnings), told.warnings);
   EXPECT_EQ(rig.Bytes(), Expected(rig, before, handler, rig.h.files.Log()));
   EXPECT_EQ(HistoryHeld(rig), HistoryAfter(rig, handler, cell, rig.h.files.Log()));
   if (cell.on == On::Output) {  // the old file (or none) and no temporary beside it

@@ -2,6 +2,7 @@
 #include <QComboBox>
 
 #include "SoakWalk.h"
+#include "ViewHarness.h"
 #include "ViewState.h"
 
 namespace korvale::testing {
@@ -34,8 +35,8 @@ QString SoakWalk::CompareWithFreshReading(Display display) {
     fresh_.Editor().FillRosterList();
     fresh_.Editor().SyncPlayerList();
   }
-  if (!freshMessages_.stops.isEmpty())
-    return "the fresh reading failed: " + freshMessages_.stops.join(' ');
+  if (!freshMessages_.stops.empty())
+    return "the fresh reading failed: " + QtTexts(freshMessages_.stops).join(' ');
   ViewState mine = CaptureView(view_);
   ViewState theirs = CaptureView(fresh_);
   for (ViewState* state : {&mine, &theirs}) SelectedPlayerById(*state);

@@ -14,6 +14,7 @@
 #include "QtFormPage.h"
 #include "TabControl.h"
 #include "UserInput.h"
+#include "ViewHarness.h"
 #include "ViewState.h"
 
 namespace korvale::testing {
@@ -272,11 +273,13 @@ QString SoakWalk::ValidInteger(const EditControl& edit) {
 
 std::string SoakWalk::Check(Display display) {
   if (std::string failed = CheckFile(); !failed.empty()) return failed;
-  if (!messages_.stops.isEmpty()) return "a stop message: " + Text(messages_.stops.join(" / "));
+  if (!messages_.stops.empty()) {
+    return "a stop message: " + Text(QtTexts(messages_.stops).join(" / "));
+  }
   const QStringList due = model_.TakeWarnings();
-  if (messages_.warnings != due) {
-    return "messages \"" + Text(messages_.warnings.join(" / ")) + "\", expected \"" +
-           Text(due.join(" / ")) + "\"";
+  if (const QStringList shown = QtTexts(messages_.warnings); shown != due) {
+    return "messages \"" + Text(shown.join(" / ")) + "\", expected \"" + Text(due.join(" / ")) +
+           "\"";
   }
   messages_.Clear();
   if (view_.File().CurrentRecord() != model_.Current()) {

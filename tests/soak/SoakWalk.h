@@ -7,8 +7,8 @@
 
 #include "CKorvaleView.h"
 #include "LeaveRecorder.h"
+#include "MessageLog.h"
 #include "ReadOnlyFiles.h"
-#include "RecordingMessages.h"
 #include "SoakModel.h"
 
 namespace korvale::testing {
@@ -60,10 +60,10 @@ class SoakWalk {
   std::uint32_t seed_;
   std::mt19937 rng_;
   std::filesystem::path file_;
-  RecordingMessages messages_;
+  MessageLog messages_;
   CKorvaleView view_;
   ReadOnlyFiles readOnly_;
-  RecordingMessages freshMessages_;
+  MessageLog freshMessages_;
   CKorvaleView fresh_;
   LeaveRecorder leaves_;
   SoakModel model_;

@@ -17,6 +17,23 @@ PlayerFileBuilder::PlayerFileBuilder(int records)
   for (int k = 0; k < records; ++k) bytes_ += BlankRecord();
 }
 
+PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,
+                          std::string_view first, int id, int team, int slot) {
+  return b.Text(k, FieldId::LastName, last)
+      .Text(k, FieldId::FirstName, first)
+      .Number(k, FieldId::PlayerId, id)
+      .Number(k, FieldId::Team, team)
+      .Number(k, FieldId::RosterSlot, slot);
+}
+
+PlayerFileBuilder ThreeOnTwoTeams() {
+  PlayerFileBuilder b(3);
+  Player(b, 0, "Moss", "Eli", 101, 2, 4);
+  Player(b, 1, "Avery", "Tom", 102, 4, 0);
+  Player(b, 2, "Cole", "Ray", 103, 2, 0);
+  return b;
+}
+
 PlayerFileBuilder CheckedRoster() {
   PlayerFileBuilder file(3);
   const char* const last[] = {"Adams", "Baker", "Cole"};

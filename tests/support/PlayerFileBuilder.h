@@ -37,6 +37,13 @@ class PlayerFileBuilder {
 // pass their checks.
 [[nodiscard]] PlayerFileBuilder CheckedRoster();
 
+// Record k with the fields the editor's lists show.
+PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,
+                          std::string_view first, int id, int team, int slot);
+// Three players for the lists: "Moss, Eli" (101, slot 4) and "Cole, Ray"
+// (103, slot 0) on team 2, "Avery, Tom" (102, slot 0) on team 4.
+[[nodiscard]] PlayerFileBuilder ThreeOnTwoTeams();
+
 // A fresh directory under the system's temporary folder, removed at the end.
 class TempDir {
  public:

@@ -1,6 +1,5 @@
 #include "ViewHarness.h"
 
-#include <QAbstractItemView>
 #include <QTest>
 
 #include "ResourceIds.h"
@@ -16,14 +15,10 @@ std::filesystem::path ViewHarness::SelectFile(const PlayerFileBuilder& builder) 
   static int folder = 0;
   const std::filesystem::path sub = dir / std::to_string(++folder);
   std::filesystem::create_directory(sub);
-  const std::filesystem::path path = builder.WriteTo(sub / "Players.dbf");
-  SelectPath(path);
-  return path;
-}
-
-void ViewHarness::SelectPath(const std::filesystem::path& path) {
+  std::filesystem::path path = builder.WriteTo(sub / "Players.dbf");
   chosen = QString::fromStdString(path.string());
   view->Select();
+  return path;
 }
 
 QStringList ViewHarness::PlayerEntries() const {
@@ -48,29 +43,16 @@ QString ViewHarness::Enabled() const {
   return state;
 }
 
-void ViewHarness::PickPlayer(const QString& entry) { PickEntry(view->PlayerList(), entry); }
-
-void ViewHarness::PickTeam(int index) { PickEntry(view->TeamChoice(), index); }
+QStringList QtTexts(const std::vector<std::string>& texts) {
+  QStringList list;
+  for (const std::string& text : texts) list << QString::fromStdString(text);
+  return list;
+}
 
 void PickEntry(QComboBox* combo, const QString& entry) {
   const int index = combo->findText(entry);
   QVERIFY2(index >= 0, qPrintable(entry));
   PickEntry(combo, index);
-}
-
-void ViewHarness::ClickRoster(int row) {
-  QListWidget* list = view->RosterList();
-  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                    list->visualItemRect(list->item(row)).center());
-}
-
-PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,
-                          std::string_view first, int id, int team, int slot) {
-  return b.Text(k, FieldId::LastName, last)
-      .Text(k, FieldId::FirstName, first)
-      .Number(k, FieldId::PlayerId, id)
-      .Number(k, FieldId::Team, team)
-      .Number(k, FieldId::RosterSlot, slot);
 }
 
 }  // namespace korvale::testing

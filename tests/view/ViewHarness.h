@@ -10,8 +10,8 @@
 
 #include "CKorvaleView.h"
 #include "FaultyFileSystem.h"
+#include "MessageLog.h"
 #include "PlayerFileBuilder.h"
-#include "RecordingMessages.h"
 #include "UserInput.h"
 
 namespace korvale::testing {
@@ -23,7 +23,6 @@ struct ViewHarness {
 
   // Writes the file as Players.dbf in a fresh folder and selects it.
   std::filesystem::path SelectFile(const PlayerFileBuilder& builder);
-  void SelectPath(const std::filesystem::path& path);
 
   [[nodiscard]] QStringList PlayerEntries() const;
   [[nodiscard]] QStringList RosterEntries() const;
@@ -34,23 +33,17 @@ struct ViewHarness {
   // with '-' for a disabled one.
   [[nodiscard]] QString Enabled() const;
 
-  // The user's picks, through the widgets.
-  void PickPlayer(const QString& entry);
-  void PickTeam(int index);
-  void ClickRoster(int row);
-
   TempDir dir;
   FaultyFileSystem files;
-  RecordingMessages messages;
+  MessageLog messages;
   std::optional<QString> chosen;
   std::unique_ptr<CKorvaleView> view;
 };
 
+// Texts (a message log's, say) as Qt compares and prints them.
+[[nodiscard]] QStringList QtTexts(const std::vector<std::string>& texts);
+
 // The user's pick of an entry by its text (see UserInput.h).
 void PickEntry(QComboBox* combo, const QString& entry);
-
-// A record with the fields the lists show.
-PlayerFileBuilder& Player(PlayerFileBuilder& b, int k, std::string_view last,
-                          std::string_view first, int id, int team, int slot);
 
 }  // namespace korvale::testing

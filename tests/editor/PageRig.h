@@ -51,6 +51,11 @@ class PageRig {
   }
 
   [[nodiscard]] std::string Shown(int id) const { return controls.Text(id); }
+  // The text of the list's selected entry, empty for none.
+  [[nodiscard]] std::string ShownEntry(int list) const {
+    const int index = controls.Selection(list);
+    return index < 0 ? "" : std::string(controls.entries.at(list).at(index));
+  }
   [[nodiscard]] std::string Stored(korvale::FieldId field, int record) const {
     return korvale::testing::FieldBytes(File(), record, field);
   }

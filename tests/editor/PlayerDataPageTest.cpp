@@ -69,10 +69,6 @@ class OrderHost : public FakeHost {
 // The page on record 0.
 struct Rig : PageRig<PlayerDataPage, OrderHost> {
   explicit Rig(const PlayerFileBuilder& file = Roster()) : PageRig(file, 0) {}
-  [[nodiscard]] std::string ShownEntry(int list) const {
-    const int index = controls.Selection(list);
-    return index < 0 ? "" : std::string(controls.entries.at(list).at(index));
-  }
   using Warnings = std::vector<std::string>;
   [[nodiscard]] const Warnings& Warned() const { return host.messages.warnings; }
 };

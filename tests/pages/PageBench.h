@@ -9,9 +9,8 @@
 #include <QTest>
 
 #include "FakePageHost.h"
+#include "MessageLog.h"
 #include "PlayerFileBuilder.h"
-#include "RecordingMessages.h"
-#include "TemplateControls.h"
 
 // A page on record 1 of a file, shown and active as the view shows it: the
 // record loaded (and the overall worked out, where the page has one) and
@@ -24,18 +23,15 @@ class PageBench {
     host.file.OpenPlayerFile(path_.string());
     host.file.SetCurrentRecord(1);
     page.LoadRecord();
-    if constexpr (requires { page.RecalculateOverall(); }) page.RecalculateOverall();
+    page.Recalculate();
     Edit(startIn)->setFocus();
     page.show();
     page.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
   }
 
-  QLineEdit* Edit(int id) { return EditById(&page, id); }
+  QLineEdit* Edit(int id) { return page.Edit(id); }
   QString Shown(int id) { return Edit(id)->text(); }
-  std::string Stored(korvale::FieldId field) {
-    return korvale::testing::FieldBytes(File(), 1, field);
-  }
   std::string File() { return korvale::testing::ReadAll(path_); }
 
   // The user types into the edit (replacing its text) and presses Tab.
@@ -43,14 +39,8 @@ class PageBench {
     QLineEdit* edit = Edit(id);
     edit->setFocus(Qt::TabFocusReason);
     edit->selectAll();
-    if (text.isEmpty()) QTest::keyClick(edit, Qt::Key_Delete);
     QTest::keyClicks(edit, text);
     QTest::keyClick(edit, Qt::Key_Tab);
-  }
-  // The user passes through the edit without typing.
-  void Leave(int id) {
-    Edit(id)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(Edit(id), Qt::Key_Tab);
   }
 
  private:
@@ -58,6 +48,6 @@ class PageBench {
   std::filesystem::path path_;
 
  public:
-  FakePageHost<RecordingMessages> host;
+  FakePageHost<MessageLog> host;
   Page page{host, nullptr};
 };

@@ -56,11 +56,16 @@ class PageRig {
     const int index = controls.Selection(list);
     return index < 0 ? "" : std::string(controls.entries.at(list).at(index));
   }
-  [[nodiscard]] std::string Stored(korvale::FieldId field, int record) const {
+  [[nodiscard]] std::string Stored(korvale::FieldId field, int record) {
     return korvale::testing::FieldBytes(File(), record, field);
   }
-  [[nodiscard]] std::string Stored(korvale::FieldId field) const { return Stored(field, record_); }
-  [[nodiscard]] std::string File() const { return korvale::testing::ReadAll(path_); }
+  [[nodiscard]] std::string Stored(korvale::FieldId field) { return Stored(field, record_); }
+  // Read through the page's hold while the file is open: Windows lets no
+  // one else read it then.
+  [[nodiscard]] std::string File() {
+    if (!host.file.IsSelected()) return korvale::testing::ReadAll(path_);
+    return host.file.ReadBytes(0, std::filesystem::file_size(path_));
+  }
 
  private:
   korvale::testing::TempDir dir_;

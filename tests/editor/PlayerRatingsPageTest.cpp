@@ -245,7 +245,7 @@ TEST(PlayerRatingsPage, AHistoryThatCannotBeWrittenIsReportedOnceAndTheEditsGoAh
   TempDir dir;
   const ScopedVariable folder("KORVALE_HISTORY_DIR", (dir / "Players.dbf" / "history").string());
   Rig rig(Player());
-  std::filesystem::copy_file(rig.host.file.FilePath(), dir / "Players.dbf");
+  Player().WriteTo(dir / "Players.dbf");
   rig.Enter(ids::kStealing, "75");
   rig.Enter(ids::kJumpShooting, "99");
   EXPECT_EQ(rig.Stored(FieldId::Stealing), "50");

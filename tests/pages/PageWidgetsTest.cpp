@@ -28,6 +28,7 @@ TEST(PlayerDataPage, TemplateBuildsTheControlsLabelsAndFrame) {
   }
   for (int id : {P::kSchool, P::kHand, P::kPosition, P::kSecondPosition, P::kOriginalTeam})
     EXPECT_NE(bench.page.List(id), nullptr) << id;
+  EXPECT_EQ(QApplication::focusWidget(), bench.Edit(P::kFirstName));  // where the page opens
   EXPECT_TRUE(bench.Edit(P::kHeightText)->isReadOnly());
   EXPECT_FALSE(bench.page.List(P::kSchool)->isEnabled());
   QStringList labels;

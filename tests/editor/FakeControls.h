@@ -9,8 +9,8 @@
 #include "MessageLog.h"
 #include "PageControls.h"
 
-// Controls as plain values; a focus return runs at once, unless
-// `deferFocus` keeps it in `pending`.
+// Controls as plain values: new entries drop a list's selection; a focus
+// return runs at once, unless `deferFocus` keeps it in `pending`.
 class FakeControls : public virtual PageControls {
  public:
   [[nodiscard]] std::string Text(int c) const override {
@@ -20,11 +20,18 @@ class FakeControls : public virtual PageControls {
   void LimitText(int c, int limit, const std::string&) override { limits[c] = limit; }
   [[nodiscard]] bool Checked(int c) const override { return checks.contains(c) && checks.at(c); }
   void SetChecked(int c, bool checked) override { checks[c] = checked; }
-  void SetEntries(int c, const std::vector<std::string_view>& e) override { entries[c] = e; }
+  void SetEntries(int c, const std::vector<std::string_view>& e) override {
+    entries[c] = e;
+    selections.erase(c);
+  }
   [[nodiscard]] int Selection(int c) const override {
     return selections.contains(c) ? selections.at(c) : -1;
   }
-  void Select(int c, int index) override { selections[c] = index; }
+  // A list with entries selects none for an index without one.
+  void Select(int c, int index) override {
+    const bool none = entries.contains(c) && (index < 0 || index >= std::ssize(entries[c]));
+    selections[c] = none ? -1 : index;
+  }
   void SetEnabled(int c, bool enabled) override { this->enabled[c] = enabled; }
   void FocusLater(int c, std::function<void()> done) override {
     focus = c;
@@ -50,13 +57,9 @@ class FakeControls : public virtual PageControls {
 // and, as lists do, select only an entry they have.
 class FakeFormControls final : public FakeControls, public FormControls {
  public:
-  void SetEntries(int c, const std::vector<std::string_view>& e) override {
-    FakeControls::SetEntries(c, e);
-    selections.erase(c);
-  }
   void Select(int c, int index) override {
-    const std::size_t count = lists.contains(c) ? lists[c].size() : entries[c].size();
-    selections[c] = index >= 0 && static_cast<std::size_t>(index) < count ? index : -1;
+    if (!lists.contains(c)) return FakeControls::Select(c, index);
+    selections[c] = index >= 0 && index < std::ssize(lists[c]) ? index : -1;
   }
   void SetListEntries(int c, const std::vector<korvale::ListEntry>& e) override {
     lists[c].clear();

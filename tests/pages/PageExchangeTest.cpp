@@ -7,10 +7,10 @@
 #include <QVBoxLayout>
 
 #include "FakePageHost.h"
+#include "MessageLog.h"
 #include "PageExchange.h"
 #include "QtPageControls.h"
 #include "QtPageEvents.h"
-#include "RecordingMessages.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ class PageExchangeTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
   }
 
-  FakePageHost<RecordingMessages> host;
+  FakePageHost<MessageLog> host;
   ExchangePage page;
 };
 

@@ -95,19 +95,22 @@ TEST_F(PageExchangeTest, ShownTextIsNotCutButTypingStaysWithinTheLimit) {
 }
 
 TEST_F(PageExchangeTest, AShownTextOverTheLimitMayShrinkButNotGrowOrChange) {
-  page.nameValue = "Abcdef";  // one over the limit, as a 26-byte nickname
+  page.nameValue = "Abcdefg";  // two over the limit
   page.exchange.Show();
   page.name->setFocus();
   page.name->end(false);
-  QTest::keyClicks(page.name, "g");
-  EXPECT_EQ(page.name->text(), "Abcdef");
+  QTest::keyClicks(page.name, "h");
+  EXPECT_EQ(page.name->text(), "Abcdefg");
   page.name->home(false);
-  page.name->cursorForward(true, 1);  // "A" selected: replacing it keeps 6
+  page.name->cursorForward(true, 1);  // "A" selected: replacing it keeps 7
   QTest::keyClicks(page.name, "Z");
-  EXPECT_EQ(page.name->text(), "Abcdef");
+  EXPECT_EQ(page.name->text(), "Abcdefg");
   page.name->end(false);
-  page.name->backspace();
-  EXPECT_EQ(page.name->text(), "Abcde");
+  QTest::keyClick(page.name, Qt::Key_Backspace);
+  EXPECT_EQ(page.name->text(), "Abcdef");  // still over, yet shorter
+  QTest::keyClicks(page.name, "x");
+  EXPECT_EQ(page.name->text(), "Abcdef");
+  QTest::keyClick(page.name, Qt::Key_Backspace);
   QTest::keyClicks(page.name, "x");
   EXPECT_EQ(page.name->text(), "Abcde");
 }

@@ -145,13 +145,15 @@ coverage:
 	  [ -e "$${n%.gcno}.o" ] || rm -f "$$n"; done
 	find build/coverage -name '*.gcda' -delete
 	ctest --preset coverage
+	# Only build/coverage is searched: other build folders (a Wine
+	# prefix links to the whole file system) hold notes of their own.
 	@for layer in $$(ls src); do \
 	  [ -d src/$$layer ] && [ $$layer != win ] || continue; \
 	  printf '%-12s' $$layer; \
-	  gcovr -r . --object-directory build/coverage --filter "src/$$layer/" --print-summary \
+	  gcovr -r . build/coverage --object-directory build/coverage --filter "src/$$layer/" --print-summary \
 	    --exclude-directories build/coverage/CMakeFiles -o build/coverage/$$layer.txt 2>&1 | grep lines; \
 	done
-	gcovr -r . --object-directory build/coverage --exclude-directories build/coverage/CMakeFiles \
+	gcovr -r . build/coverage --object-directory build/coverage --exclude-directories build/coverage/CMakeFiles \
 	  --filter src/ --html-details build/coverage/index.html
 	@echo "report: build/coverage/index.html"
 

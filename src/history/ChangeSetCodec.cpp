@@ -1,8 +1,6 @@
 #include "ChangeSetCodec.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstring>
 #include <set>
 #include <vector>
 
@@ -12,7 +10,6 @@
 namespace korvale::history {
 namespace {
 
-constexpr std::uint64_t kPrime = 1099511628211ULL;
 constexpr std::size_t kChangeFrame = 4 + 1 + 2 + 2;  // record, field, both sizes
 // A player: its record and its identity fields.
 const std::size_t kPlayerFrame = [] {
@@ -20,20 +17,6 @@ const std::size_t kPlayerFrame = [] {
   for (const FieldId field : kIdentityFields) size += Field(field).readWidth;
   return size;
 }();
-
-std::uint64_t ByteSwapped(std::uint64_t word) {
-  std::uint64_t swapped = 0;
-  for (int i = 0; i < 8; ++i) swapped = (swapped << 8) | ((word >> (8 * i)) & 0xFF);
-  return swapped;
-}
-
-std::uint64_t Folded(std::uint64_t hash, const char* bytes) {
-  std::uint64_t word = 0;
-  std::memcpy(&word, bytes, sizeof word);
-  if constexpr (std::endian::native == std::endian::big) word = ByteSwapped(word);
-  hash = (hash ^ word) * kPrime;
-  return hash ^ (hash >> 32);
-}
 
 bool ReadChanges(LittleEndianReader& r, ChangeSet& set) {
   const std::uint64_t count = r.Number(4);
@@ -113,31 +96,7 @@ class RecordsMet {
 
 }  // namespace
 
-void SetHasher::Add(std::string_view bytes) {
-  if (!pending_.empty()) {
-    const std::size_t take = std::min(bytes.size(), 8 - pending_.size());
-    pending_.append(bytes.substr(0, take));
-    bytes.remove_prefix(take);
-    if (pending_.size() < 8) return;
-    hash_ = Folded(hash_, pending_.data());
-    pending_.clear();
-  }
-  std::size_t at = 0;
-  for (; bytes.size() - at >= 8; at += 8) hash_ = Folded(hash_, bytes.data() + at);
-  pending_.assign(bytes.substr(at));
-}
-
-std::uint32_t SetHasher::Value() const {
-  std::uint64_t hash = hash_;
-  for (const char c : pending_) hash = (hash ^ static_cast<unsigned char>(c)) * kPrime;
-  return static_cast<std::uint32_t>(hash ^ (hash >> 32));
-}
-
-std::uint32_t SetChecksum(std::string_view bytes) {
-  SetHasher hasher;
-  hasher.Add(bytes);
-  return hasher.Value();
-}
+std::uint32_t SetChecksum(std::string_view bytes) { return WordChecksum(bytes); }
 
 std::string EncodeChangeSet(const ChangeSet& set) {
   ChangeSetWriter writer(set.id, set.time, set.program);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ChangeSet.h"
+#include "WordHash.h"
 
 namespace korvale::history {
 
@@ -35,17 +36,7 @@ inline constexpr std::size_t kChecksumSize = 4;
 // The frame that marks the set `id` as applied or not.
 [[nodiscard]] std::string EncodeState(std::uint64_t id, SetState state);
 
-// A hash of a frame's mark and body: FNV-1a over little-endian 8-byte
-// words, each product folded, then the bytes left over; fed in pieces.
-class SetHasher {
- public:
-  void Add(std::string_view bytes);
-  [[nodiscard]] std::uint32_t Value() const;
-
- private:
-  std::uint64_t hash_ = 14695981039346656037ULL;
-  std::string pending_;  // fewer than 8 bytes
-};
+// The checksum of a frame's mark and body.
 [[nodiscard]] std::uint32_t SetChecksum(std::string_view bytes);
 
 // A whole frame's change set (its checksum is not checked); nothing when

@@ -79,7 +79,7 @@ class Scanner {
     const std::uint64_t body = r.Number(4);
     if (length_ - at - kFrameHead < body + kChecksumSize) return 0;
     const std::uint64_t end = at + kFrameHead + body + kChecksumSize;
-    SetHasher hasher;
+    WordHash hasher;
     for (std::uint64_t p = at; p < end - kChecksumSize;) {
       const std::string_view piece = reader_.Bytes(p, std::min(kChunk, end - kChecksumSize - p));
       if (piece.empty()) return 0;

@@ -10,17 +10,21 @@
 #include "PathKind.h"
 #include "SpanRuns.h"
 #include "Utf8Path.h"
+#include "WordHash.h"
 
 namespace korvale {
 namespace {
 
-constexpr std::string_view kMagic = "KVJ1";
+// A journal starts with its mark. An earlier Korvale wrote "KVJ1" with a
+// byte-wise checksum: a journal it left is still undone.
+constexpr std::string_view kMagic = "KVJ2";
+constexpr std::string_view kByteSumMagic = "KVJ1";
 
 char* PutBytes(char* at, std::string_view bytes) {
   return std::copy(bytes.begin(), bytes.end(), at);
 }
 
-std::uint32_t Checksum(std::string_view bytes) {
+std::uint32_t ByteChecksum(std::string_view bytes) {
   std::uint32_t hash = 2166136261U;
   for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
   return hash;
@@ -43,7 +47,7 @@ std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
     at = PutBytes(at, span.oldBytes);
     at = PutBytes(at, span.newBytes);
   }
-  PutLittleEndian(at, Checksum(std::string_view(out).substr(0, size - 4)), 4);
+  PutLittleEndian(at, WordChecksum(std::string_view(out).substr(0, size - 4)), 4);
   return out;
 }
 
@@ -55,12 +59,13 @@ struct Decoded {
 
 // The journal's contents; nullopt when it is cut short or damaged.
 std::optional<Decoded> Decode(std::string_view bytes) {
-  if (bytes.size() < kMagic.size() + 16 || bytes.substr(0, kMagic.size()) != kMagic) {
-    return std::nullopt;
-  }
+  if (bytes.size() < kMagic.size() + 16) return std::nullopt;
+  const std::string_view magic = bytes.substr(0, kMagic.size());
+  if (magic != kMagic && magic != kByteSumMagic) return std::nullopt;
   const std::string_view body = bytes.substr(0, bytes.size() - 4);
   LittleEndianReader tail{bytes.substr(body.size())};
-  if (tail.Number(4) != Checksum(body)) return std::nullopt;
+  const std::uint32_t sum = magic == kMagic ? WordChecksum(body) : ByteChecksum(body);
+  if (tail.Number(4) != sum) return std::nullopt;
   LittleEndianReader r{body, kMagic.size()};
   Decoded decoded;
   decoded.rosterLength = r.Number(8);

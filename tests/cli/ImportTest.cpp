@@ -502,15 +502,33 @@ TEST_F(ImportTest, NextCommandUndoesALeftJournal) {
     RunCli({"import", file, Write("in.csv", "Record,Height\n0,81\n1,82\n")}, in, out, err, faulty);
     ASSERT_TRUE(JournalExists(file));
   };
-  for (const char* command : {"list", "check", "import"}) {
+  // A journal an earlier Korvale left: marked "KVJ1", with a byte-wise sum.
+  const auto makeByteSummed = [&] {
+    std::string bytes = ReadAll(JournalPath(file));
+    bytes.replace(0, 4, "KVJ1");
+    std::uint32_t sum = 2166136261U;
+    for (std::size_t i = 0; i + 4 < bytes.size(); ++i) {
+      sum = (sum ^ static_cast<unsigned char>(bytes[i])) * 16777619U;
+    }
+    for (std::size_t i = 0; i < 4; ++i)
+      bytes[bytes.size() - 4 + i] = static_cast<char>(sum >> (8 * i));
+    std::ofstream(JournalPath(file), std::ios::binary | std::ios::trunc) << bytes;
+  };
+  struct Case {
+    std::string command;
+    bool byteSummed;
+  };
+  for (const Case& c :
+       {Case{"list", false}, Case{"check", false}, Case{"import", false}, Case{"list", true}}) {
     leaveJournal();
-    std::vector<std::string> args{command, file};
-    if (command == std::string("import")) args.push_back(Write("none.csv", "Record,Height\n"));
+    if (c.byteSummed) makeByteSummed();
+    std::vector<std::string> args{c.command, file};
+    if (c.command == "import") args.push_back(Write("none.csv", "Record,Height\n"));
     const Outcome o = Run(args);
     EXPECT_NE(o.err.find("An interrupted import was undone: 2 fields restored."), std::string::npos)
-        << command << o.err;
-    EXPECT_EQ(ReadAll(file), before) << command;
-    EXPECT_FALSE(JournalExists(file)) << command;
+        << c.command << c.byteSummed << o.err;
+    EXPECT_EQ(ReadAll(file), before) << c.command << c.byteSummed;
+    EXPECT_FALSE(JournalExists(file)) << c.command << c.byteSummed;
   }
   leaveJournal();  // undone, but its deletion fails
   {

@@ -108,14 +108,15 @@ std::string EncodeChangeSet(const ChangeSet& set) {
 std::string EncodeSpanSet(std::uint64_t id, std::int64_t time, Program program,
                           const std::vector<Span>& spans, const RosterBytes& read) {
   // Room for every change and for a player each time the record changes.
-  std::size_t size = 0;
+  std::size_t changeBytes = 0;
+  std::size_t playerBytes = 0;
   std::uint64_t record = UINT64_MAX;
   for (const Span& span : spans) {
-    size += kChangeFrame + span.oldBytes.size() + span.newBytes.size();
-    if (span.offset / kRecordLength != record) size += kPlayerFrame;
+    changeBytes += kChangeFrame + span.oldBytes.size() + span.newBytes.size();
+    if (span.offset / kRecordLength != record) playerBytes += kPlayerFrame;
     record = span.offset / kRecordLength;
   }
-  ChangeSetWriter writer(id, time, program, size);
+  ChangeSetWriter writer(id, time, program, changeBytes, playerBytes);
   RecordsMet met;
   for (const Span& span : spans) {
     if (span.oldBytes == span.newBytes) continue;

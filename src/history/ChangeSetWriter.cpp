@@ -20,8 +20,10 @@ void SetNumber(std::string& out, std::size_t at, std::uint64_t value, int bytes)
 }  // namespace
 
 ChangeSetWriter::ChangeSetWriter(std::uint64_t id, std::int64_t time, Program program,
-                                 std::size_t reserve) {
-  out_.resize(kCountAt + 4 + 4 + kChecksumSize + reserve);  // the counts, the checksum
+                                 std::size_t changeBytes, std::size_t playerBytes) {
+  // the counts, the checksum
+  out_.resize(kCountAt + 4 + 4 + kChecksumSize + changeBytes + playerBytes);
+  players_.reserve(playerBytes);
   std::copy(kSetMagic.begin(), kSetMagic.end(), Room(kSetMagic.size()));
   Put(0, 4);  // the body's length, set by Finish
   Put(id, 8);

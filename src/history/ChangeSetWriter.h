@@ -12,7 +12,10 @@ namespace korvale::history {
 // change at a time, without keeping the changes themselves.
 class ChangeSetWriter {
  public:
-  ChangeSetWriter(std::uint64_t id, std::int64_t time, Program program, std::size_t reserve = 0);
+  // Room is made up front for `changeBytes` of changes and `playerBytes`
+  // of players: a set that fits grows no buffer.
+  ChangeSetWriter(std::uint64_t id, std::int64_t time, Program program, std::size_t changeBytes = 0,
+                  std::size_t playerBytes = 0);
 
   void Add(std::int64_t record, FieldId field, std::string_view oldBytes,
            std::string_view newBytes);

@@ -43,7 +43,8 @@ std::optional<FieldPlace> PlaceOfSpan(const Span& span) {
 std::optional<FieldChange> ChangeOfSpan(const Span& span) {
   const auto place = PlaceOfSpan(span);
   if (!place) return std::nullopt;
-  return FieldChange{place->record, place->field, span.oldBytes, span.newBytes};
+  return FieldChange{place->record, place->field, std::string(span.oldBytes.View()),
+                     std::string(span.newBytes.View())};
 }
 
 Span SpanOf(const FieldChange& change) {

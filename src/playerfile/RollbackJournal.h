@@ -6,14 +6,15 @@
 #include <vector>
 
 #include "PlayerFileState.h"
+#include "SpanBytes.h"
 
 namespace korvale {
 
 // One write to a roster: the bytes at `offset` before and after it.
 struct Span {
   std::uint64_t offset = 0;
-  std::string oldBytes;
-  std::string newBytes;
+  SpanBytes oldBytes;
+  SpanBytes newBytes;
 };
 
 // The journal beside a roster: its path with symlinks resolved, plus

@@ -17,7 +17,7 @@ bool Joins(const SpanRun& run, const Span& span) {
          end - begin <= kRunBytes;
 }
 
-void Lay(std::string& bytes, const SpanRun& run, const Span& span, const std::string& what) {
+void Lay(std::string& bytes, const SpanRun& run, const Span& span, std::string_view what) {
   std::copy(what.begin(), what.end(),
             bytes.begin() + static_cast<std::ptrdiff_t>(span.offset - run.begin));
 }

@@ -1,5 +1,8 @@
 #include "Utf8.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace korvale {
 namespace {
 
@@ -44,7 +47,16 @@ Utf8Character Utf8CharacterAt(std::string_view text, std::size_t at) {
 }
 
 bool IsUtf8(std::string_view text) {
+  constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
   for (std::size_t at = 0; at < text.size();) {
+    std::uint64_t word = 0;
+    if (text.size() - at >= sizeof word) {
+      std::memcpy(&word, text.data() + at, sizeof word);
+      if ((word & kHighBits) == 0) {  // eight ASCII bytes
+        at += sizeof word;
+        continue;
+      }
+    }
     if (static_cast<unsigned char>(text[at]) < 0x80) {
       ++at;
       continue;

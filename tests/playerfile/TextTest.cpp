@@ -40,7 +40,10 @@ TEST(Utf8, ReadsTheShortestFormsUpToTheLastCodePoint) {
     const Utf8Character first = Utf8CharacterAt(c.text, 0);
     EXPECT_EQ(first.length, c.length) << c.text;
     EXPECT_EQ(std::uint32_t{first.code}, std::uint32_t{c.code}) << c.text;
-    EXPECT_EQ(IsUtf8(c.text), c.length == c.text.size()) << c.text;
+    for (const std::string& framed :
+         {c.text, "1234567" + c.text, "12345678" + c.text + "12345678"}) {
+      EXPECT_EQ(IsUtf8(framed), c.length == c.text.size()) << framed;  // within ASCII words
+    }
     EXPECT_EQ(Utf16Length(c.text), c.utf16) << c.text;
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <span>
 
 #include "DbaseHeader.h"
 #include "RecordSource.h"
@@ -52,6 +53,23 @@ bool SameWord(std::string_view a, std::string_view b, std::size_t at) {
   return std::memcmp(a.data() + at, b.data() + at, 8) == 0;
 }
 
+// For each field in order of position, the end of the furthest bytes it
+// or any field before it reads or writes: it only grows, though fields
+// overlap.
+const std::array<std::size_t, kFieldCount>& ReadEnds() {
+  static const auto ends = [] {
+    std::array<std::size_t, kFieldCount> out{};
+    std::size_t furthest = 0;
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+      const FieldDescriptor& field = kRecordLayout[i];
+      furthest = std::max(furthest, At(field) + std::max(field.readWidth, field.writeWidth));
+      out[i] = furthest;
+    }
+    return out;
+  }();
+  return ends;
+}
+
 // Which bytes of two records of the same length differ, found once for
 // the record as the first and the last that do: a field then looks at its
 // own few bytes only when it lies between them.
@@ -66,6 +84,12 @@ class Differences {
   }
   // Whether no byte from `at` on differs.
   [[nodiscard]] bool Beyond(std::size_t at) const { return at >= end_; }
+  // The fields, in order of position, from the first whose bytes may differ.
+  [[nodiscard]] std::span<const FieldDescriptor> FieldsFromFirst() const {
+    const auto& ends = ReadEnds();
+    const auto from = std::upper_bound(ends.begin(), ends.end(), first_) - ends.begin();
+    return std::span(kRecordLayout).subspan(static_cast<std::size_t>(from));
+  }
   // Whether any of the `width` bytes from `at` differ.
   [[nodiscard]] bool Within(std::size_t at, std::size_t width) const {
     for (std::size_t i = std::max(at, first_), end = std::min(end_, at + width); i < end; ++i) {
@@ -163,7 +187,8 @@ void RowPlanner::Conclude() {
   const Differences differences(record_.bytes, bytes_);
   const std::int64_t playerId = plan_.keepsShown ? ShownNumber(record_, FieldId::PlayerId) : 0;
   std::array<bool, kFieldCount> changed{};  // by field: whether the bytes it reads differ
-  for (const FieldDescriptor& field : kRecordLayout) {  // in order of position
+  const std::span<const FieldDescriptor> fields = differences.FieldsFromFirst();
+  for (const FieldDescriptor& field : fields) {  // in order of position
     if (differences.Beyond(At(field))) break;
     if (!differences.Within(At(field), field.readWidth)) continue;
     changed[static_cast<std::size_t>(IdOf(field))] = true;
@@ -177,7 +202,7 @@ void RowPlanner::Conclude() {
   // else one for each code that changes.
   const FieldDescriptor& package = Field(FieldId::PlayerPkg);
   bool packageWritten = false;
-  for (const FieldDescriptor& field : kRecordLayout) {
+  for (const FieldDescriptor& field : fields) {
     if (differences.Beyond(At(field))) break;
     const bool written = field.writeWidth == field.readWidth
                              ? changed[static_cast<std::size_t>(IdOf(field))]

@@ -4,6 +4,7 @@
 
 #include "ChangeSetCodec.h"
 #include "LittleEndian.h"
+#include "SmallCopy.h"
 
 namespace korvale::history {
 namespace {
@@ -50,8 +51,7 @@ void ChangeSetWriter::Add(std::int64_t record, FieldId field, std::string_view o
   put = PutLittleEndian(put, static_cast<std::uint64_t>(field), 1);
   put = PutLittleEndian(put, oldBytes.size(), 2);
   put = PutLittleEndian(put, newBytes.size(), 2);
-  put = std::copy(oldBytes.begin(), oldBytes.end(), put);
-  std::copy(newBytes.begin(), newBytes.end(), put);
+  CopySmall(CopySmall(put, oldBytes), newBytes);
   ++count_;
 }
 

@@ -8,6 +8,7 @@
 #include "LargePages.h"
 #include "LittleEndian.h"
 #include "PathKind.h"
+#include "SmallCopy.h"
 #include "SpanRuns.h"
 #include "Utf8Path.h"
 #include "WordHash.h"
@@ -19,10 +20,6 @@ namespace {
 // byte-wise checksum: a journal it left is still undone.
 constexpr std::string_view kMagic = "KVJ2";
 constexpr std::string_view kByteSumMagic = "KVJ1";
-
-char* PutBytes(char* at, std::string_view bytes) {
-  return std::copy(bytes.begin(), bytes.end(), at);
-}
 
 std::uint32_t ByteChecksum(std::string_view bytes) {
   std::uint32_t hash = 2166136261U;
@@ -38,14 +35,14 @@ std::string Encode(std::uint64_t length, const std::vector<Span>& spans) {
   out.reserve(size);
   PreferLargePages(out.data(), size);
   out.resize(size);
-  char* at = PutBytes(out.data(), kMagic);
+  char* at = CopySmall(out.data(), kMagic);
   at = PutLittleEndian(at, length, 8);
   at = PutLittleEndian(at, spans.size(), 4);
   for (const Span& span : spans) {
     at = PutLittleEndian(at, span.offset, 8);
     at = PutLittleEndian(at, span.oldBytes.size(), 4);
-    at = PutBytes(at, span.oldBytes);
-    at = PutBytes(at, span.newBytes);
+    at = CopySmall(at, span.oldBytes);
+    at = CopySmall(at, span.newBytes);
   }
   PutLittleEndian(at, WordChecksum(std::string_view(out).substr(0, size - 4)), 4);
   return out;

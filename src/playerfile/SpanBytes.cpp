@@ -20,7 +20,7 @@ char* SpanBytes::Heap() const {
 
 // The new bytes are laid out before the old are let go: `bytes` may lie
 // within them.
-void SpanBytes::Assign(std::string_view bytes) {
+void SpanBytes::Replace(std::string_view bytes) {
   char kept[kInPlace];
   char* heap = nullptr;
   if (bytes.size() <= kInPlace) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "SmallCopy.h"
+
 namespace korvale {
 
 // The bytes of one side of a write to a roster: a few bytes kept in place
@@ -52,7 +54,16 @@ class SpanBytes {
   static constexpr std::size_t kInPlace = 12;
 
   [[nodiscard]] char* Heap() const;
-  void Assign(std::string_view bytes);
+  // Small bytes over small bytes are laid in place at once.
+  void Assign(std::string_view bytes) {
+    if (bytes.size() <= kInPlace && size_ <= kInPlace) {
+      CopySmall(store_, bytes);
+      size_ = static_cast<std::uint32_t>(bytes.size());
+    } else {
+      Replace(bytes);
+    }
+  }
+  void Replace(std::string_view bytes);
   void Release();
 
   std::uint32_t size_ = 0;

@@ -38,9 +38,4 @@ void SpanBytes::Replace(std::string_view bytes) {
   }
 }
 
-void SpanBytes::Release() {
-  if (size_ > kInPlace) delete[] Heap();
-  size_ = 0;
-}
-
 }  // namespace korvale

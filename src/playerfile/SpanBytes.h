@@ -64,7 +64,10 @@ class SpanBytes {
     }
   }
   void Replace(std::string_view bytes);
-  void Release();
+  void Release() {
+    if (size_ > kInPlace) delete[] Heap();
+    size_ = 0;
+  }
 
   std::uint32_t size_ = 0;
   char store_[kInPlace] = {};  // the bytes, or where on the heap they are

@@ -26,7 +26,7 @@ class SpanBytes {
     other.size_ = 0;
   }
   SpanBytes& operator=(const SpanBytes& other) {
-    Assign(other.View());
+    if (this != &other) Assign(other.View());
     return *this;
   }
   SpanBytes& operator=(SpanBytes&& other) noexcept;

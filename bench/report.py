@@ -6,8 +6,8 @@
 
 --cli-only measures korvale-cli alone and keeps the editor's part of OUT
 as it is (a busy machine need not measure the editor again).
---before measures the editor of a release build of an earlier commit too,
-right before this one, and shows both side by side.
+--before measures the editor and the import of a release build of an earlier
+commit too, right before this one, and shows both side by side.
 --windows times the Windows editor of a mingw build (win_view_bench) under
 Wine through scripts/win-bench, and reports it beside the editor's part.
 
@@ -15,6 +15,7 @@ The editor's commands come from view_bench (headless, in-process, Google
 Benchmark, CPU time per command), its peak memory from view_peak (one
 process per roster size), and the command-line comparison from compare.py.
 """
+import itertools
 import json
 import os
 import platform
@@ -137,17 +138,21 @@ def syscalls(command):
     return int(total[-1].split()[3]) if total else None
 
 
-def import_phases(cli, work, players=15000):
-    """Where the time of the import of all twenty ratings goes: best of three."""
+def import_phases(cli, work, old_cli=None, players=15000):
+    """Where the time of the import of all twenty ratings goes: best of three,
+    of this build's korvale-cli and then of old_cli's, when given."""
     base = compare.sample(cli, work, players, "Phases")
     table = os.path.join(work, "phases.csv")
     compare.ratings_table(cli, base, table)
     path = os.path.join(work, "Phases-copy.dbf")
     rows = ["| Import of all 20 ratings, %d players | CPU s | user s | system s | "
             "minor page faults | system calls |" % players, "|---|---:|---:|---:|---:|---:|"]
-    for title, extra in (("reading the table and planning (`--dry-run`)", ["--dry-run"]),
-                         ("the whole import (journal, writes, flushes)", [])):
-        command = [cli, "import"] + extra + [path, table]
+    builds = [(cli, "")] + ([(old_cli, ", before")] if old_cli else [])
+    for (program, when), (title, extra) in itertools.product(builds, (
+            ("reading the table and planning (`--dry-run`)", ["--dry-run"]),
+            ("the whole import (journal, writes, flushes)", []))):
+        title += when
+        command = [program, "import"] + extra + [path, table]
         runs = []
         for _ in range(3):
             shutil.copyfile(base, path)
@@ -263,10 +268,14 @@ def kept_editor_part(out_path):
     return lines[:lines.index(EDITOR_END)]
 
 
-def cli_part(cli, work, note):
-    """The lines of korvale-cli's part, measured now."""
+def cli_part(cli, work, note, old=None):
+    """The lines of korvale-cli's part, measured now (with the import of the
+    build in OLD beside it, when it has korvale-cli)."""
+    old_cli = old and os.path.join(os.path.abspath(old), "src", "cli", "korvale-cli")
+    if old_cli and not os.path.exists(old_cli):
+        old_cli = None
     tools = cli_section(cli, work)
-    phases = import_phases(cli, work)
+    phases = import_phases(cli, work, old_cli)
     memory = import_peaks(cli, work)
     text = [EDITOR_END, ""] + note + [
              "Whole processes on the same `korvale-cli sample` files (`bench/compare.py`).",
@@ -291,21 +300,25 @@ def cli_part(cli, work, note):
              "roster ends byte for byte as field-by-field writes leave it. A dry run",
              "reads the table and plans the changes without writing anything.", ""]
     text += phases
-    text += ["", "The difference between the two rows is the history, the journal and",
-             "the writes.",
+    if old_cli:
+        text += ["", "The rows marked \"before\" are the korvale-cli of `%s`, on the same" % old,
+                 "roster and table."]
+    text += ["", "The difference between the dry run and the whole import is the",
+             "history, the journal and the writes.",
              "What remains is reading and checking 300,000 cells and keeping the",
-             "300,000 planned writes (offset, old and new bytes: about 22 MB, asked",
-             "of the system in large pages where it has them); the shown values",
-             "before and after are kept only for `--verbose`. The system time is",
-             "mostly the history, the journal and the runs copied to the file system",
-             "(about 18 MB) and the page faults of the planned writes.", "",
-             "Counted in instructions (callgrind, the same import): reading the",
-             "table (splitting the CSV, converting the cells) is about a sixth,",
-             "checking and planning the 300,000 cells about half (per cell: the",
-             "value the file shows, the checks that may refuse it, its stored form),",
-             "the change history's encoding a fifth and the journal and the writes",
-             "a ninth. Ten times the lean script's 0.91 s is 0.091 s, of which the",
-             "dry run alone, the reading and checking, takes about two thirds.", "",
+             "300,000 planned writes (offset, old and new bytes, 40 bytes each: about",
+             "12 MB, asked of the system in large pages where it has them); the shown",
+             "values before and after are kept only for `--verbose`. korvale-cli keeps",
+             "a large block it lets go for the next that fits: the journal is laid out",
+             "in the pages the change set used. The system time is mostly the",
+             "history, the journal and the runs copied to the file system (about",
+             "18 MB) and the first touch of the planned writes' pages.", "",
+             "Sampled (perf, the same import): reading the table and checking and",
+             "planning the 300,000 cells is about half (per cell: the value the file",
+             "shows, the checks that may refuse it, its stored form), the change",
+             "history's encoding and writing about a sixth, the journal and the",
+             "roster's writes about a sixth, and starting the process about a",
+             "twentieth.", "",
              "## Import memory", "",
              "Maximum resident set size (`/usr/bin/time -v`) of `korvale-cli import`",
              "applying a roster's own untouched export. The table is read a row at a",
@@ -338,9 +351,9 @@ def main():
         # into the user's own history folder.
         os.environ["KORVALE_HISTORY_DIR"] = os.path.join(work, "history")
         if cli_only:
-            text = kept_editor_part(out_path) + cli_part(cli, work, note)
+            text = kept_editor_part(out_path) + cli_part(cli, work, note, old)
         else:
-            text = editor_part(build, cli, work, old, windows) + cli_part(cli, work, [])
+            text = editor_part(build, cli, work, old, windows) + cli_part(cli, work, [], old)
     with open(out_path, "w") as out:
         out.write("\n".join(text))
     print("wrote " + out_path)

@@ -6,6 +6,19 @@
 
 namespace korvale {
 
+// Copies n bytes, at least one Word and at most two, as the Word that
+// starts them and the Word that ends them: both read before either is
+// written, so `to` and `from` may overlap.
+template <typename Word>
+void CopyEnds(char* to, const char* from, std::size_t n) {
+  Word head{};
+  Word tail{};
+  std::memcpy(&head, from, sizeof head);
+  std::memcpy(&tail, from + n - sizeof tail, sizeof tail);
+  std::memcpy(to, &head, sizeof head);
+  std::memcpy(to + n - sizeof tail, &tail, sizeof tail);
+}
+
 // Copies `bytes` to `to` (which may overlap them) and returns the end. A
 // write to a roster is mostly two or three bytes: copied as a few fixed
 // moves they cost less than a call to memmove, and there are hundreds of
@@ -16,19 +29,9 @@ inline char* CopySmall(char* to, std::string_view bytes) {
   if (n > 16) {
     std::memmove(to, from, n);
   } else if (n >= 8) {
-    std::uint64_t head = 0;
-    std::uint64_t tail = 0;
-    std::memcpy(&head, from, 8);
-    std::memcpy(&tail, from + n - 8, 8);
-    std::memcpy(to, &head, 8);
-    std::memcpy(to + n - 8, &tail, 8);
+    CopyEnds<std::uint64_t>(to, from, n);
   } else if (n >= 4) {
-    std::uint32_t head = 0;
-    std::uint32_t tail = 0;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + n - 4, 4);
-    std::memcpy(to, &head, 4);
-    std::memcpy(to + n - 4, &tail, 4);
+    CopyEnds<std::uint32_t>(to, from, n);
   } else if (n > 0) {
     const char first = from[0];
     const char middle = from[n / 2];

@@ -6,6 +6,7 @@
 
 #include "ChangeSetWriter.h"
 #include "LittleEndian.h"
+#include "WordHash.h"
 
 namespace korvale::history {
 namespace {

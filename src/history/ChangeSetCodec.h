@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "ChangeSet.h"
-#include "WordHash.h"
 
 namespace korvale::history {
 

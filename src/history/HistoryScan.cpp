@@ -5,6 +5,7 @@
 #include <string>
 
 #include "LittleEndian.h"
+#include "WordHash.h"
 
 namespace korvale::history {
 namespace {

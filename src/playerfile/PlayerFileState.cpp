@@ -108,10 +108,6 @@ void PlayerFileState::WriteField(std::uint16_t position, std::string_view bytes)
   PutBytes(offset, bytes);
 }
 
-void PlayerFileState::WriteFieldInside(std::int64_t record, FieldId field, std::string_view bytes) {
-  PutBytes(Field(field).OffsetIn(record), bytes);
-}
-
 void PlayerFileState::Sync() {
   const SysResult synced = system_.Sync(Handle());
   if (!synced.ok) throw FileError(synced.cause, filePath_);

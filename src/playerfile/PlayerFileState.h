@@ -48,9 +48,6 @@ class PlayerFileState {
   // past the end of the file writes nothing and raises BeyondEnd.
   void WriteField(std::uint16_t position, std::string_view bytes);
   void WriteField(FieldId field, std::string_view bytes);
-  // The same write for a caller that has already checked, against a length
-  // it asked for once, that the bytes lie inside the file: no length query.
-  void WriteFieldInside(std::int64_t record, FieldId field, std::string_view bytes);
 
   // Whether record k holds the first byte of the bounding field in a file
   // of this length: 614*k + c < length.

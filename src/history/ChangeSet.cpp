@@ -31,9 +31,13 @@ std::optional<FieldId> FieldAtPosition(std::uint16_t position) {
   return static_cast<FieldId>(kStarts[position]);
 }
 
+std::uint64_t RecordAt(std::uint64_t offset) {
+  return (offset - std::min<std::uint64_t>(offset, kDbaseHeaderLength)) / kRecordLength;
+}
+
 std::optional<FieldPlace> PlaceOfSpan(const Span& span) {
   if (span.offset < kDbaseHeaderLength) return std::nullopt;
-  const std::uint64_t record = (span.offset - kDbaseHeaderLength) / kRecordLength;
+  const std::uint64_t record = RecordAt(span.offset);
   const auto field =
       FieldAtPosition(static_cast<std::uint16_t>(span.offset - record * kRecordLength));
   if (!field) return std::nullopt;

@@ -74,6 +74,8 @@ struct FieldPlace {
   FieldId field = FieldId::PlayerNumber;
 };
 [[nodiscard]] std::optional<FieldPlace> PlaceOfSpan(const Span& span);
+// The record whose bytes hold `offset` (record 0 for the file's header).
+[[nodiscard]] std::uint64_t RecordAt(std::uint64_t offset);
 
 // A roster write as a field change; nothing when it does not start a field.
 [[nodiscard]] std::optional<FieldChange> ChangeOfSpan(const Span& span);

@@ -114,8 +114,8 @@ std::string EncodeSpanSet(std::uint64_t id, std::int64_t time, Program program,
   std::uint64_t record = UINT64_MAX;
   for (const Span& span : spans) {
     changeBytes += kChangeFrame + span.oldBytes.size() + span.newBytes.size();
-    if (span.offset / kRecordLength != record) playerBytes += kPlayerFrame;
-    record = span.offset / kRecordLength;
+    if (RecordAt(span.offset) != record) playerBytes += kPlayerFrame;
+    record = RecordAt(span.offset);
   }
   ChangeSetWriter writer(id, time, program, changeBytes, playerBytes);
   RecordsMet met;
